@@ -1,0 +1,59 @@
+#include "app/PageControl.h"
+
+#include <QProxyStyle>
+#include <QTabBar>
+
+namespace {
+
+// Tabs with narrow margins, so that every tab's caption fits the window's width whole.
+class CompactTabStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metric == PM_TabBarTabHSpace)
+            return 10;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+} // namespace
+
+PageControl::PageControl(QWidget* parent)
+    : QTabWidget(parent) {
+    setTabPosition(QTabWidget::South);
+    setIconSize(QSize(16, 16));
+    setUsesScrollButtons(false);
+    setElideMode(Qt::ElideNone);
+    auto* style = new CompactTabStyle;
+    style->setParent(this);
+    tabBar()->setStyle(style);
+    tabBar()->setCursor(Qt::PointingHandCursor);
+    tabBar()->setExpanding(false);
+}
+
+void PageControl::addPage(QWidget* page, const QString& caption, const QIcon& icon, bool shown) {
+    m_tabs.insert(page, {caption, icon});
+    addTab(page, icon, caption);
+    setTabShown(page, shown);
+}
+
+void PageControl::setTabShown(QWidget* page, bool shown) {
+    const int index = indexOf(page);
+    if (index < 0)
+        return;
+    if (shown) {
+        const Tab& tab = m_tabs.value(page);
+        setTabText(index, tab.caption);
+        setTabIcon(index, tab.icon);
+        setTabVisible(index, true);
+    } else {
+        setTabVisible(index, false);
+        setTabText(index, QString());
+        setTabIcon(index, QIcon());
+    }
+}
+
+bool PageControl::isTabShown(QWidget* page) const {
+    const int index = indexOf(page);
+    return index >= 0 && isTabVisible(index);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QHash>
+#include <QIcon>
+#include <QTabWidget>
+
+// The page control: tabs along the bottom edge. A page whose tab is hidden can still be made the
+// current page; while hidden its tab carries no text and no icon, so that nothing of it is drawn.
+class PageControl : public QTabWidget {
+    Q_OBJECT
+public:
+    explicit PageControl(QWidget* parent = nullptr);
+
+    void addPage(QWidget* page, const QString& caption, const QIcon& icon, bool shown = true);
+    void setTabShown(QWidget* page, bool shown);
+    bool isTabShown(QWidget* page) const;
+
+private:
+    struct Tab {
+        QString caption;
+        QIcon icon;
+    };
+    QHash<QWidget*, Tab> m_tabs;
+};

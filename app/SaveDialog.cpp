@@ -1,0 +1,26 @@
+#include "app/SaveDialog.h"
+
+#include <QFileDialog>
+
+SaveDialog::SaveDialog(QObject* parent)
+    : QObject(parent) {
+    setObjectName(QStringLiteral("SaveDialog"));
+}
+
+bool SaveDialog::execute(QWidget* owner) {
+    QFileDialog dialog(owner);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // Replacing an existing file is the normal case here: no question first.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilter(QStringLiteral(".cfg (*.cfg)"));
+    dialog.setDefaultSuffix(QStringLiteral("cfg"));
+    dialog.selectFile(m_fileName);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty() || chosen.first().isEmpty())
+        return false;
+    m_fileName = chosen.first();
+    return true;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+// The save-file dialog's settings, kept between runs of the dialog: the name it proposes is the
+// full path chosen last time ("servercfg" at first).
+class SaveDialog : public QObject {
+    Q_OBJECT
+public:
+    explicit SaveDialog(QObject* parent = nullptr);
+
+    QString fileName() const { return m_fileName; }
+
+    // Runs the dialog modally; true when the user chose a file.
+    bool execute(QWidget* owner);
+
+private:
+    QString m_fileName = QStringLiteral("servercfg");
+};

@@ -1,0 +1,405 @@
+#include "app/TForm1.h"
+
+#include "app/EditorPage.h"
+#include "app/PageControl.h"
+#include "app/SaveDialog.h"
+#include "config/CfgFile.h"
+#include "config/ConfigText.h"
+#include "controls/TLMDTextButton.h"
+#include "controls/TLMDTextCheckBox.h"
+#include "controls/TLMDTextCheckGroup.h"
+#include "pages/GameOptionsPage.h"
+#include "pages/GametypesPage.h"
+#include "pages/MapRotationPage.h"
+#include "pages/NetworkOptionsPage.h"
+#include "pages/ServerInformationPage.h"
+#include "pages/ServerOptionsPage.h"
+#include "pages/VotesPage.h"
+#include "pages/WeaponsPage.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTextDocument>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kSite = QStringLiteral("https://www.kestrane.example");
+
+constexpr int kClientWidth = 770;
+constexpr int kClientHeight = 497;
+constexpr int kBannerHeight = 57;
+constexpr int kPagesHeight = 384;
+constexpr int kStatusHeight = 19;
+constexpr int kStripHeight = kClientHeight - kBannerHeight - kPagesHeight - kStatusHeight;
+
+// The window's fonts are those of its original platform; map them to fonts Debian installs.
+void substituteFonts() {
+    static const bool once = [] {
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
+                                  QStringLiteral("Liberation Sans"));
+        QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+        return true;
+    }();
+    Q_UNUSED(once);
+}
+
+QFont windowFont(int pixelSize = 11) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+void setTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+QLabel* picture(const QString& resource, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setPixmap(QPixmap(resource));
+    return label;
+}
+
+QAction* menuItem(QMenu* menu, const char* name, const char* caption, const char* hint,
+                  const char* icon) {
+    QAction* action = menu->addAction(QIcon(QLatin1String(icon)), QLatin1String(caption));
+    action->setObjectName(QLatin1String(name));
+    action->setStatusTip(QLatin1String(hint));
+    return action;
+}
+
+// An operating system's description of an error, without the trailing blanks, line breaks and
+// full stops that would clash with the message around it.
+QString trimmedReason(QString reason) {
+    while (!reason.isEmpty() && (reason.back().isSpace() || reason.back() == QLatin1Char('.')))
+        reason.chop(1);
+    return reason;
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint) {
+    QGuiApplication::setApplicationDisplayName(applicationTitle());
+    substituteFonts();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Brantholm - Ledgerwick 1.1"));
+    setWindowIcon(QIcon(QStringLiteral(":/ledgerwick.png")));
+    // Menus and dialogs are windows of their own; let them take the window's font too.
+    setAttribute(Qt::WA_WindowPropagation);
+    setFont(windowFont());
+
+    createMenu();
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(createBanner());
+    createPages();
+    layout->addWidget(PageControl1);
+    layout->addWidget(createBottomStrip());
+    setCentralWidget(client);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setFixedHeight(kStatusHeight);
+    setStatusBar(StatusBar1);
+
+    saveDialog = new SaveDialog(this);
+
+    setFixedSize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
+    // The stored place, moved in where a small screen would cut the window off.
+    QPoint place(405, 334);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect free = screen->availableGeometry();
+        place.setX(qBound(free.left(), place.x(), qMax(free.left(), free.right() - width())));
+        place.setY(qBound(free.top(), place.y(), qMax(free.top(), free.bottom() - height())));
+    }
+    move(place);
+
+    FormCreate();
+}
+
+void TForm1::createMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+
+    QMenu* file = bar->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("este1"));
+    Save1 = menuItem(file, "Save1", "Save", "Save CFG", ":/menu-save.png");
+    file->addSeparator()->setObjectName(QStringLiteral("N1"));
+    Exit1 = menuItem(file, "Exit1", "Exit", "Exit Program", ":/menu-exit.png");
+
+    QMenu* help = bar->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("este21"));
+    Support1 = menuItem(help, "Support1", "Support Forum", "Support Forums", ":/menu-support.png");
+
+    QMenu* about = bar->addMenu(QStringLiteral("About"));
+    about->setObjectName(QStringLiteral("About1"));
+    Kestrane1 =
+        menuItem(about, "Kestrane1", "Kestrane", "Visit Kestrane website", ":/menu-kestrane.png");
+
+    connect(Save1, &QAction::triggered, this, &TForm1::Save1Click);
+    connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
+    connect(Support1, &QAction::triggered, this, &TForm1::Support1Click);
+    connect(Kestrane1, &QAction::triggered, this, &TForm1::Kestrane1Click);
+}
+
+QWidget* TForm1::createBanner() {
+    auto* banner = new QWidget;
+    banner->setObjectName(QStringLiteral("Panel1"));
+    banner->setFixedSize(kClientWidth, kBannerHeight);
+
+    auto* background = picture(QStringLiteral(":/banner.jpg"), banner);
+    background->setScaledContents(true);
+    background->setGeometry(0, 0, kClientWidth, kBannerHeight);
+
+    const QString hint = QStringLiteral("Ledgerwick v1.1 by Orvanel - Kestrane");
+    auto* title = new QLabel(QStringLiteral("Ledgerwick v1.1"), banner);
+    title->setObjectName(QStringLiteral("Label38"));
+    title->setFont(windowFont(24));
+    title->setGeometry(10, 3, 400, 30);
+    auto* author = new QLabel(QStringLiteral("by Orvanel"), banner);
+    author->setObjectName(QStringLiteral("Label39"));
+    author->setGeometry(12, 35, 200, 14);
+    for (QLabel* label : {title, author}) {
+        setTextColour(label, Qt::white);
+        label->setStatusTip(hint);
+    }
+
+    auto* emblem = picture(QStringLiteral(":/emblem.png"), banner);
+    emblem->setObjectName(QStringLiteral("Image35"));
+    emblem->setStatusTip(QStringLiteral("Brantholm"));
+    emblem->setGeometry(kClientWidth - 48 - 10, (kBannerHeight - 48) / 2, 48, 48);
+    return banner;
+}
+
+void TForm1::createPages() {
+    PageControl1 = new PageControl;
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setFixedSize(kClientWidth, kPagesHeight);
+
+    auto* serverInformation = new ServerInformationPage;
+    tabMain = serverInformation;
+    serverOptions = new ServerOptionsPage;
+    networkOptions = new NetworkOptionsPage;
+    gameOptions = new GameOptionsPage;
+    gametypes = new GametypesPage;
+    mapRotation = new MapRotationPage;
+    tabEditor = new EditorPage;
+    editor = tabEditor->editor();
+    weapons = new WeaponsPage;
+    tabVotes = gameOptions->votesPage();
+
+    auto icon = [](int index) { return QIcon(QStringLiteral(":/tab%1.png").arg(index)); };
+    PageControl1->addPage(tabMain, QStringLiteral("Server Information"), icon(1));
+    PageControl1->addPage(serverOptions, QStringLiteral("Server Options"), icon(2));
+    PageControl1->addPage(networkOptions, QStringLiteral("Network Options"), icon(3));
+    PageControl1->addPage(gameOptions, QStringLiteral("Game Options"), icon(4));
+    PageControl1->addPage(gametypes, QStringLiteral("Gametypes"), icon(5));
+    PageControl1->addPage(mapRotation, QStringLiteral("Map Rotation"), icon(6));
+    PageControl1->addPage(tabEditor, QStringLiteral("editor"), icon(0), false);
+    PageControl1->addPage(weapons, QStringLiteral("Weapons"), icon(7));
+    PageControl1->addPage(tabVotes, QStringLiteral("Votes"), icon(8), false);
+
+    connect(serverInformation, &ServerInformationPage::colourTestRequested, this,
+            &TForm1::LMDTextButton29Click);
+    connect(gameOptions, &GameOptionsPage::votesRequested, this, &TForm1::LMDTextButton30Click);
+}
+
+QWidget* TForm1::createBottomStrip() {
+    auto* strip = new QWidget;
+    strip->setObjectName(QStringLiteral("bottomStrip"));
+    strip->setFixedSize(kClientWidth, kStripHeight);
+    auto* background = picture(QStringLiteral(":/strip.jpg"), strip);
+    background->setObjectName(QStringLiteral("Image2"));
+    background->setScaledContents(true);
+    background->setGeometry(0, 0, kClientWidth, kStripHeight);
+
+    auto* maker = new QLabel(QStringLiteral("Kestrane"), strip);
+    maker->setObjectName(QStringLiteral("Label97"));
+    maker->setStatusTip(
+        QStringLiteral("Kestrane - www.kestrane.example - tools for Brantholm servers"));
+    maker->setAutoFillBackground(true);
+    QPalette makerColours = maker->palette();
+    makerColours.setColor(QPalette::Window, Qt::white);
+    makerColours.setColor(QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    maker->setPalette(makerColours);
+    maker->setGeometry(10, 12, 56, 14);
+
+    auto* frame = new TLMDTextCheckGroup(QStringLiteral("CFG Configuration"), strip);
+    frame->setObjectName(QStringLiteral("LMDTextCheckGroup1"));
+    frame->setGeometry(78, 0, 392, kStripHeight - 1);
+    chkNewSlashes = new TLMDTextCheckBox(
+        QStringLiteral("Check this if you want to add slashes in the cfg to organize."), frame);
+    chkNewSlashes->setObjectName(QStringLiteral("chkNewSlashes"));
+    chkNewSlashes->setStatusTip(QStringLiteral("Check this if you want to add slashes in the cfg "
+                                               "to organize. '//' and '//Description'"));
+    chkNewSlashes->setChecked(true);
+    chkNewSlashes->setGeometry(8, 15, frame->width() - 14, 18);
+
+    auto button = [strip](const char* name, const char* caption, const char* hint, int x) {
+        auto* b = new TLMDTextButton(QLatin1String(caption), strip);
+        b->setObjectName(QLatin1String(name));
+        b->setStatusTip(QLatin1String(hint));
+        b->setGeometry(x, 6, 124, 25);
+        return b;
+    };
+    btnSave = button("btnSave", "Save CFG", "Save CFG to hard drive...", 492);
+    btnFinish = button("btnFinish", "Finish!", "Create CFG", 634);
+    btnClear = button("btnClear", "Clear Cfg", "Clear CFG to make changes...", 634);
+    btnClear->hide();
+
+    connect(btnSave, &QPushButton::clicked, this, &TForm1::btnSaveClick);
+    connect(btnFinish, &QPushButton::clicked, this, &TForm1::btnFinishClick);
+    connect(btnClear, &QPushButton::clicked, this, &TForm1::btnClearClick);
+    return strip;
+}
+
+void TForm1::FormCreate() {
+    PageControl1->setCurrentWidget(tabMain);
+    Save1->setEnabled(false);
+    btnSave->setEnabled(false);
+    btnSave->hide();
+}
+
+void TForm1::writeBody(Section section, ConfigText& text) const {
+    switch (section) {
+    case Section::ServerInformation:
+        tabMain->writeSection(section, text);
+        break;
+    case Section::ServerOptions:
+        serverOptions->writeSection(section, text);
+        break;
+    case Section::NetworkOptions:
+        networkOptions->writeSection(section, text);
+        break;
+    case Section::GameOptions:
+        gameOptions->writeSection(section, text);
+        break;
+    case Section::Deathmatch:
+    case Section::Headquarters:
+    case Section::TeamDeathmatch:
+    case Section::BehindEnemyLines:
+    case Section::Retrieval:
+    case Section::SearchAndDestroy:
+        gametypes->writeSection(section, text);
+        break;
+    case Section::MapRotation:
+        mapRotation->writeSection(section, text);
+        break;
+    case Section::Weapons:
+        weapons->writeSection(section, text);
+        break;
+    }
+}
+
+void TForm1::btnFinishClick() {
+    PageControl1->setTabShown(tabEditor, true);
+    Save1->setEnabled(false);
+    PageControl1->setCurrentWidget(tabEditor);
+
+    ConfigText text(chkNewSlashes->isChecked());
+    writeDocument(text, [this](Section section, ConfigText& t) { writeBody(section, t); });
+    editor->appendPlainText(text.lines().join(QLatin1Char('\n')));
+
+    btnFinish->setEnabled(false);
+    btnFinish->hide();
+    chkNewSlashes->setEnabled(false);
+    Save1->setEnabled(true);
+    btnSave->show();
+    btnSave->setEnabled(true);
+    btnClear->show();
+}
+
+void TForm1::btnSaveClick() {
+    saveConfiguration();
+}
+
+void TForm1::Save1Click() {
+    saveConfiguration();
+}
+
+void TForm1::saveConfiguration() {
+    if (!saveDialog->execute(this))
+        return;
+    const QString path = saveDialog->fileName();
+
+    // The memo's own text: paragraph and line separators are its line breaks; nothing else is
+    // converted (a non-breaking space stays one).
+    QString memo = editor->document()->toRawText();
+    memo.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    memo.replace(QChar::LineSeparator, QLatin1Char('\n'));
+
+    const CfgFile::Encoded encoded = CfgFile::encode(memo);
+    if (!encoded.ok()) {
+        showError(QStringLiteral("Line %1 holds the character \"%2\", which a .cfg file cannot "
+                                 "store.")
+                      .arg(encoded.badLine)
+                      .arg(encoded.badCharacter));
+        return;
+    }
+    const CfgFile::WriteResult written = CfgFile::write(path, encoded.bytes);
+    switch (written.failure) {
+    case CfgFile::Failure::None:
+        break;
+    case CfgFile::Failure::Create:
+        showError(QStringLiteral("Cannot create file \"%1\". %2")
+                      .arg(path, trimmedReason(written.reason)));
+        break;
+    case CfgFile::Failure::Write:
+        showError(QStringLiteral("Stream write error"));
+        break;
+    }
+}
+
+void TForm1::showError(QString message) {
+    if (!message.isEmpty() && message.back() > QLatin1Char('.'))
+        message.append(QLatin1Char('.'));
+    QMessageBox::critical(this, applicationTitle(), message);
+}
+
+void TForm1::btnClearClick() {
+    editor->clear();
+    PageControl1->setTabShown(tabEditor, false);
+    chkNewSlashes->setEnabled(true);
+    btnFinish->show();
+    btnFinish->setEnabled(true);
+    btnSave->setEnabled(false);
+    Save1->setEnabled(false);
+    PageControl1->setCurrentWidget(tabMain);
+    btnClear->hide();
+}
+
+void TForm1::Exit1Click() {
+    QCoreApplication::quit();
+}
+
+void TForm1::Support1Click() {
+    QDesktopServices::openUrl(QUrl(kSite + QStringLiteral("/forums/")));
+}
+
+void TForm1::Kestrane1Click() {
+    QDesktopServices::openUrl(QUrl(kSite));
+}
+
+void TForm1::LMDTextButton29Click() {
+    QDesktopServices::openUrl(QUrl(kSite + QStringLiteral("/ncs/")));
+}
+
+void TForm1::LMDTextButton30Click() {
+    PageControl1->setCurrentWidget(tabVotes);
+}

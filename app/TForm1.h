@@ -1,0 +1,74 @@
+#pragma once
+
+#include "config/Document.h"
+
+#include <QMainWindow>
+
+class EditorPage;
+class GameOptionsPage;
+class PageControl;
+class QAction;
+class QPlainTextEdit;
+class QStatusBar;
+class SaveDialog;
+class SettingsPage;
+class TLMDTextButton;
+class TLMDTextCheckBox;
+class QWidget;
+
+// The main window: menu, banner, page control with the settings pages and the editor page,
+// the bottom strip with the workflow buttons, and the status bar that shows every hint.
+// The workflow state is the visibility and enabled state of the workflow controls.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+
+    static QString applicationTitle() { return QStringLiteral("Ledgerwick 1.1"); }
+
+public slots:
+    void FormCreate();
+    void btnFinishClick();
+    void btnSaveClick();
+    void Save1Click();
+    void btnClearClick();
+    void Exit1Click();
+    void Support1Click();
+    void Kestrane1Click();
+    void LMDTextButton29Click();
+    void LMDTextButton30Click();
+
+private:
+    void createMenu();
+    QWidget* createBanner();
+    void createPages();
+    QWidget* createBottomStrip();
+
+    void writeBody(Section section, ConfigText& text) const;
+    void saveConfiguration();
+    void showError(QString message);
+
+    QAction* Save1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QAction* Support1 = nullptr;
+    QAction* Kestrane1 = nullptr;
+
+    PageControl* PageControl1 = nullptr;
+    SettingsPage* tabMain = nullptr;
+    SettingsPage* serverOptions = nullptr;
+    SettingsPage* networkOptions = nullptr;
+    GameOptionsPage* gameOptions = nullptr;
+    SettingsPage* gametypes = nullptr;
+    SettingsPage* mapRotation = nullptr;
+    EditorPage* tabEditor = nullptr;
+    SettingsPage* weapons = nullptr;
+    QWidget* tabVotes = nullptr;
+    QPlainTextEdit* editor = nullptr;
+
+    TLMDTextCheckBox* chkNewSlashes = nullptr;
+    TLMDTextButton* btnSave = nullptr;
+    TLMDTextButton* btnFinish = nullptr;
+    TLMDTextButton* btnClear = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    SaveDialog* saveDialog = nullptr;
+};

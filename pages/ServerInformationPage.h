@@ -1,0 +1,15 @@
+#pragma once
+
+#include "pages/SettingsPage.h"
+
+class ServerInformationPage : public SettingsPage {
+    Q_OBJECT
+public:
+    explicit ServerInformationPage(QWidget* parent = nullptr);
+
+    void writeSection(Section section, ConfigText& text) const override;
+
+signals:
+    // "Click here to test colors" was pressed.
+    void colourTestRequested();
+};
