@@ -27,7 +27,8 @@ void findBadCharacter(const QString& text, Encoded& result) {
             (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) ? 2 : 1;
         const QString character = text.mid(i, length);
         QStringEncoder probe("windows-1252");
-        probe.encode(character);
+        // The encoder works when its result is taken, not when encode() is called.
+        const QByteArray bytes = probe.encode(character);
         if (probe.hasError()) {
             result.badLine = line;
             result.badCharacter = character;

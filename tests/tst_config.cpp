@@ -1,0 +1,164 @@
+// The configuration text on its own: line forms, the document order and the saved bytes.
+#include "config/CfgFile.h"
+#include "config/ConfigText.h"
+#include "config/Document.h"
+
+#include <QTest>
+
+class ConfigTest : public QObject {
+    Q_OBJECT
+private slots:
+    void lineForms_data();
+    void lineForms();
+    void commentsFollowTheSwitch();
+    void documentOrder_data();
+    void documentOrder();
+    void encoding_data();
+    void encoding();
+    void unencodableCharacter_data();
+    void unencodableCharacter();
+};
+
+using Write = std::function<void(ConfigText&)>;
+Q_DECLARE_METATYPE(Write)
+
+void ConfigTest::lineForms_data() {
+    QTest::addColumn<Write>("write");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("value") << Write([](ConfigText& t) {
+        t.valueLine("set sv_hostname \"", QStringLiteral("BrantholmHost"));
+    }) << QStringLiteral("set sv_hostname \"BrantholmHost\"");
+    QTest::newRow("value, empty") << Write([](ConfigText& t) {
+        t.valueLine("set sv_hostname \"", QString());
+    }) << QStringLiteral("set sv_hostname \"\"");
+    QTest::newRow("value, verbatim") << Write([](ConfigText& t) {
+        t.valueLine("set g_log \"", QStringLiteral(" a \"b\" "));
+    }) << QStringLiteral("set g_log \" a \"b\" \"");
+    QTest::newRow("value without set") << Write([](ConfigText& t) {
+        t.valueLine("scr_hq_scorelimit \"", QStringLiteral("450"));
+    }) << QStringLiteral("scr_hq_scorelimit \"450\"");
+    QTest::newRow("switch") << Write([](ConfigText& t) { t.switchLine("g_gametype", "bel"); })
+                            << QStringLiteral("set g_gametype \"bel\"");
+    QTest::newRow("switch, checked") << Write([](ConfigText& t) { t.switchLine("sv_pure", true); })
+                                     << QStringLiteral("set sv_pure \"1\"");
+    QTest::newRow("switch, unchecked")
+        << Write([](ConfigText& t) { t.switchLine("sv_pure", false); })
+        << QStringLiteral("set sv_pure \"0\"");
+    QTest::newRow("info") << Write([](ConfigText& t) {
+        t.infoLine(".Admin", QStringLiteral("Ann"));
+    }) << QStringLiteral("sets .Admin \"Ann\"");
+    QTest::newRow("header") << Write([](ConfigText& t) { t.header("Server Options"); })
+                            << QStringLiteral("//Server Options");
+    QTest::newRow("sub-header") << Write([](ConfigText& t) { t.subHeader("Retrieval"); })
+                                << QStringLiteral("//-- Retrieval");
+    QTest::newRow("separator") << Write([](ConfigText& t) { t.separator(); })
+                               << QStringLiteral("//");
+}
+
+void ConfigTest::lineForms() {
+    QFETCH(Write, write);
+    QFETCH(QString, line);
+    ConfigText text;
+    write(text);
+    QCOMPARE(text.lines(), QStringList{line});
+}
+
+void ConfigTest::commentsFollowTheSwitch() {
+    ConfigText text(false);
+    text.header("Weapons");
+    text.subHeader("Deathmatch");
+    text.separator();
+    text.switchLine("scr_allow_bar", true);
+    QCOMPARE(text.lines(), QStringList{QStringLiteral("set scr_allow_bar \"1\"")});
+}
+
+// Each body stands in the document as `<Name"` (a value line with the prefix "<").
+void ConfigTest::documentOrder_data() {
+    QTest::addColumn<bool>("comments");
+    QTest::addColumn<QStringList>("expected");
+    QStringList withComments = {
+        "//Server Information", "<ServerInformation", "//", "//Server Options",
+        "<ServerOptions", "//", "//Network Options", "<NetworkOptions", "//",
+        "//Game Options", "<GameOptions", "//", "//Gametypes Configuration",
+        "//-- Deathmatch", "<Deathmatch", "//-- Headquarters", "<Headquarters",
+        "//-- Team Deathmatch", "<TeamDeathmatch", "//-- Behind Enemy Lines",
+        "<BehindEnemyLines", "//-- Retrieval", "<Retrieval", "//-- Search and Destroy",
+        "<SearchAndDestroy", "//", "<MapRotation", "//Weapons", "<Weapons"};
+    QStringList bodiesOnly;
+    for (QString& line : withComments) {
+        if (line.startsWith(QLatin1Char('<'))) {
+            line.append(QLatin1Char('"'));
+            bodiesOnly.append(line);
+        }
+    }
+    QTest::newRow("with comments") << true << withComments;
+    QTest::newRow("without comments") << false << bodiesOnly;
+}
+
+void ConfigTest::documentOrder() {
+    QFETCH(bool, comments);
+    QFETCH(QStringList, expected);
+    const char* names[] = {"ServerInformation", "ServerOptions",    "NetworkOptions",
+                           "GameOptions",       "Deathmatch",       "Headquarters",
+                           "TeamDeathmatch",    "BehindEnemyLines", "Retrieval",
+                           "SearchAndDestroy",  "MapRotation",      "Weapons"};
+    ConfigText text(comments);
+    writeDocument(text, [&](Section section, ConfigText& t) {
+        t.valueLine("<", QLatin1String(names[static_cast<int>(section)]));
+    });
+    QCOMPARE(text.lines(), expected);
+}
+
+void ConfigTest::encoding_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty") << QString() << QByteArray();
+    QTest::newRow("one line gets its line break") << QStringLiteral("set a \"1\"")
+                                                  << QByteArray("set a \"1\"\r\n");
+    QTest::newRow("lines") << QStringLiteral("//\nset a \"1\"")
+                           << QByteArray("//\r\nset a \"1\"\r\n");
+    QTest::newRow("a final line break is not doubled") << QStringLiteral("a\nb\n")
+                                                       << QByteArray("a\r\nb\r\n");
+    QTest::newRow("empty lines stay") << QStringLiteral("a\n\n\nb")
+                                      << QByteArray("a\r\n\r\n\r\nb\r\n");
+    QTest::newRow("only a line break") << QStringLiteral("\n") << QByteArray("\r\n");
+    QTest::newRow("CR LF and CR are line breaks too") << QStringLiteral("a\r\nb\rc")
+                                                      << QByteArray("a\r\nb\r\nc\r\n");
+    QTest::newRow("Windows-1252") << QStringLiteral("é € “ Œ ÿ")
+                                  << QByteArray("\xE9 \x80 \x93 \x8C \xFF\r\n");
+    QTest::newRow("no byte order mark, no conversion of blanks")
+        << QStringLiteral("\u00A0 x\t") << QByteArray("\xA0 x\t\r\n");
+}
+
+void ConfigTest::encoding() {
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    const CfgFile::Encoded encoded = CfgFile::encode(text);
+    QVERIFY(encoded.ok());
+    QCOMPARE(encoded.bytes, bytes);
+}
+
+void ConfigTest::unencodableCharacter_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("character");
+    QTest::newRow("first line") << QStringLiteral("set sv_hostname \"Ω\"") << 1
+                                << QStringLiteral("Ω");
+    QTest::newRow("third line, first of two") << QStringLiteral("a\nb\nc ж д") << 3
+                                              << QStringLiteral("ж");
+    QTest::newRow("outside the basic plane") << QStringLiteral("a\r\nb \U0001F600") << 2
+                                             << QStringLiteral("\U0001F600");
+}
+
+void ConfigTest::unencodableCharacter() {
+    QFETCH(QString, text);
+    QFETCH(int, line);
+    QFETCH(QString, character);
+    const CfgFile::Encoded encoded = CfgFile::encode(text);
+    QVERIFY(!encoded.ok());
+    QCOMPARE(encoded.badLine, line);
+    QCOMPARE(encoded.badCharacter, character);
+}
+
+QTEST_GUILESS_MAIN(ConfigTest)
+#include "tst_config.moc"
