@@ -1,7 +1,12 @@
 #include "controls/TLMDEdit.h"
 
+#include <limits>
+
 TLMDEdit::TLMDEdit(QWidget* parent)
-    : QLineEdit(parent) {}
+    : QLineEdit(parent) {
+    // No length limit (Qt's line edit would otherwise cut the text at 32767 characters).
+    setMaxLength(std::numeric_limits<int>::max());
+}
 
 void TLMDEdit::SetText(const QString& text) {
     if (text == this->text())

@@ -1,8 +1,9 @@
 #include "controls/TLMDListComboBox.h"
 
 #include <QAbstractItemView>
-#include <QKeyEvent>
 #include <QLineEdit>
+
+#include <limits>
 
 TLMDListComboBox::TLMDListComboBox(QWidget* parent)
     : QComboBox(parent) {
@@ -11,6 +12,7 @@ TLMDListComboBox::TLMDListComboBox(QWidget* parent)
     setMaxVisibleItems(8);
     // Typed text stays exactly as typed: no inline completion from the list.
     setCompleter(nullptr);
+    lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     setDuplicatesEnabled(true);
     connect(this, &QComboBox::textActivated, this, [this] { applyTextRule(); });
 }
@@ -58,13 +60,4 @@ void TLMDListComboBox::wheelEvent(QWheelEvent* event) {
     rememberText();
     QComboBox::wheelEvent(event);
     applyTextRule();
-}
-
-void TLMDListComboBox::keyPressEvent(QKeyEvent* event) {
-    // Enter must not turn typed text into a list item (or into an item's spelling).
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        event->ignore();
-        return;
-    }
-    QComboBox::keyPressEvent(event);
 }

@@ -15,7 +15,6 @@ public:
 
 protected:
     void wheelEvent(QWheelEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void rememberText();
