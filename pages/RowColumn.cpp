@@ -118,6 +118,7 @@ RowControls RowColumn::add(const SettingRow& row) {
 
     const int valueX = labelX + g.labelWidth + kGap + 2;
     const int valueWidth = g.valueWidth > 0 ? g.valueWidth : g.x + g.width - kGap - 2 - valueX;
+    controls.valueArea = QRect(valueX, top, valueWidth, kControlHeight);
 
     if (row.edit) {
         auto* edit = new TLMDEdit(m_page);

@@ -3,6 +3,7 @@
 #include "pages/SettingRow.h"
 
 #include <QList>
+#include <QRect>
 
 class ConfigText;
 class PageSheet;
@@ -18,6 +19,8 @@ struct RowControls {
     TLMDEdit* edit = nullptr;
     QList<QRadioButton*> buttons;
     QCheckBox* check = nullptr;
+    // Where the value control sits, also for a row whose value control the page makes itself.
+    QRect valueArea;
 
     // Appends the row's line, if its include box (where it has one) is checked.
     void write(ConfigText& text) const;
