@@ -134,7 +134,11 @@ RowControls RowColumn::add(const SettingRow& row) {
         auto* check = new QCheckBox(latin(row.check), m_page);
         describe(check, row.check, label, hint);
         check->setChecked(row.checkedAtStart);
+        // It lies on the row's white strip.
         check->setAutoFillBackground(true);
+        QPalette white = check->palette();
+        white.setColor(check->backgroundRole(), Qt::white);
+        check->setPalette(white);
         check->setGeometry(valueX, top + (kControlHeight - kBoxSize) / 2, kBoxSize + 2, kBoxSize);
         m_page->addStrip(QRect(valueX - 2, top - 2, valueWidth + 4, kControlHeight + 4));
         controls.check = check;
