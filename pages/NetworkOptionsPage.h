@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/RowColumn.h"
 #include "pages/SettingsPage.h"
 
 class NetworkOptionsPage : public SettingsPage {
@@ -8,4 +9,7 @@ public:
     explicit NetworkOptionsPage(QWidget* parent = nullptr);
 
     void writeSection(Section section, ConfigText& text) const override;
+
+private:
+    QList<RowControls> m_rows;
 };
