@@ -106,7 +106,7 @@ QCheckBox* weaponBox(QWidget* parent, const char* name, const char* caption, con
     white.setColor(QPalette::Window, Qt::white);
     white.setColor(QPalette::Button, Qt::white);
     box->setPalette(white);
-    box->setGeometry(columnX(column) + 8, kBodyTop + 6 + place * kBoxPitch, kColumnWidth - 14, 18);
+    box->setGeometry(columnX(column) + 6, kBodyTop + 6 + place * kBoxPitch, kColumnWidth - 8, 18);
     return box;
 }
 
