@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTest>
 
 using namespace TestSupport;
@@ -431,6 +432,11 @@ void ServerPagesTest::irregularHints() {
     QCOMPARE(child<QCheckBox>(&form, "chkWWWs")->text(), QStringLiteral("chkWWWs"));
     QCOMPARE(hint("rbB"), QStringLiteral("How to write the log file. (g_logsync)"));
     QCOMPARE(hint("rbA1"), QStringLiteral("Allow Anonymous (set sv_allowanonymous \"1\")"));
+    // The location box shows its hint in the status bar, also over its edit.
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTest::mouseMove(location(form)->lineEdit());
+    QCOMPARE(form.statusBar()->currentMessage(), QStringLiteral("Host location. (.Location)"));
     // The password edits show what is typed.
     for (const char* edit : {"edRcons", "edSvpasss", "edPvtpws"})
         QCOMPARE(child<QLineEdit>(&form, edit)->echoMode(), QLineEdit::Normal);
