@@ -31,12 +31,12 @@ void ConfigTest::lineForms_data() {
     QTest::newRow("value, empty") << Write([](ConfigText& t) {
         t.valueLine("set sv_hostname \"", QString());
     }) << QStringLiteral("set sv_hostname \"\"");
-    QTest::newRow("value, verbatim") << Write([](ConfigText& t) {
-        t.valueLine("set g_log \"", QStringLiteral(" a \"b\" "));
-    }) << QStringLiteral("set g_log \" a \"b\" \"");
-    QTest::newRow("value without set") << Write([](ConfigText& t) {
-        t.valueLine("scr_hq_scorelimit \"", QStringLiteral("450"));
-    }) << QStringLiteral("scr_hq_scorelimit \"450\"");
+    QTest::newRow("value, verbatim")
+        << Write([](ConfigText& t) { t.valueLine("set g_log \"", QStringLiteral(" a \"b\" ")); })
+        << QStringLiteral("set g_log \" a \"b\" \"");
+    QTest::newRow("value without set")
+        << Write([](ConfigText& t) { t.valueLine("scr_hq_scorelimit \"", QStringLiteral("450")); })
+        << QStringLiteral("scr_hq_scorelimit \"450\"");
     QTest::newRow("switch") << Write([](ConfigText& t) { t.switchLine("g_gametype", "bel"); })
                             << QStringLiteral("set g_gametype \"bel\"");
     QTest::newRow("switch, checked") << Write([](ConfigText& t) { t.switchLine("sv_pure", true); })
@@ -76,14 +76,35 @@ void ConfigTest::commentsFollowTheSwitch() {
 void ConfigTest::documentOrder_data() {
     QTest::addColumn<bool>("comments");
     QTest::addColumn<QStringList>("expected");
-    QStringList withComments = {
-        "//Server Information", "<ServerInformation", "//", "//Server Options",
-        "<ServerOptions", "//", "//Network Options", "<NetworkOptions", "//",
-        "//Game Options", "<GameOptions", "//", "//Gametypes Configuration",
-        "//-- Deathmatch", "<Deathmatch", "//-- Headquarters", "<Headquarters",
-        "//-- Team Deathmatch", "<TeamDeathmatch", "//-- Behind Enemy Lines",
-        "<BehindEnemyLines", "//-- Retrieval", "<Retrieval", "//-- Search and Destroy",
-        "<SearchAndDestroy", "//", "<MapRotation", "//Weapons", "<Weapons"};
+    QStringList withComments = {"//Server Information",
+                                "<ServerInformation",
+                                "//",
+                                "//Server Options",
+                                "<ServerOptions",
+                                "//",
+                                "//Network Options",
+                                "<NetworkOptions",
+                                "//",
+                                "//Game Options",
+                                "<GameOptions",
+                                "//",
+                                "//Gametypes Configuration",
+                                "//-- Deathmatch",
+                                "<Deathmatch",
+                                "//-- Headquarters",
+                                "<Headquarters",
+                                "//-- Team Deathmatch",
+                                "<TeamDeathmatch",
+                                "//-- Behind Enemy Lines",
+                                "<BehindEnemyLines",
+                                "//-- Retrieval",
+                                "<Retrieval",
+                                "//-- Search and Destroy",
+                                "<SearchAndDestroy",
+                                "//",
+                                "<MapRotation",
+                                "//Weapons",
+                                "<Weapons"};
     QStringList bodiesOnly;
     for (QString& line : withComments) {
         if (line.startsWith(QLatin1Char('<'))) {
@@ -113,17 +134,17 @@ void ConfigTest::encoding_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("empty") << QString() << QByteArray();
-    QTest::newRow("one line gets its line break") << QStringLiteral("set a \"1\"")
-                                                  << QByteArray("set a \"1\"\r\n");
+    QTest::newRow("one line gets its line break")
+        << QStringLiteral("set a \"1\"") << QByteArray("set a \"1\"\r\n");
     QTest::newRow("lines") << QStringLiteral("//\nset a \"1\"")
                            << QByteArray("//\r\nset a \"1\"\r\n");
-    QTest::newRow("a final line break is not doubled") << QStringLiteral("a\nb\n")
-                                                       << QByteArray("a\r\nb\r\n");
-    QTest::newRow("empty lines stay") << QStringLiteral("a\n\n\nb")
-                                      << QByteArray("a\r\n\r\n\r\nb\r\n");
+    QTest::newRow("a final line break is not doubled")
+        << QStringLiteral("a\nb\n") << QByteArray("a\r\nb\r\n");
+    QTest::newRow("empty lines stay")
+        << QStringLiteral("a\n\n\nb") << QByteArray("a\r\n\r\n\r\nb\r\n");
     QTest::newRow("only a line break") << QStringLiteral("\n") << QByteArray("\r\n");
-    QTest::newRow("CR LF and CR are line breaks too") << QStringLiteral("a\r\nb\rc")
-                                                      << QByteArray("a\r\nb\r\nc\r\n");
+    QTest::newRow("CR LF and CR are line breaks too")
+        << QStringLiteral("a\r\nb\rc") << QByteArray("a\r\nb\r\nc\r\n");
     QTest::newRow("Windows-1252") << QStringLiteral("é € “ Œ ÿ")
                                   << QByteArray("\xE9 \x80 \x93 \x8C \xFF\r\n");
     QTest::newRow("no byte order mark, no conversion of blanks")
@@ -144,10 +165,10 @@ void ConfigTest::unencodableCharacter_data() {
     QTest::addColumn<QString>("character");
     QTest::newRow("first line") << QStringLiteral("set sv_hostname \"Ω\"") << 1
                                 << QStringLiteral("Ω");
-    QTest::newRow("third line, first of two") << QStringLiteral("a\nb\nc ж д") << 3
-                                              << QStringLiteral("ж");
-    QTest::newRow("outside the basic plane") << QStringLiteral("a\r\nb \U0001F600") << 2
-                                             << QStringLiteral("\U0001F600");
+    QTest::newRow("third line, first of two")
+        << QStringLiteral("a\nb\nc ж д") << 3 << QStringLiteral("ж");
+    QTest::newRow("outside the basic plane")
+        << QStringLiteral("a\r\nb \U0001F600") << 2 << QStringLiteral("\U0001F600");
 }
 
 void ConfigTest::unencodableCharacter() {

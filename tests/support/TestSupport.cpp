@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QDialog>
 #include <QLineEdit>
@@ -47,48 +48,49 @@ QStringList body(const QStringList& lines, const QString& header) {
     return result;
 }
 
-void onNextModal(std::function<bool(QWidget*)> action) {
-    auto* timer = new QTimer;
+ModalHandler::ModalHandler(std::function<bool(QWidget*)> action)
+    : m_timer(std::make_unique<QTimer>()) {
+    QTimer* timer = m_timer.get();
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, action] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
-            return;
-        if (action(modal)) {
+        if (modal && modal->isVisible() && action(modal))
             timer->stop();
-            timer->deleteLater();
-        }
     });
     timer->start();
 }
 
-void answerSaveDialog(const QString& path) {
-    onNextModal([path](QWidget* dialog) {
-        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        if (!name)
+ModalHandler::~ModalHandler() = default;
+
+void typeFileName(QWidget* dialog, const QString& path) {
+    // As a user typing a name: the file the dialog proposed is no longer selected.
+    if (auto* list = dialog->findChild<QAbstractItemView*>(QStringLiteral("listView")))
+        list->clearSelection();
+    dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+}
+
+ModalHandler answerSaveDialog(const QString& path) {
+    return ModalHandler([path](QWidget* dialog) {
+        if (!dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
             return false;
         if (path.isEmpty()) {
             static_cast<QDialog*>(dialog)->reject();
             return true;
         }
-        name->setText(path);
+        typeFileName(dialog, path);
         static_cast<QDialog*>(dialog)->accept();
         return true;
     });
 }
 
-void catchNextMessage(MessageSeen& seen) {
-    onNextModal([&seen](QWidget* widget) {
+MessageCatcher::MessageCatcher()
+    : m_handler([this](QWidget* widget) {
         auto* box = qobject_cast<QMessageBox*>(widget);
         if (!box)
             return false;
-        seen.seen = true;
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.icon = box->icon();
+        message = {true, box->windowTitle(), box->text(), box->icon()};
         box->button(QMessageBox::Ok)->click();
         return true;
-    });
-}
+    }) {}
 
 } // namespace TestSupport

@@ -7,6 +7,9 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
+
+class QTimer;
 
 class QWidget;
 
@@ -31,22 +34,42 @@ QStringList memoLines(const TForm1& form);
 // The lines between the comment line `header` and the next comment line (or the end).
 QStringList body(const QStringList& lines, const QString& header);
 
-// Polls from a timer for a visible modal widget and offers it to `action` until the action takes
-// it (returns true); e.g. to fill in and accept a dialog that the code under test is about to
-// open with exec().
-void onNextModal(std::function<bool(QWidget*)> action);
+// While it lives, polls from a timer for a visible modal widget and offers it to `action` until
+// the action takes it (returns true); e.g. to fill in and accept a dialog that the code under
+// test is about to open with exec(). Ending with its scope, it never acts on a later test.
+class ModalHandler {
+public:
+    explicit ModalHandler(std::function<bool(QWidget*)> action);
+    ModalHandler(ModalHandler&&) = default;
+    ~ModalHandler();
+
+private:
+    std::unique_ptr<QTimer> m_timer;
+};
+
+// Types a file name into a file dialog as a user would.
+void typeFileName(QWidget* dialog, const QString& path);
 
 // Drives the save dialog that the next save opens: types `path` into its name field and accepts
-// it, or rejects it when `path` is empty.
-void answerSaveDialog(const QString& path);
+// it, or rejects the dialog when `path` is empty.
+[[nodiscard]] ModalHandler answerSaveDialog(const QString& path);
 
-// The text and icon of the next message box (closed with OK); empty when none appeared.
 struct MessageSeen {
+    bool seen = false;
     QString title;
     QString text;
     int icon = 0;
-    bool seen = false;
 };
-void catchNextMessage(MessageSeen& seen);
+
+// Notes the next message box and closes it with OK.
+class MessageCatcher {
+public:
+    MessageCatcher();
+
+    MessageSeen message;
+
+private:
+    ModalHandler m_handler;
+};
 
 } // namespace TestSupport

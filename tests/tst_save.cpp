@@ -1,0 +1,401 @@
+// Saving: the dialog, the bytes on disk, replacing, and every failure's error box.
+#include "config/CfgFile.h"
+#include "support/TestSupport.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace TestSupport;
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<unreadable>";
+    return file.readAll();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray crlf(const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += line.toLatin1() + "\r\n";
+    return bytes;
+}
+
+// Saves through the dialog, typing `path` into it; returns the error box seen, if any.
+MessageSeen save(TForm1& form, const QString& path) {
+    const MessageCatcher catcher;
+    const ModalHandler answer = answerSaveDialog(path);
+    click(form, "btnSave");
+    return catcher.message;
+}
+
+void setMemo(TForm1& form, const QString& text) {
+    child<QPlainTextEdit>(&form, "editor")->setPlainText(text);
+}
+
+QStringList entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+void verifyError(const MessageSeen& seen, const QString& text) {
+    QVERIFY2(seen.seen, "no error box");
+    QCOMPARE(seen.title, QStringLiteral("Ledgerwick 1.1"));
+    QCOMPARE(seen.icon, int(QMessageBox::Critical));
+    QCOMPARE(seen.text, text);
+}
+
+} // namespace
+
+class SaveTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void savesTheGeneratedText();
+    void dialogSettings();
+    void secondSaveProposesTheFirstPath();
+    void replacesWithoutAQuestionKeepingPermissions();
+    void cancelWritesNothing();
+    void savesTheMemoAsEdited_data();
+    void savesTheMemoAsEdited();
+    void replacesWhatALinkPointsTo();
+    void characterACfgCannotStore();
+    void cannotCreate_data();
+    void cannotCreate();
+    void pathThatIsAFolder();
+    void folderWithoutWritePermission();
+    void failedWriteKeepsTheOldFile();
+    void fullDisk();
+
+private:
+    // A fresh folder for every test.
+    std::unique_ptr<QTemporaryDir> m_folder;
+    QString path(const char* name) const { return m_folder->filePath(QLatin1String(name)); }
+};
+
+void SaveTest::init() {
+    m_folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_folder->isValid());
+    ::umask(022);
+}
+
+void SaveTest::savesTheGeneratedText() {
+    TForm1 form;
+    form.show();
+    const QStringList lines = finish(form);
+    const MessageSeen seen = save(form, path("server.cfg"));
+    QVERIFY(!seen.seen);
+    QCOMPARE(readAll(path("server.cfg")), crlf(lines));
+    // Still generated: the text stays and can be saved again, also through the menu.
+    QCOMPARE(memoLines(form), lines);
+    QVERIFY(child<QWidget>(&form, "btnSave")->isEnabled());
+    {
+        const ModalHandler answer = answerSaveDialog(path("menu.cfg"));
+        child<QAction>(&form, "Save1")->trigger();
+    }
+    QCOMPARE(readAll(path("menu.cfg")), crlf(lines));
+    QFileInfo info(path("server.cfg"));
+    QCOMPARE(int(info.permissions() & 0x7777),
+             int(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
+                 QFile::ReadGroup | QFile::ReadOther));
+    QCOMPARE(entries(m_folder->path()), (QStringList{"menu.cfg", "server.cfg"}));
+}
+
+void SaveTest::dialogSettings() {
+    TForm1 form;
+    form.show();
+    finish(form);
+    QString proposed;
+    QStringList filters;
+    QString suffix;
+    bool save = false;
+    bool noQuestion = false;
+    const ModalHandler handler([&](QWidget* widget) {
+        auto* dialog = qobject_cast<QFileDialog*>(widget);
+        if (!dialog)
+            return false;
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        proposed = name->text();
+        filters = dialog->nameFilters();
+        suffix = dialog->defaultSuffix();
+        save = dialog->acceptMode() == QFileDialog::AcceptSave;
+        noQuestion = dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        // A name typed without an extension gets ".cfg".
+        typeFileName(dialog, m_folder->filePath(QStringLiteral("plain")));
+        static_cast<QDialog*>(dialog)->accept();
+        return true;
+    });
+    click(form, "btnSave");
+    QCOMPARE(proposed, QStringLiteral("servercfg"));
+    QCOMPARE(filters, QStringList{QStringLiteral(".cfg (*.cfg)")});
+    QCOMPARE(suffix, QStringLiteral("cfg"));
+    QVERIFY(save);
+    QVERIFY(noQuestion);
+    QVERIFY(QFile::exists(path("plain.cfg")));
+}
+
+void SaveTest::secondSaveProposesTheFirstPath() {
+    TForm1 form;
+    form.show();
+    finish(form);
+    save(form, path("first.cfg"));
+    QStringList proposed;
+    const ModalHandler handler([&](QWidget* widget) {
+        auto* dialog = qobject_cast<QFileDialog*>(widget);
+        if (!dialog)
+            return false;
+        proposed = dialog->selectedFiles();
+        static_cast<QDialog*>(dialog)->reject();
+        return true;
+    });
+    click(form, "btnSave");
+    QCOMPARE(proposed, QStringList{path("first.cfg")});
+}
+
+void SaveTest::replacesWithoutAQuestionKeepingPermissions() {
+    TForm1 form;
+    form.show();
+    const QStringList lines = finish(form);
+    writeFile(path("old.cfg"), QByteArray(100000, 'x'));
+    QVERIFY(QFile::setPermissions(path("old.cfg"), QFile::ReadOwner | QFile::WriteOwner));
+    const MessageSeen seen = save(form, path("old.cfg"));
+    QVERIFY(!seen.seen);
+    QCOMPARE(readAll(path("old.cfg")), crlf(lines));
+    QCOMPARE(QFileInfo(path("old.cfg")).permissions() & 0x0777, QFile::ReadUser | QFile::WriteUser);
+    QCOMPARE(entries(m_folder->path()), QStringList{"old.cfg"});
+}
+
+void SaveTest::cancelWritesNothing() {
+    TForm1 form;
+    form.show();
+    const QStringList lines = finish(form);
+    const ModalHandler cancel = answerSaveDialog(QString());
+    click(form, "btnSave");
+    QCOMPARE(entries(m_folder->path()), QStringList());
+    QCOMPARE(memoLines(form), lines);
+    QVERIFY(child<QWidget>(&form, "btnSave")->isEnabled());
+    QVERIFY(child<QWidget>(&form, "btnClear")->isVisible());
+}
+
+void SaveTest::savesTheMemoAsEdited_data() {
+    QTest::addColumn<QString>("memo");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("typed lines") << QStringLiteral("set a \"1\"\nset b \"é\"")
+                                 << QByteArray("set a \"1\"\r\nset b \"\xE9\"\r\n");
+    QTest::newRow("a trailing line break is not doubled")
+        << QStringLiteral("x\n") << QByteArray("x\r\n");
+    QTest::newRow("emptied memo") << QString() << QByteArray();
+    QTest::newRow("blank lines and blanks")
+        << QStringLiteral(" \n\n\u00A0") << QByteArray(" \r\n\r\n\xA0\r\n");
+}
+
+void SaveTest::savesTheMemoAsEdited() {
+    QFETCH(QString, memo);
+    QFETCH(QByteArray, bytes);
+    TForm1 form;
+    form.show();
+    finish(form);
+    writeFile(path("edited.cfg"), "old contents");
+    setMemo(form, memo);
+    QVERIFY(!save(form, path("edited.cfg")).seen);
+    QCOMPARE(readAll(path("edited.cfg")), bytes);
+}
+
+void SaveTest::replacesWhatALinkPointsTo() {
+    TForm1 form;
+    form.show();
+    const QStringList lines = finish(form);
+    writeFile(path("target.cfg"), "old");
+    QVERIFY(QFile::link(path("target.cfg"), path("link.cfg")));
+    QVERIFY(!save(form, path("link.cfg")).seen);
+    QVERIFY(QFileInfo(path("link.cfg")).isSymLink());
+    QCOMPARE(readAll(path("target.cfg")), crlf(lines));
+}
+
+void SaveTest::characterACfgCannotStore() {
+    TForm1 form;
+    form.show();
+    finish(form);
+    writeFile(path("kept.cfg"), "kept");
+    setMemo(form, QStringLiteral("set a \"1\"\nset sv_hostname \"Ωmega and ж\""));
+    verifyError(save(form, path("kept.cfg")),
+                QStringLiteral("Line 2 holds the character \"Ω\", which a .cfg file cannot "
+                               "store."));
+    QCOMPARE(readAll(path("kept.cfg")), QByteArray("kept"));
+    QCOMPARE(entries(m_folder->path()), QStringList{"kept.cfg"});
+}
+
+void SaveTest::cannotCreate_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing folder")
+        << QStringLiteral("missing/server.cfg") << QStringLiteral("No such file or directory");
+    QTest::newRow("parent is a file")
+        << QStringLiteral("file/server.cfg") << QStringLiteral("Not a directory");
+    QTest::newRow("read-only file")
+        << QStringLiteral("readonly.cfg") << QStringLiteral("Permission denied");
+}
+
+void SaveTest::cannotCreate() {
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    TForm1 form;
+    form.show();
+    finish(form);
+    writeFile(path("file"), "a file");
+    writeFile(path("readonly.cfg"), "read only");
+    QVERIFY(QFile::setPermissions(path("readonly.cfg"), QFile::ReadOwner | QFile::ReadUser));
+    const QString target = m_folder->filePath(name);
+    verifyError(save(form, target),
+                QStringLiteral("Cannot create file \"%1\". %2.").arg(target, reason));
+    QCOMPARE(readAll(path("readonly.cfg")), QByteArray("read only"));
+    QCOMPARE(entries(m_folder->path()), (QStringList{"file", "readonly.cfg"}));
+    // The next dialog proposes the path of the failed attempt.
+    QStringList proposed;
+    const ModalHandler handler([&](QWidget* widget) {
+        auto* dialog = qobject_cast<QFileDialog*>(widget);
+        if (!dialog)
+            return false;
+        proposed = dialog->selectedFiles();
+        static_cast<QDialog*>(dialog)->reject();
+        return true;
+    });
+    click(form, "btnSave");
+    QCOMPARE(proposed, QStringList{target});
+}
+
+// Qt's own dialog opens a folder instead of choosing it; a platform dialog may return one.
+void SaveTest::pathThatIsAFolder() {
+    TForm1 form;
+    form.show();
+    finish(form);
+    QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("folder.cfg")));
+    const MessageCatcher catcher;
+    const ModalHandler handler([&](QWidget* widget) {
+        auto* dialog = qobject_cast<QFileDialog*>(widget);
+        if (!dialog)
+            return false;
+        typeFileName(dialog, path("folder.cfg"));
+        // As a platform dialog would return it.
+        static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+        return true;
+    });
+    click(form, "btnSave");
+    verifyError(
+        catcher.message,
+        QStringLiteral("Cannot create file \"%1\". Is a directory.").arg(path("folder.cfg")));
+    QCOMPARE(entries(m_folder->path()), QStringList{"folder.cfg"});
+    QCOMPARE(entries(path("folder.cfg")), QStringList());
+}
+
+// Runs as an ordinary user: as root it starts itself again as user nobody.
+void SaveTest::folderWithoutWritePermission() {
+    if (::geteuid() == 0) {
+        const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+        if (setpriv.isEmpty())
+            QSKIP("running as root and setpriv is missing: cannot test as an ordinary user");
+        const QStringList asNobody = {"--reuid=nobody", "--regid=nogroup", "--clear-groups"};
+        const QString self = QCoreApplication::applicationFilePath();
+        if (QProcess::execute(setpriv, asNobody + QStringList{"test", "-x", self}) != 0)
+            QSKIP("running as root, and user nobody may not run this test program here");
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        environment.insert(QStringLiteral("TMPDIR"), QStringLiteral("/tmp"));
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(setpriv, asNobody + QStringList{self, "folderWithoutWritePermission"});
+        QVERIFY(child.waitForFinished(60000));
+        QVERIFY2(child.exitCode() == 0, child.readAll().constData());
+        return;
+    }
+    QTemporaryDir folder;
+    QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
+    TForm1 form;
+    form.show();
+    finish(form);
+    const QString target = folder.filePath(QStringLiteral("server.cfg"));
+    verifyError(save(form, target),
+                QStringLiteral("Cannot create file \"%1\". Permission denied.").arg(target));
+    QCOMPARE(entries(folder.path()), QStringList());
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// A write the system refuses half-way (here: the file-size limit) must not touch the old file.
+void SaveTest::failedWriteKeepsTheOldFile() {
+    TForm1 form;
+    form.show();
+    finish(form);
+    writeFile(path("server.cfg"), "old contents");
+    setMemo(form, QString(20000, QLatin1Char('x')));
+
+    rlimit old{};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit small = old;
+    small.rlim_cur = 4096;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const MessageSeen seen = save(form, path("server.cfg"));
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    verifyError(seen, QStringLiteral("Stream write error."));
+    QCOMPARE(readAll(path("server.cfg")), QByteArray("old contents"));
+    QCOMPARE(entries(m_folder->path()), QStringList{"server.cfg"});
+}
+
+// A completely full disk, made with a small tmpfs (needs root).
+void SaveTest::fullDisk() {
+    const QString mountPoint = path("disk");
+    QVERIFY(QDir().mkpath(mountPoint));
+    if (::geteuid() != 0 ||
+        ::mount("tmpfs", mountPoint.toLocal8Bit().constData(), "tmpfs", 0, "size=64k") != 0)
+        QSKIP("cannot mount a small tmpfs here (needs root); the file-size limit test covers "
+              "a failed write");
+    const QString target = mountPoint + QStringLiteral("/server.cfg");
+    writeFile(target, "old contents");
+    {
+        QFile filler(mountPoint + QStringLiteral("/filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'f');
+        while (filler.write(block) > 0) {
+        }
+        while (filler.write("f", 1) > 0) {
+        }
+    }
+    TForm1 form;
+    form.show();
+    finish(form); // a small text: the case where a late failure could slip through
+    const MessageSeen seen = save(form, target);
+    const QByteArray after = readAll(target);
+    const QStringList left = entries(mountPoint);
+    ::umount(mountPoint.toLocal8Bit().constData());
+
+    verifyError(seen, QStringLiteral("Stream write error."));
+    QCOMPARE(after, QByteArray("old contents"));
+    QCOMPARE(left, (QStringList{"filler", "server.cfg"}));
+}
+
+QTEST_MAIN(SaveTest)
+#include "tst_save.moc"
