@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QFontInfo>
+#include <QImageReader>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -35,6 +37,7 @@ private slots:
     void menuHints();
     void webPages();
     void exitEndsTheEventLoop();
+    void artworkAndFonts();
 };
 
 void WindowTest::frame() {
@@ -187,6 +190,32 @@ void WindowTest::exitEndsTheEventLoop() {
     form.show();
     QTimer::singleShot(0, &form, [&form] { child<QAction>(&form, "Exit1")->trigger(); });
     QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+void WindowTest::artworkAndFonts() {
+    // The two JPEG pictures decode through Qt's JPEG plugin (libjpeg).
+    QVERIFY(QImageReader::supportedImageFormats().contains("jpeg"));
+    const struct {
+        const char* resource;
+        QSize size;
+    } jpegs[] = {{":/banner.jpg", {770, 57}}, {":/strip.jpg", {770, 37}}};
+    for (const auto& jpeg : jpegs) {
+        QImageReader reader(QLatin1String(jpeg.resource));
+        QCOMPARE(reader.format(), QByteArray("jpeg"));
+        const QImage image = reader.read();
+        QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+        QCOMPARE(image.size(), jpeg.size);
+    }
+    TForm1 form;
+    for (int i = 0; i < 9; ++i)
+        QCOMPARE(QPixmap(QStringLiteral(":/tab%1.png").arg(i)).size(), QSize(16, 16));
+    QVERIFY(!form.windowIcon().isNull());
+
+    // The window's fonts map to fonts the set-up installs.
+    QCOMPARE(QFontInfo(form.font()).family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(QFontInfo(form.font()).pixelSize(), 11);
+    QCOMPARE(QFontInfo(child<QLabel>(&form, "Label2")->font()).family(),
+             QStringLiteral("DejaVu Sans"));
 }
 
 QTEST_MAIN(WindowTest)
