@@ -123,6 +123,7 @@ private slots:
     void locationList();
     void pickedLocation();
     void typedLocation();
+    void rightColumnLevelWithLeft();
 
     // Server Options and Network Options.
     void radioChoices_data();
@@ -326,6 +327,23 @@ void ServerPagesTest::typedLocation() {
     QCOMPARE(section(form, serverInformation),
              (serverInformationDefaults + QStringList{"sets .Location \"United  Kingdom \"",
                                                       "sets .TS \"ts.example.org:8767\""}));
+}
+
+void ServerPagesTest::rightColumnLevelWithLeft() {
+    TForm1 form;
+    auto middle = [&form](const char* name) {
+        return child<QWidget>(&form, name)->geometry().center().y();
+    };
+    const char* rows[][4] = {{"chkMotd", "edMotds", "chkTS", "edTSs"},
+                             {"chkAdmin1", "edAdmin1s", "chkAdmin2", "edAdmin2s"},
+                             {"chkMail1", "edMail1s", "chkMail2", "edMail2s"},
+                             {"chkIRC1", "edIRC1s", "chkIRC2", "edIRC2s"},
+                             {"chkWebsite1", "edWebsite1s", "chkWebsite2", "edWebsite2s"}};
+    for (const auto& row : rows)
+        for (const char* name : row)
+            QCOMPARE(middle(name), middle(row[0]));
+    QCOMPARE(middle("lbLocation"), middle("chkLocation"));
+    QVERIFY(middle("chkLocation") > middle("chkWebsite1"));
 }
 
 void ServerPagesTest::radioChoices_data() {
