@@ -15,6 +15,7 @@ private slots:
     void editReadsItsTextWhole();
     void appendTextPutsTheCaretAtTheStart();
     void unchangedTextLeavesCaretAndSelection();
+    void manyAppendsAreShownOnce();
     void comboBoxStartsEmptyAndKeepsTypedText();
     void comboBoxPickReplacesTheText();
     void comboBoxPopupHighlightsTheMatchingItem();
@@ -38,6 +39,9 @@ void ControlsTest::appendTextPutsTheCaretAtTheStart() {
     edit.setCursorPosition(1);
     edit.AppendText(QStringLiteral("b"));
     QCOMPARE(edit.text(), QStringLiteral("ab"));
+    // The caret moves when the edit shows the new text: once the event loop has come by.
+    QCoreApplication::processEvents();
+    QCOMPARE(edit.QLineEdit::text(), QStringLiteral("ab"));
     QCOMPARE(edit.cursorPosition(), 0);
     QVERIFY(!edit.hasSelectedText());
 
@@ -45,6 +49,7 @@ void ControlsTest::appendTextPutsTheCaretAtTheStart() {
     edit.setSelection(0, 1);
     edit.AppendText(QStringLiteral("c"));
     QCOMPARE(edit.text(), QStringLiteral("abc"));
+    QCoreApplication::processEvents();
     QCOMPARE(edit.cursorPosition(), 0);
     QVERIFY(!edit.hasSelectedText());
 }
@@ -61,6 +66,31 @@ void ControlsTest::unchangedTextLeavesCaretAndSelection() {
     edit.SetText(QStringLiteral("abcdefg"));
     QCOMPARE(edit.cursorPosition(), 0);
     QVERIFY(!edit.hasSelectedText());
+}
+
+// Appends in a row cost no layout of the whole text each; the edit shows them all at once, and
+// anything that reaches the edit first (a key, a text set from outside) meets the whole text.
+void ControlsTest::manyAppendsAreShownOnce() {
+    TLMDEdit edit;
+    edit.show();
+    QSignalSpy changes(&edit, &QLineEdit::textChanged);
+    for (int i = 0; i < 1000; ++i)
+        edit.AppendText(QStringLiteral("map mp_bocage "));
+    QCOMPARE(edit.text().size(), 14000);
+    QCOMPARE(changes.size(), 0);
+    QCoreApplication::processEvents();
+    QCOMPARE(changes.size(), 1);
+    QCOMPARE(edit.QLineEdit::text().size(), 14000);
+
+    edit.AppendText(QStringLiteral("gametype dm "));
+    QTest::keyClick(&edit, Qt::Key_X);
+    QVERIFY(edit.text().startsWith(QLatin1String("xmap mp_bocage ")));
+    QVERIFY(edit.text().endsWith(QLatin1String("gametype dm ")));
+
+    edit.AppendText(QStringLiteral("map "));
+    edit.QLineEdit::setText(QStringLiteral("typed"));
+    QCoreApplication::processEvents();
+    QCOMPARE(edit.text(), QStringLiteral("typed"));
 }
 
 void ControlsTest::comboBoxStartsEmptyAndKeepsTypedText() {
