@@ -8,6 +8,8 @@ EditorPage::EditorPage(QWidget* parent)
     , m_editor(new QPlainTextEdit(this)) {
     m_editor->setObjectName(QStringLiteral("editor"));
     m_editor->setStatusTip(QStringLiteral("You may edit your CFG here before save..."));
+    // Named after the page's title, which a screen reader does not connect with the memo.
+    m_editor->setAccessibleName(QStringLiteral("Your CFG"));
     // Long lines wrap on screen only; the text itself gets no line break.
     m_editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

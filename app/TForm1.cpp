@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "app/Accessibility.h"
 #include "app/EditorPage.h"
 #include "app/PageControl.h"
 #include "app/SaveDialog.h"
@@ -119,6 +120,10 @@ TForm1::TForm1(QWidget* parent)
     setStatusBar(StatusBar1);
 
     saveDialog = new SaveDialog(this);
+
+    // Screen readers read each hint as its control's description.
+    Accessibility::describeByHints(this);
+    Accessibility::describeMenuItemsByHints();
 
     setFixedSize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
     // The stored place, moved in where a small screen would cut the window off.

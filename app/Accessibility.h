@@ -1,0 +1,16 @@
+#pragma once
+
+class QWidget;
+
+// What a screen reader learns from the window, without changing what the window shows.
+namespace Accessibility {
+
+// Gives every widget under `root` that has a hint and no description the hint as its description,
+// and the typing field of an editable combo box its box's name and description.
+void describeByHints(QWidget* root);
+
+// Lets menu items with a hint report it as their description, as the window's controls do.
+// Installed once per program; later calls do nothing.
+void describeMenuItemsByHints();
+
+} // namespace Accessibility
