@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/RowColumn.h"
 #include "pages/SettingsPage.h"
 
 class VotesPage;
@@ -21,4 +22,6 @@ signals:
 
 private:
     VotesPage* m_votes;
+    QList<RowControls> m_left;
+    QList<RowControls> m_right;
 };
