@@ -108,7 +108,7 @@ TForm1::TForm1(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(createBanner());
-    createPages();
+    createPages(client);
     layout->addWidget(PageControl1);
     layout->addWidget(createBottomStrip());
     setCentralWidget(client);
@@ -192,21 +192,23 @@ QWidget* TForm1::createBanner() {
     return banner;
 }
 
-void TForm1::createPages() {
-    PageControl1 = new PageControl;
+void TForm1::createPages(QWidget* client) {
+    // Every page is made inside the page control, so that the focus order each page sets stays
+    // as it is when the page joins the window.
+    PageControl1 = new PageControl(client);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setFixedSize(kClientWidth, kPagesHeight);
 
-    auto* serverInformation = new ServerInformationPage;
+    auto* serverInformation = new ServerInformationPage(PageControl1);
     tabMain = serverInformation;
-    serverOptions = new ServerOptionsPage;
-    networkOptions = new NetworkOptionsPage;
-    gameOptions = new GameOptionsPage;
-    gametypes = new GametypesPage;
-    mapRotation = new MapRotationPage;
-    tabEditor = new EditorPage;
+    serverOptions = new ServerOptionsPage(PageControl1);
+    networkOptions = new NetworkOptionsPage(PageControl1);
+    gameOptions = new GameOptionsPage(PageControl1);
+    gametypes = new GametypesPage(PageControl1);
+    mapRotation = new MapRotationPage(PageControl1);
+    tabEditor = new EditorPage(PageControl1);
     editor = tabEditor->editor();
-    weapons = new WeaponsPage;
+    weapons = new WeaponsPage(PageControl1);
     tabVotes = gameOptions->votesPage();
 
     auto icon = [](int index) { return QIcon(QStringLiteral(":/tab%1.png").arg(index)); };

@@ -41,7 +41,7 @@ public slots:
 private:
     void createMenu();
     QWidget* createBanner();
-    void createPages();
+    void createPages(QWidget* client);
     QWidget* createBottomStrip();
 
     void writeBody(Section section, ConfigText& text) const;

@@ -4,8 +4,6 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include <memory>
-
 namespace {
 
 const QPixmap& titleStrip() {
@@ -66,16 +64,6 @@ void PageSheet::setFocusOrder(std::initializer_list<const char*> names) {
         Q_ASSERT_X(widget, "PageSheet::setFocusOrder", name);
         if (widget)
             appendFocusable(widget, chain);
-    }
-    // A page without a parent yet is a window, whose focus chain is a ring running through the
-    // page itself. Qt takes two widgets with only unfocusable ones between them, the page
-    // included, as already in order, and the ring is cut at the page when the page joins the
-    // main window: the listed widgets after that point would come first. A focusable stand-in
-    // at the end of the ring keeps the page from falling between two of them.
-    std::unique_ptr<QWidget> ringEnd;
-    if (isWindow()) {
-        ringEnd = std::make_unique<QWidget>(this);
-        ringEnd->setFocusPolicy(Qt::TabFocus);
     }
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
