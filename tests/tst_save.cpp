@@ -51,6 +51,21 @@ MessageSeen save(TForm1& form, const QString& path) {
     return catcher.message;
 }
 
+// What the save dialog proposes when it opens (it is then cancelled).
+QStringList proposedFiles(TForm1& form) {
+    QStringList proposed;
+    const ModalHandler handler([&](QWidget* widget) {
+        auto* dialog = qobject_cast<QFileDialog*>(widget);
+        if (!dialog)
+            return false;
+        proposed = dialog->selectedFiles();
+        static_cast<QDialog*>(dialog)->reject();
+        return true;
+    });
+    click(form, "btnSave");
+    return proposed;
+}
+
 void setMemo(TForm1& form, const QString& text) {
     child<QPlainTextEdit>(&form, "editor")->setPlainText(text);
 }
@@ -160,17 +175,7 @@ void SaveTest::secondSaveProposesTheFirstPath() {
     form.show();
     finish(form);
     save(form, path("first.cfg"));
-    QStringList proposed;
-    const ModalHandler handler([&](QWidget* widget) {
-        auto* dialog = qobject_cast<QFileDialog*>(widget);
-        if (!dialog)
-            return false;
-        proposed = dialog->selectedFiles();
-        static_cast<QDialog*>(dialog)->reject();
-        return true;
-    });
-    click(form, "btnSave");
-    QCOMPARE(proposed, QStringList{path("first.cfg")});
+    QCOMPARE(proposedFiles(form), QStringList{path("first.cfg")});
 }
 
 void SaveTest::replacesWithoutAQuestionKeepingPermissions() {
@@ -272,17 +277,7 @@ void SaveTest::cannotCreate() {
     QCOMPARE(readAll(path("readonly.cfg")), QByteArray("read only"));
     QCOMPARE(entries(m_folder->path()), (QStringList{"file", "readonly.cfg"}));
     // The next dialog proposes the path of the failed attempt.
-    QStringList proposed;
-    const ModalHandler handler([&](QWidget* widget) {
-        auto* dialog = qobject_cast<QFileDialog*>(widget);
-        if (!dialog)
-            return false;
-        proposed = dialog->selectedFiles();
-        static_cast<QDialog*>(dialog)->reject();
-        return true;
-    });
-    click(form, "btnSave");
-    QCOMPARE(proposed, QStringList{target});
+    QCOMPARE(proposedFiles(form), QStringList{target});
 }
 
 // Qt's own dialog opens a folder instead of choosing it; a platform dialog may return one.
