@@ -1,0 +1,262 @@
+// Benchmarks of the real window, offscreen: "Finish!", saving, and the rotation buttons.
+//
+// Each figure is a wall time; see README.md for the commands and the figures of one run. The
+// rotation presses are QBENCHMARK blocks, so that `-callgrind` can count their instructions; the
+// others time one step of a longer sequence (a "Finish!" needs a "Clear Cfg" before it, a save
+// needs its dialog answered) and report the median of many runs with QTest::setBenchmarkResult.
+#include "app/TForm1.h"
+#include "config/CfgFile.h"
+#include "controls/TLMDEdit.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+template <class T> T* child(const QObject* root, const char* name) {
+    T* found = root->findChild<T*>(QLatin1String(name));
+    if (!found)
+        qFatal("no child named %s", name);
+    return found;
+}
+
+// Median, least and largest of some milliseconds.
+struct Spread {
+    double median = 0;
+    double least = 0;
+    double largest = 0;
+};
+
+Spread spread(QList<double> values) {
+    std::sort(values.begin(), values.end());
+    const qsizetype n = values.size();
+    const double median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    return {median, values.first(), values.last()};
+}
+
+// Reports the median as the test's result and the spread beside it.
+void report(const char* what, const QList<double>& milliseconds, double target = 0) {
+    const Spread s = spread(milliseconds);
+    QString line = QStringLiteral("%1: median %2 ms, least %3 ms, largest %4 ms, %5 runs")
+                       .arg(QLatin1String(what))
+                       .arg(s.median, 0, 'f', 3)
+                       .arg(s.least, 0, 'f', 3)
+                       .arg(s.largest, 0, 'f', 3)
+                       .arg(milliseconds.size());
+    if (target > 0)
+        line += QStringLiteral(" (target under %1 ms)").arg(target);
+    qInfo().noquote() << line;
+    QTest::setBenchmarkResult(s.median, QTest::WalltimeMilliseconds);
+}
+
+double millisecondsSince(const QElapsedTimer& clock) {
+    return double(clock.nsecsElapsed()) / 1e6;
+}
+
+// Saves through the real dialog, typing `path` into it, and returns the milliseconds from the
+// dialog's acceptance until the save has returned: the wait of a user who pressed Save.
+double timedSave(TForm1& form, const QString& path) {
+    QElapsedTimer clock;
+    QTimer answer;
+    answer.setInterval(1);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        answer.stop();
+        // As a user typing a name: the file the dialog proposed is no longer selected.
+        if (auto* list = dialog->findChild<QAbstractItemView*>(QStringLiteral("listView")))
+            list->clearSelection();
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+        clock.start();
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    answer.start();
+    child<QAbstractButton>(&form, "btnSave")->click();
+    return millisecondsSince(clock);
+}
+
+// A memo of at least `bytes` bytes once saved: the generated text over and over.
+QString largeMemo(const QString& generated, qsizetype bytes) {
+    QString text;
+    text.reserve(bytes);
+    while (text.size() + generated.size() < bytes)
+        text += generated + QLatin1Char('\n');
+    return text;
+}
+
+} // namespace
+
+class WindowBenchmark : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void finishAtDefaults();
+    void saveGeneratedText();
+    void saveTenMegabyteMemo();
+    void rotationPressesInARow();
+    void rotationPressesEachShown();
+
+private:
+    std::unique_ptr<TForm1> m_form;
+    std::unique_ptr<QTemporaryDir> m_folder;
+    QPlainTextEdit* memo() const { return child<QPlainTextEdit>(m_form.get(), "editor"); }
+    void press(const char* name) { child<QAbstractButton>(m_form.get(), name)->click(); }
+};
+
+void WindowBenchmark::init() {
+    m_form = std::make_unique<TForm1>();
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    m_folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_folder->isValid());
+}
+
+void WindowBenchmark::cleanup() {
+    m_form.reset();
+    m_folder.reset();
+}
+
+// The whole text into the memo, every control at its start value; each press follows a
+// "Clear Cfg" (not timed) and the event loop.
+void WindowBenchmark::finishAtDefaults() {
+    press("btnFinish");
+    const QString first = memo()->toPlainText();
+    QList<double> times;
+    for (int run = 0; run < 200; ++run) {
+        press("btnClear");
+        QCoreApplication::processEvents();
+        QElapsedTimer clock;
+        clock.start();
+        press("btnFinish");
+        times.append(millisecondsSince(clock));
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(memo()->toPlainText(), first);
+    qInfo() << "lines:" << memo()->blockCount();
+    report("\"Finish!\" at defaults", times, 2);
+}
+
+// The generated text saved again and again over the same file, from the dialog's OK on.
+void WindowBenchmark::saveGeneratedText() {
+    press("btnFinish");
+    const QString path = m_folder->filePath(QStringLiteral("server.cfg"));
+    QList<double> times;
+    for (int run = 0; run < 30; ++run)
+        times.append(timedSave(*m_form, path));
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    qInfo() << "bytes:" << saved.size();
+    report("saving the generated text", times);
+}
+
+void WindowBenchmark::saveTenMegabyteMemo() {
+    press("btnFinish");
+    const QString text = largeMemo(memo()->toPlainText(), 10 * 1000 * 1000);
+    memo()->setPlainText(text);
+    const QString path = m_folder->filePath(QStringLiteral("large.cfg"));
+    QList<double> times;
+    for (int run = 0; run < 7; ++run)
+        times.append(timedSave(*m_form, path));
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    qInfo() << "bytes:" << saved.size();
+    report("saving a 10 MB memo", times, 100);
+
+    // Where the time goes: the steps of a save without the window around them.
+    QList<double> encoding;
+    QList<double> writing;
+    for (int run = 0; run < 7; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        const CfgFile::Encoded encoded = CfgFile::encode(text);
+        encoding.append(millisecondsSince(clock));
+        clock.restart();
+        QVERIFY(CfgFile::write(path, encoded.bytes).ok());
+        writing.append(millisecondsSince(clock));
+    }
+    qInfo("  of which encoding %.1f ms, writing with fsync %.1f ms (medians)",
+          spread(encoding).median, spread(writing).median);
+}
+
+namespace {
+
+// The 22 token buttons of the Map Rotation page, pressed in turn.
+QList<QAbstractButton*> rotationButtons(const TForm1& form) {
+    QList<QAbstractButton*> buttons;
+    for (int n = 1; n <= 22; ++n)
+        buttons.append(
+            child<QAbstractButton>(&form, qPrintable(QStringLiteral("LMDTextButton%1").arg(n))));
+    return buttons;
+}
+
+} // namespace
+
+// 1,000 presses as fast as they come, the event loop running once after them (which shows the
+// text); then the edit is emptied for the next round.
+void WindowBenchmark::rotationPressesInARow() {
+    auto* pages = child<QTabWidget>(m_form.get(), "PageControl1");
+    pages->setCurrentWidget(child<QWidget>(m_form.get(), "TabSheet6"));
+    auto* rotation = child<TLMDEdit>(m_form.get(), "edRotation");
+    const QList<QAbstractButton*> buttons = rotationButtons(*m_form);
+    qsizetype length = 0;
+    QBENCHMARK {
+        for (int i = 0; i < 1000; ++i)
+            QTest::mouseClick(buttons[i % buttons.size()], Qt::LeftButton);
+        QCoreApplication::processEvents();
+        length = rotation->QLineEdit::text().size();
+        rotation->SetText(QString());
+    }
+    QVERIFY(length > 10000);
+    qInfo() << "characters after 1,000 presses:" << length;
+}
+
+// 1,000 presses, each followed by the event loop, as presses by hand come: every press shows the
+// whole text again. The first and the last hundred tell whether a press grows slower.
+void WindowBenchmark::rotationPressesEachShown() {
+    auto* pages = child<QTabWidget>(m_form.get(), "PageControl1");
+    pages->setCurrentWidget(child<QWidget>(m_form.get(), "TabSheet6"));
+    auto* rotation = child<TLMDEdit>(m_form.get(), "edRotation");
+    const QList<QAbstractButton*> buttons = rotationButtons(*m_form);
+    QList<double> totals;
+    QList<double> firstHundred;
+    QList<double> lastHundred;
+    for (int round = 0; round < 5; ++round) {
+        rotation->SetText(QString());
+        QCoreApplication::processEvents();
+        QElapsedTimer clock;
+        clock.start();
+        double hundred = 0;
+        for (int i = 0; i < 1000; ++i) {
+            QTest::mouseClick(buttons[i % buttons.size()], Qt::LeftButton);
+            QCoreApplication::processEvents();
+            if (i == 99)
+                firstHundred.append(millisecondsSince(clock));
+            if (i == 899)
+                hundred = millisecondsSince(clock);
+        }
+        totals.append(millisecondsSince(clock));
+        lastHundred.append(totals.last() - hundred);
+        QCOMPARE(rotation->QLineEdit::text(), rotation->text());
+    }
+    qInfo("  presses 1-100: %.1f ms, presses 901-1000: %.1f ms (medians)",
+          spread(firstHundred).median, spread(lastHundred).median);
+    report("1,000 rotation presses, each shown", totals, 50);
+}
+
+QTEST_MAIN(WindowBenchmark)
+#include "bench_window.moc"
