@@ -1,0 +1,329 @@
+#!/usr/bin/python3
+"""Drives the installed ledgerwick from outside its process, only through the accessibility tree,
+as a user with a screen reader would: fill in, finish, read, save, clear, exit.
+
+Run by tests/e2e/run inside Xvfb and a session D-Bus (dbus-run-session). Starts the AT-SPI bus
+itself. Fails with what it saw when something is missing, and leaves no process behind.
+"""
+
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+TITLE = "Brantholm - Ledgerwick 1.1"
+SERVER_NAME = "Café Brantholm"  # "é" must reach the file as the single byte 0xE9
+ADMIN = "Orvanel"
+TIMEOUT = 15.0
+
+
+class Failure(Exception):
+    pass
+
+
+def log(message):
+    print(f"e2e: {message}", flush=True)
+
+
+def wait_for(what, probe, timeout=TIMEOUT):
+    """Polls probe() until it returns something true; fails naming `what` otherwise."""
+    deadline = time.monotonic() + timeout
+    last_error = None
+    while time.monotonic() < deadline:
+        try:
+            result = probe()
+            if result:
+                return result
+        except Exception as error:  # a node can vanish while it is being read
+            last_error = error
+        time.sleep(0.1)
+    raise Failure(f"timed out after {timeout:.0f} s waiting for {what}"
+                  + (f" (last error: {last_error})" if last_error else ""))
+
+
+def start_accessibility_bus():
+    launcher = subprocess.Popen(
+        ["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+
+    def bus_ready():
+        return subprocess.run(
+            ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+             "org.a11y.Bus.GetAddress"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0
+
+    wait_for("the accessibility bus (org.a11y.Bus)", bus_ready)
+    return launcher
+
+
+def stop(process):
+    """Ends a process started in a session of its own, and everything it started."""
+    if process is None or process.poll() is not None:
+        return
+    try:
+        os.killpg(process.pid, signal.SIGTERM)
+        process.wait(timeout=5)
+    except (ProcessLookupError, subprocess.TimeoutExpired):
+        try:
+            os.killpg(process.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+        process.wait()
+
+
+# --- the accessibility tree ---------------------------------------------------------------------
+
+def walk(node):
+    yield node
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from walk(child)
+
+
+def is_showing(node):
+    import pyatspi
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def role_name(role):
+    return getattr(role, "value_nick", None) or str(role)
+
+
+def describe(node):
+    return f"{node.getRoleName()} {node.name!r}"
+
+
+def find(root, role, name, showing=True):
+    """The one node of `role` named `name` (visible on screen unless showing=False)."""
+    found = [n for n in walk(root)
+             if n.getRole() == role and n.name == name and (not showing or is_showing(n))]
+    if len(found) == 1:
+        return found[0]
+    same_role = sorted({f"{n.name!r}{'' if is_showing(n) else ' (hidden)'}"
+                        for n in walk(root) if n.getRole() == role})
+    problem = "no" if not found else f"{len(found)}"
+    raise Failure(f"{problem} {'showing ' if showing else ''}{role_name(role)} named {name!r}"
+                  f" under {describe(root)}; that role holds: {', '.join(same_role) or 'nothing'}")
+
+
+def wait_find(root, role, name, showing=True):
+    last = []
+
+    def probe():
+        try:
+            return find(root, role, name, showing)
+        except Failure as failure:
+            last[:] = [str(failure)]
+            return None
+
+    try:
+        return wait_for(f"{role_name(role)} {name!r}", probe)
+    except Failure as failure:
+        raise Failure(f"{failure}: {last[0] if last else ''}") from None
+
+
+def press(node, action="Press"):
+    actions = node.queryAction()
+    names = [actions.getName(i) for i in range(actions.nActions)]
+    if action not in names:
+        raise Failure(f"{describe(node)} offers no {action!r} action, only {names}")
+    actions.doAction(names.index(action))
+
+
+def text_of(node):
+    text = node.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def type_into(node, value):
+    """Replaces the text of an editable text node, as selecting all and typing would."""
+    editable = node.queryEditableText()
+    editable.setTextContents(value)
+    wait_for(f"{describe(node)} to hold {value!r}", lambda: text_of(node) == value)
+
+
+def application_window(desktop):
+    def probe():
+        for app in desktop:
+            if app is None:
+                continue
+            for window in app:
+                if window is not None and window.name == TITLE:
+                    return app, window
+        return None
+
+    try:
+        return wait_for(f"a window titled {TITLE!r} on the accessibility bus", probe)
+    except Failure as failure:
+        seen = [f"{app.name!r}: {[w.name for w in app if w is not None]}"
+                for app in desktop if app is not None]
+        raise Failure(f"{failure}; the bus shows {seen or 'no application'}") from None
+
+
+# --- the run ------------------------------------------------------------------------------------
+
+def check_lines(what, actual, expected):
+    if actual[:len(expected)] != expected:
+        raise Failure(f"{what} begins\n  " + "\n  ".join(map(repr, actual[:len(expected) + 2]))
+                      + "\nexpected\n  " + "\n  ".join(map(repr, expected)))
+
+
+def drive(program, folder):
+    import pyatspi
+
+    desktop = pyatspi.Registry.getDesktop(0)
+    app, window = application_window(desktop)
+    log(f"found {describe(window)} of application {app.name!r}")
+    if window.getRole() != pyatspi.ROLE_FRAME:
+        raise Failure(f"the main window is a {window.getRoleName()}, not a frame")
+
+    server_name = find(window, pyatspi.ROLE_TEXT, "Server name:")
+    type_into(server_name, SERVER_NAME)
+    log(f"typed {SERVER_NAME!r} into {describe(server_name)}")
+
+    include_admin = find(window, pyatspi.ROLE_CHECK_BOX, "Administrator:")
+    if include_admin.getState().contains(pyatspi.STATE_CHECKED):
+        raise Failure("the first administrator is included at start")
+    press(include_admin, "Toggle")
+    wait_for("the first administrator's include box to be checked",
+             lambda: include_admin.getState().contains(pyatspi.STATE_CHECKED))
+    admin = find(window, pyatspi.ROLE_TEXT, "Administrator:")
+    type_into(admin, ADMIN)
+    log(f"included the first administrator and typed {ADMIN!r}")
+
+    press(find(window, pyatspi.ROLE_PUSH_BUTTON, "Finish!"))
+    memo = wait_find(window, pyatspi.ROLE_TEXT, "Your CFG")
+    memo_text = wait_for("text in the editor", lambda: text_of(memo))
+    lines = memo_text.split("\n")
+    expected_start = [
+        "//Server Information",
+        f'set sv_hostname "{SERVER_NAME}"',
+        'set scr_motd "Welcome to Brantholm server."',
+        f'sets .Admin "{ADMIN}"',
+        "//",
+        "//Server Options",
+    ]
+    check_lines("the editor's text", lines, expected_start)
+    last_line = 'set scr_allow_panzerfaust "0"'
+    if lines[-1] != last_line:
+        raise Failure(f"the editor's last line is {lines[-1]!r}, expected {last_line!r}")
+    log(f"the editor holds {len(lines)} lines, from {lines[0]!r} to {lines[-1]!r}")
+    for gone in ("Finish!",):
+        if any(n.name == gone and is_showing(n) for n in walk(window)
+               if n.getRole() == pyatspi.ROLE_PUSH_BUTTON):
+            raise Failure(f"{gone!r} still shows after finishing")
+
+    # The save dialog is Qt's own (no platform theme under plain Xvfb): a dialog of the program.
+    target = os.path.join(folder, "server é.cfg")
+    press(find(window, pyatspi.ROLE_PUSH_BUTTON, "Save CFG"))
+
+    def dialog():
+        for node in app:
+            if node is not None and node.getRole() in (pyatspi.ROLE_DIALOG, pyatspi.ROLE_FILE_CHOOSER):
+                return node
+        return None
+
+    try:
+        save_dialog = wait_for("the save dialog", dialog)
+    except Failure as failure:
+        raise Failure(f"{failure}; the program's windows: "
+                      f"{[describe(n) for n in app if n is not None]}") from None
+    log(f"the save dialog opened: {describe(save_dialog)}")
+    file_name = wait_find(save_dialog, pyatspi.ROLE_TEXT, "File name:")
+    proposed = text_of(file_name)
+    if proposed != "servercfg":
+        raise Failure(f"the save dialog proposes {proposed!r}, expected 'servercfg'")
+    type_into(file_name, target)
+    press(find(save_dialog, pyatspi.ROLE_PUSH_BUTTON, "Save"))
+    wait_for("the save dialog to close", lambda: dialog() is None)
+    saved = wait_for(f"the file {target}", lambda: os.path.exists(target) and open(target, "rb").read())
+    log(f"saved {len(saved)} bytes to {target}")
+
+    # The file: the editor's lines with CR LF after each, one byte per character (Windows-1252).
+    expected_bytes = "".join(line + "\r\n" for line in lines).encode("cp1252")
+    first = [(line + "\r\n").encode("cp1252") for line in expected_start]
+    if not saved.startswith(b"".join(first)):
+        raise Failure("the saved file begins\n  " + repr(saved[:200])
+                      + "\nexpected\n  " + repr(b"".join(first)))
+    name_line = saved.split(b"\r\n")[1]
+    if name_line != f'set sv_hostname "{SERVER_NAME}"'.encode("cp1252") or b"\xe9" not in name_line:
+        raise Failure(f"the server-name line is saved as {name_line!r}")
+    if b"\xc3" in saved:
+        raise Failure("the saved file holds UTF-8 sequences")
+    if saved.replace(b"\r\n", b"").count(b"\n") or saved.replace(b"\r\n", b"").count(b"\r"):
+        raise Failure("the saved file has a line end other than CR LF")
+    if not saved.endswith(last_line.encode() + b"\r\n"):
+        raise Failure(f"the saved file ends {saved[-60:]!r}, expected {last_line!r} and CR LF")
+    if saved != expected_bytes:
+        raise Failure(f"the saved file ({len(saved)} bytes) differs from the editor's text "
+                      f"({len(expected_bytes)} bytes as Windows-1252 with CR LF)")
+    log("the saved bytes match: CR LF line ends, 'é' as 0xE9, last line " + repr(last_line))
+
+    press(find(window, pyatspi.ROLE_PUSH_BUTTON, "Clear Cfg"))
+    wait_find(window, pyatspi.ROLE_PUSH_BUTTON, "Finish!")
+    if text_of(memo):
+        raise Failure(f"the editor still holds {text_of(memo)[:60]!r} after Clear Cfg")
+    if is_showing(find(window, pyatspi.ROLE_PUSH_BUTTON, "Clear Cfg", showing=False)):
+        raise Failure("'Clear Cfg' still shows after clearing")
+    log("Clear Cfg emptied the editor and brought 'Finish!' back")
+
+    # File > Exit: open the menu from the menu bar, then choose the item.
+    file_menu = find(window, pyatspi.ROLE_MENU_ITEM, "File")
+    actions = file_menu.queryAction()
+    names = [actions.getName(i) for i in range(actions.nActions)]
+    press(file_menu, "ShowMenu" if "ShowMenu" in names else "Press")
+    exit_item = wait_find(file_menu, pyatspi.ROLE_MENU_ITEM, "Exit")
+    if exit_item.description != "Exit Program":
+        raise Failure(f"File > Exit is described as {exit_item.description!r}, "
+                      "expected 'Exit Program'")
+    press(exit_item)
+    try:
+        status = program.wait(timeout=TIMEOUT)
+    except subprocess.TimeoutExpired:
+        raise Failure(f"the program did not end within {TIMEOUT:.0f} s of File > Exit") from None
+    if status != 0:
+        raise Failure(f"the program ended with status {status} after File > Exit")
+    log("File > Exit ended the program with status 0")
+
+
+def main():
+    if not os.environ.get("DISPLAY"):
+        raise Failure("no DISPLAY: run this under Xvfb (tests/e2e/run does)")
+    if not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
+        raise Failure("no session D-Bus: run this under dbus-run-session (tests/e2e/run does)")
+    installed = shutil.which("ledgerwick")
+    if installed != "/usr/bin/ledgerwick":
+        raise Failure(f"the installed program is not /usr/bin/ledgerwick but {installed!r}")
+
+    launcher = program = None
+    folder = tempfile.mkdtemp(prefix="ledgerwick-e2e-")
+    runtime = tempfile.mkdtemp(prefix="ledgerwick-e2e-runtime-")  # private, as Qt wants it
+    try:
+        launcher = start_accessibility_bus()
+        environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                           QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime)
+        environment.pop("QT_QPA_PLATFORMTHEME", None)
+        program = subprocess.Popen([installed], cwd=folder, env=environment,
+                                   start_new_session=True)
+        log(f"started {installed} (pid {program.pid})")
+        drive(program, folder)
+    finally:
+        if program is not None and program.poll() is None:
+            log(f"ending the program (pid {program.pid})")
+        stop(program)
+        stop(launcher)
+        shutil.rmtree(folder, ignore_errors=True)
+        shutil.rmtree(runtime, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    try:
+        main()
+    except Failure as failure:
+        print(f"e2e: FAILED: {failure}", file=sys.stderr, flush=True)
+        sys.exit(1)
+    log("passed")
