@@ -109,6 +109,7 @@ private slots:
     void saveGeneratedText();
     void saveTenMegabyteMemo();
     void rotationPressesInARow();
+    void clicksInARow();
     void rotationPressesEachShown();
 
 private:
@@ -116,6 +117,11 @@ private:
     std::unique_ptr<QTemporaryDir> m_folder;
     QPlainTextEdit* memo() const { return child<QPlainTextEdit>(m_form.get(), "editor"); }
     void press(const char* name) { child<QAbstractButton>(m_form.get(), name)->click(); }
+    void showRotationPage() {
+        child<QTabWidget>(m_form.get(), "PageControl1")
+            ->setCurrentWidget(child<QWidget>(m_form.get(), "TabSheet6"));
+        QCoreApplication::processEvents();
+    }
 };
 
 void WindowBenchmark::init() {
@@ -206,11 +212,12 @@ QList<QAbstractButton*> rotationButtons(const TForm1& form) {
 
 } // namespace
 
-// 1,000 presses as fast as they come, the event loop running once after them (which shows the
-// text); then the edit is emptied for the next round.
+// 1,000 mouse presses as fast as they come, the event loop running once after them (which shows
+// the text); then the edit is emptied for the next round. Qt's push button draws itself pressed
+// and released at once on every press, which is most of the time here: clicksInARow times the
+// same presses without that.
 void WindowBenchmark::rotationPressesInARow() {
-    auto* pages = child<QTabWidget>(m_form.get(), "PageControl1");
-    pages->setCurrentWidget(child<QWidget>(m_form.get(), "TabSheet6"));
+    showRotationPage();
     auto* rotation = child<TLMDEdit>(m_form.get(), "edRotation");
     const QList<QAbstractButton*> buttons = rotationButtons(*m_form);
     qsizetype length = 0;
@@ -223,13 +230,50 @@ void WindowBenchmark::rotationPressesInARow() {
     }
     QVERIFY(length > 10000);
     qInfo() << "characters after 1,000 presses:" << length;
+
+    // Whether a press grows slower as the text grows: the first and the last hundred.
+    QList<double> firstHundred;
+    QList<double> lastHundred;
+    for (int round = 0; round < 9; ++round) {
+        rotation->SetText(QString());
+        QCoreApplication::processEvents();
+        QElapsedTimer clock;
+        clock.start();
+        double before = 0;
+        for (int i = 0; i < 1000; ++i) {
+            if (i == 100)
+                firstHundred.append(millisecondsSince(clock));
+            if (i == 900)
+                before = millisecondsSince(clock);
+            QTest::mouseClick(buttons[i % buttons.size()], Qt::LeftButton);
+        }
+        lastHundred.append(millisecondsSince(clock) - before);
+        QCoreApplication::processEvents();
+    }
+    qInfo("  presses 1-100: %.2f ms, presses 901-1000: %.2f ms (medians)",
+          spread(firstHundred).median, spread(lastHundred).median);
+}
+
+// The same 1,000 presses through QAbstractButton::click(): the handler and the edit alone.
+void WindowBenchmark::clicksInARow() {
+    showRotationPage();
+    auto* rotation = child<TLMDEdit>(m_form.get(), "edRotation");
+    const QList<QAbstractButton*> buttons = rotationButtons(*m_form);
+    qsizetype length = 0;
+    QBENCHMARK {
+        for (int i = 0; i < 1000; ++i)
+            buttons[i % buttons.size()]->click();
+        QCoreApplication::processEvents();
+        length = rotation->QLineEdit::text().size();
+        rotation->SetText(QString());
+    }
+    QVERIFY(length > 10000);
 }
 
 // 1,000 presses, each followed by the event loop, as presses by hand come: every press shows the
 // whole text again. The first and the last hundred tell whether a press grows slower.
 void WindowBenchmark::rotationPressesEachShown() {
-    auto* pages = child<QTabWidget>(m_form.get(), "PageControl1");
-    pages->setCurrentWidget(child<QWidget>(m_form.get(), "TabSheet6"));
+    showRotationPage();
     auto* rotation = child<TLMDEdit>(m_form.get(), "edRotation");
     const QList<QAbstractButton*> buttons = rotationButtons(*m_form);
     QList<double> totals;
