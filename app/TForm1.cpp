@@ -256,7 +256,8 @@ QWidget* TForm1::createBottomStrip() {
     chkNewSlashes->setStatusTip(QStringLiteral("Check this if you want to add slashes in the cfg "
                                                "to organize. '//' and '//Description'"));
     chkNewSlashes->setChecked(true);
-    chkNewSlashes->setGeometry(8, 15, frame->width() - 14, 18);
+    // Inside the frame, clear of its top edge under the caption.
+    chkNewSlashes->setGeometry(8, 16, frame->width() - 14, 18);
 
     auto button = [strip](const char* name, const char* caption, const char* hint, int x) {
         auto* b = new TLMDTextButton(QLatin1String(caption), strip);
