@@ -101,6 +101,7 @@ private slots:
     void pathThatIsAFolder();
     void folderWithoutWritePermission();
     void failedWriteKeepsTheOldFile();
+    void fullDisk_data();
     void fullDisk();
 
 private:
@@ -326,14 +327,20 @@ void SaveTest::folderWithoutWritePermission() {
         return;
     }
     QTemporaryDir folder;
+    // A file we may write to, in the folder: replacing it needs a new file beside it, so that
+    // saving over it fails too, and leaves it as it was.
+    writeFile(folder.filePath(QStringLiteral("kept.cfg")), "kept");
     QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
     TForm1 form;
     form.show();
     finish(form);
-    const QString target = folder.filePath(QStringLiteral("server.cfg"));
-    verifyError(save(form, target),
-                QStringLiteral("Cannot create file \"%1\". Permission denied.").arg(target));
-    QCOMPARE(entries(folder.path()), QStringList());
+    for (const char* name : {"server.cfg", "kept.cfg"}) {
+        const QString target = folder.filePath(QLatin1String(name));
+        verifyError(save(form, target),
+                    QStringLiteral("Cannot create file \"%1\". Permission denied.").arg(target));
+    }
+    QCOMPARE(readAll(folder.filePath(QStringLiteral("kept.cfg"))), QByteArray("kept"));
+    QCOMPARE(entries(folder.path()), QStringList{"kept.cfg"});
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
@@ -360,16 +367,30 @@ void SaveTest::failedWriteKeepsTheOldFile() {
     QCOMPARE(entries(m_folder->path()), QStringList{"server.cfg"});
 }
 
-// A completely full disk, made with a small tmpfs (needs root).
+void SaveTest::fullDisk_data() {
+    QTest::addColumn<bool>("existing");
+    QTest::addColumn<int>("free");
+    QTest::addColumn<int>("memo");
+    // A small text on a completely full disk: the case where a late failure could slip through.
+    QTest::newRow("full, replacing") << true << 0 << 0;
+    QTest::newRow("full, a new file") << false << 0 << 0;
+    QTest::newRow("full during the write") << true << 16384 << 200000;
+}
+
+// A full disk, made with a small tmpfs (needs root).
 void SaveTest::fullDisk() {
+    QFETCH(bool, existing);
+    QFETCH(int, free);
+    QFETCH(int, memo);
     const QString mountPoint = path("disk");
     QVERIFY(QDir().mkpath(mountPoint));
     if (::geteuid() != 0 ||
-        ::mount("tmpfs", mountPoint.toLocal8Bit().constData(), "tmpfs", 0, "size=64k") != 0)
+        ::mount("tmpfs", mountPoint.toLocal8Bit().constData(), "tmpfs", 0, "size=256k") != 0)
         QSKIP("cannot mount a small tmpfs here (needs root); the file-size limit test covers "
               "a failed write");
     const QString target = mountPoint + QStringLiteral("/server.cfg");
-    writeFile(target, "old contents");
+    if (existing)
+        writeFile(target, "old contents");
     {
         QFile filler(mountPoint + QStringLiteral("/filler"));
         QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
@@ -378,18 +399,22 @@ void SaveTest::fullDisk() {
         }
         while (filler.write("f", 1) > 0) {
         }
+        QVERIFY(filler.resize(filler.size() - free));
     }
     TForm1 form;
     form.show();
-    finish(form); // a small text: the case where a late failure could slip through
+    finish(form);
+    if (memo > 0)
+        setMemo(form, QString(memo, QLatin1Char('m')));
     const MessageSeen seen = save(form, target);
     const QByteArray after = readAll(target);
     const QStringList left = entries(mountPoint);
     ::umount(mountPoint.toLocal8Bit().constData());
 
     verifyError(seen, QStringLiteral("Stream write error."));
-    QCOMPARE(after, QByteArray("old contents"));
-    QCOMPARE(left, (QStringList{"filler", "server.cfg"}));
+    QCOMPARE(after, existing ? QByteArray("old contents") : QByteArray("<unreadable>"));
+    const QStringList kept = existing ? QStringList{"filler", "server.cfg"} : QStringList{"filler"};
+    QCOMPARE(left, kept);
 }
 
 QTEST_MAIN(SaveTest)

@@ -1,0 +1,283 @@
+// Bad and large input: line breaks and megabytes pasted into edits and into the memo, long memos
+// saved byte for byte, characters a .cfg cannot store, and many rotation presses.
+#include "controls/TLMDEdit.h"
+#include "support/TestSupport.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace TestSupport;
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<unreadable>";
+    return file.readAll();
+}
+
+// Pastes `text` into `widget` as a user would: through the clipboard and Ctrl+V.
+void paste(QWidget* widget, const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    widget->setFocus();
+    QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
+}
+
+// The bytes a line becomes: these tests use ASCII and three characters of Windows-1252.
+QByteArray cfgBytes(const QString& line) {
+    QByteArray bytes;
+    bytes.reserve(line.size());
+    for (const QChar c : line) {
+        switch (c.unicode()) {
+        case 0x00E9: // é
+            bytes += '\xE9';
+            break;
+        case 0x20AC: // €
+            bytes += '\x80';
+            break;
+        case 0x201C: // “
+            bytes += '\x93';
+            break;
+        default:
+            Q_ASSERT(c.unicode() < 0x80);
+            bytes += char(c.unicode());
+        }
+    }
+    return bytes;
+}
+
+QByteArray crlf(const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += cfgBytes(line) + "\r\n";
+    return bytes;
+}
+
+// Configuration-like lines of every kind the memo may hold, `count` of them.
+QStringList manyLines(int count) {
+    const QStringList kinds = {QStringLiteral("set sv_hostname \"Brantholm %1\""),
+                               QStringLiteral("sets .Admin \"é € “ %1\""), QString(),
+                               QStringLiteral("  \t blanks %1 and \"quotes\"  "),
+                               QStringLiteral("//-- %1")};
+    QStringList lines;
+    lines.reserve(count);
+    for (int i = 0; i < count; ++i)
+        lines.append(kinds[i % kinds.size()].contains(QLatin1String("%1"))
+                         ? kinds[i % kinds.size()].arg(i)
+                         : kinds[i % kinds.size()]);
+    return lines;
+}
+
+} // namespace
+
+class LargeInputTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void lineBreaksPastedIntoAnEdit_data();
+    void lineBreaksPastedIntoAnEdit();
+    void megabytesPastedIntoAnEdit();
+    void megabytesPastedIntoTheMemo();
+    void manyLinesSavedByteForByte();
+    void charactersACfgCannotStore_data();
+    void charactersACfgCannotStore();
+    void tenThousandRotationPresses();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_folder;
+    QString path(const char* name) const { return m_folder->filePath(QLatin1String(name)); }
+    // Saves through the dialog; true when no error box came up.
+    bool save(TForm1& form, const QString& target, MessageSeen* seen = nullptr);
+};
+
+void LargeInputTest::init() {
+    m_folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_folder->isValid());
+}
+
+bool LargeInputTest::save(TForm1& form, const QString& target, MessageSeen* seen) {
+    const MessageCatcher catcher;
+    {
+        const ModalHandler answer = answerSaveDialog(target);
+        click(form, "btnSave");
+    }
+    if (seen)
+        *seen = catcher.message;
+    return !catcher.message.seen;
+}
+
+void LargeInputTest::lineBreaksPastedIntoAnEdit_data() {
+    QTest::addColumn<QString>("pasted");
+    QTest::newRow("LF") << QStringLiteral("North\nSouth");
+    QTest::newRow("CR LF") << QStringLiteral("North\r\nSouth");
+    QTest::newRow("CR") << QStringLiteral("North\rSouth");
+    QTest::newRow("several, and at the ends") << QStringLiteral("\nNorth\n\nSouth\n");
+}
+
+// A line break cannot be typed into an edit but can be pasted; it goes into the text as it is,
+// and the row goes on on the next line.
+void LargeInputTest::lineBreaksPastedIntoAnEdit() {
+    QFETCH(QString, pasted);
+    TForm1 form;
+    form.show();
+    auto* name = child<QLineEdit>(&form, "edServernames");
+    name->clear();
+    paste(name, pasted);
+    QCOMPARE(name->text(), pasted);
+
+    const QStringList lines = finish(form);
+    QString row = QStringLiteral("set sv_hostname \"") + pasted + QLatin1Char('"');
+    row.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    row.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QStringList rowLines = row.split(QLatin1Char('\n'));
+    const qsizetype at = lines.indexOf(rowLines.first());
+    QVERIFY2(at >= 0, qPrintable(lines.join(QLatin1Char('|'))));
+    QCOMPARE(lines.mid(at, rowLines.size()), rowLines);
+    QCOMPARE(lines.at(at + rowLines.size()),
+             QStringLiteral("set scr_motd \"Welcome to Brantholm server.\""));
+
+    QVERIFY(save(form, path("server.cfg")));
+    QCOMPARE(readAll(path("server.cfg")), crlf(lines));
+}
+
+// 5 MB on one line: the line edit takes it whole, "Finish!" writes it, saving writes it.
+void LargeInputTest::megabytesPastedIntoAnEdit() {
+    QString big;
+    big.reserve(5 * 1024 * 1024);
+    while (big.size() < 5 * 1024 * 1024)
+        big += QStringLiteral("Brantholm \"host\" é € “ ");
+    TForm1 form;
+    form.show();
+    auto* motd = child<QLineEdit>(&form, "edMotds");
+    motd->selectAll();
+    paste(motd, big);
+    QCOMPARE(motd->text(), big);
+
+    const QStringList lines = finish(form);
+    QVERIFY(lines.contains(QStringLiteral("set scr_motd \"") + big + QLatin1Char('"')));
+    QVERIFY(save(form, path("server.cfg")));
+    QCOMPARE(readAll(path("server.cfg")), crlf(lines));
+}
+
+// 5 MB of lines pasted over the generated text.
+void LargeInputTest::megabytesPastedIntoTheMemo() {
+    QStringList lines;
+    qsizetype size = 0;
+    for (const QString& line : manyLines(400000)) {
+        lines.append(line);
+        size += line.size() + 1;
+        if (size > 5 * 1024 * 1024)
+            break;
+    }
+    TForm1 form;
+    form.show();
+    finish(form);
+    auto* memo = child<QPlainTextEdit>(&form, "editor");
+    memo->selectAll();
+    paste(memo, lines.join(QLatin1Char('\n')));
+    QCOMPARE(memo->blockCount(), lines.size());
+
+    QVERIFY(save(form, path("server.cfg")));
+    QCOMPARE(readAll(path("server.cfg")), crlf(lines));
+}
+
+void LargeInputTest::manyLinesSavedByteForByte() {
+    const QStringList lines = manyLines(200000);
+    TForm1 form;
+    form.show();
+    finish(form);
+    child<QPlainTextEdit>(&form, "editor")->setPlainText(lines.join(QLatin1Char('\n')));
+    QVERIFY(save(form, path("server.cfg")));
+    QCOMPARE(readAll(path("server.cfg")), crlf(lines));
+    // Saved again over itself: the same bytes.
+    QVERIFY(save(form, path("server.cfg")));
+    QCOMPARE(readAll(path("server.cfg")), crlf(lines));
+}
+
+void LargeInputTest::charactersACfgCannotStore_data() {
+    QTest::addColumn<QString>("tail");
+    QTest::addColumn<QString>("character");
+    QTest::newRow("a letter outside the code page") << QStringLiteral("Ω") << QStringLiteral("Ω");
+    QTest::newRow("outside the basic plane")
+        << QStringLiteral("\U0001F600") << QStringLiteral("\U0001F600");
+    QTest::newRow("a lone high surrogate at the end")
+        << QString(QChar(0xD83D)) << QString(QChar(0xD83D));
+    QTest::newRow("a lone low surrogate")
+        << QString(QChar(0xDE00)) + QStringLiteral("x") << QString(QChar(0xDE00));
+}
+
+// At the end of 5 MB of memo: the error box names the last line, soon, and the old file stays.
+void LargeInputTest::charactersACfgCannotStore() {
+    QFETCH(QString, tail);
+    QFETCH(QString, character);
+    QStringList lines = manyLines(150000);
+    lines.last() += tail;
+    TForm1 form;
+    form.show();
+    finish(form);
+    child<QPlainTextEdit>(&form, "editor")->setPlainText(lines.join(QLatin1Char('\n')));
+    {
+        QFile old(path("server.cfg"));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old contents");
+    }
+    QElapsedTimer clock;
+    clock.start();
+    MessageSeen seen;
+    QVERIFY(!save(form, path("server.cfg"), &seen));
+    QVERIFY2(clock.elapsed() < 20000, "finding the character took too long");
+    QCOMPARE(seen.icon, int(QMessageBox::Critical));
+    QCOMPARE(seen.text, QStringLiteral("Line %1 holds the character \"%2\", which a .cfg file "
+                                       "cannot store.")
+                            .arg(lines.size())
+                            .arg(character));
+    QCOMPARE(readAll(path("server.cfg")), QByteArray("old contents"));
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"server.cfg"});
+}
+
+// 10,000 presses in a row on the real buttons: the text is every token in order, shown once the
+// event loop comes by, written and saved whole.
+void LargeInputTest::tenThousandRotationPresses() {
+    TForm1 form;
+    form.show();
+    child<QTabWidget>(&form, "PageControl1")->setCurrentWidget(child<QWidget>(&form, "TabSheet6"));
+    auto* rotation = child<TLMDEdit>(&form, "edRotation");
+    QList<QAbstractButton*> buttons;
+    QStringList tokens;
+    for (int n = 1; n <= 22; ++n) {
+        buttons.append(
+            child<QAbstractButton>(&form, qPrintable(QStringLiteral("LMDTextButton%1").arg(n))));
+        const qsizetype before = rotation->text().size();
+        QTest::mouseClick(buttons.last(), Qt::LeftButton);
+        tokens.append(rotation->text().mid(before));
+        QVERIFY(!tokens.last().isEmpty());
+    }
+    rotation->SetText(QString());
+
+    QString expected;
+    for (int i = 0; i < 10000; ++i) {
+        QTest::mouseClick(buttons[i % buttons.size()], Qt::LeftButton);
+        expected += tokens[i % tokens.size()];
+    }
+    QCOMPARE(rotation->text(), expected);
+    QCoreApplication::processEvents();
+    QCOMPARE(rotation->QLineEdit::text(), expected);
+    QCOMPARE(rotation->cursorPosition(), 0);
+
+    const QStringList lines = finish(form);
+    QVERIFY(lines.contains(QStringLiteral("set sv_mapRotation \"") + expected + QLatin1Char('"')));
+    QVERIFY(save(form, path("server.cfg")));
+    QCOMPARE(readAll(path("server.cfg")), crlf(lines));
+}
+
+QTEST_MAIN(LargeInputTest)
+#include "tst_largeinput.moc"
