@@ -1,0 +1,301 @@
+// Randomised states: every control of every page set at random, seed after seed, and what must
+// hold for any state checked on the generated text. A failure names its seed; set
+// LEDGERWICK_SEED=<seed> to run that seed alone.
+#include "controls/TLMDEdit.h"
+#include "controls/TLMDListComboBox.h"
+#include "support/TestSupport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHash>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace TestSupport;
+
+namespace {
+
+const QStringList kComments = {"//Server Information",
+                               "//",
+                               "//Server Options",
+                               "//",
+                               "//Network Options",
+                               "//",
+                               "//Game Options",
+                               "//",
+                               "//Gametypes Configuration",
+                               "//-- Deathmatch",
+                               "//-- Headquarters",
+                               "//-- Team Deathmatch",
+                               "//-- Behind Enemy Lines",
+                               "//-- Retrieval",
+                               "//-- Search and Destroy",
+                               "//",
+                               "//Weapons"};
+
+// The vote lines and the weapon lines, in their order, with the box that sets each.
+const QList<std::pair<const char*, const char*>> kVotes = {
+    {"g_allowVoteKick", "chkKick"},          {"g_allowVoteMap", "chkMap"},
+    {"g_allowVoteMapRestart", "chkRestart"}, {"g_allowVoteMapRotate", "chkRotate"},
+    {"g_allowVoteTempBanUser", "chkBan"},    {"g_allowVoteTypeMap", "chkGG"},
+    {"g_allowVoteDrawFriend", "chkTeam"},    {"g_allowVoteFriendlyFire", "chkFF"},
+    {"g_allowVoteKillCam", "chkKK"}};
+const QList<std::pair<const char*, const char*>> kWeapons = {
+    {"scr_allow_m1carbine", "chkCarbine"},
+    {"scr_allow_m1garand", "chkGarand"},
+    {"scr_allow_thompson", "chkThompson"},
+    {"scr_allow_bar", "chkBar"},
+    {"scr_allow_enfield", "chkEnfield"},
+    {"scr_allow_sten", "chkSten"},
+    {"scr_allow_bren", "chkBren"},
+    {"scr_allow_springfield", "chkSpringfield"},
+    {"scr_allow_kar98k", "chkKar"},
+    {"scr_allow_mp40", "chkMp40"},
+    {"scr_allow_mp44", "chkMp44"},
+    {"scr_allow_kar98ksniper", "chkSkar"},
+    {"scr_allow_nagant", "chkNagant"},
+    {"scr_allow_ppsh", "chkPPsh"},
+    {"scr_allow_nagantsniper", "chkSnagant"},
+    {"scr_allow_fg42", "chkFg"},
+    {"scr_allow_panzerfaust", "chkPanzer"}};
+
+// Every line that is not a comment: a value line, a switch line or an info line, the value
+// being whatever lies between the first double quote and the last character, a double quote.
+const QRegularExpression
+    kLineForm(QStringLiteral(R"re(^(?:set [A-Za-z_]\w*|sets \.\w+|[A-Za-z_]\w*) "(.*)"$)re"));
+
+// A text setting of the window, the box that includes its row, and the text it was given.
+struct Setting {
+    QWidget* control = nullptr;
+    QCheckBox* include = nullptr;
+    QString text;
+};
+
+// The include box of a value control: the check box on its row, nearest to its left.
+QCheckBox* includeBoxOf(QWidget* control) {
+    QCheckBox* found = nullptr;
+    const QRect area = control->geometry();
+    for (auto* box :
+         control->parentWidget()->findChildren<QCheckBox*>(Qt::FindDirectChildrenOnly)) {
+        const QRect b = box->geometry();
+        if (b.right() < area.left() && qAbs(b.center().y() - area.center().y()) <= 4 &&
+            (!found || b.left() > found->geometry().left()))
+            found = box;
+    }
+    return found;
+}
+
+QString randomText(QRandomGenerator& random) {
+    // Blanks, quotes and every other printable ASCII character; sometimes nothing at all.
+    static const QString alphabet = [] {
+        QString all;
+        for (char16_t c = 0x20; c < 0x7F; ++c)
+            all.append(QChar(c));
+        return all + QStringLiteral("    \"\"\"");
+    }();
+    const int length = random.bounded(10) == 0 ? 0 : random.bounded(1, 24);
+    QString text;
+    for (int i = 0; i < length; ++i)
+        text.append(alphabet.at(random.bounded(static_cast<int>(alphabet.size()))));
+    return text;
+}
+
+bool chance(QRandomGenerator& random, int percent) {
+    return random.bounded(100) < percent;
+}
+
+} // namespace
+
+class RandomStatesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void anyStateGivesAWellFormedText();
+
+private:
+    void randomise(QRandomGenerator& random);
+    // Empty when the text holds; otherwise what is wrong with it.
+    QString verify(const QStringList& lines) const;
+
+    std::unique_ptr<TForm1> m_form;
+    QList<QCheckBox*> m_boxes;
+    QList<QList<QRadioButton*>> m_groups;
+    QList<Setting> m_settings;
+    QList<QAbstractButton*> m_presets;
+    QList<QAbstractButton*> m_tokens;
+    QStringList m_tokenTexts; // what each token button appends
+    QList<QCheckBox*> m_weaponBoxes;
+};
+
+void RandomStatesTest::initTestCase() {
+    m_form = std::make_unique<TForm1>();
+    m_form->show();
+    // Every control a user can change, found by walking the window.
+    QHash<QWidget*, QList<QRadioButton*>> groups;
+    for (auto* button : m_form->findChildren<QAbstractButton*>()) {
+        if (!button->isEnabled())
+            continue; // e.g. the spare weapon box, which the user cannot check
+        if (auto* radio = qobject_cast<QRadioButton*>(button))
+            groups[radio->parentWidget()].append(radio);
+        else if (auto* box = qobject_cast<QCheckBox*>(button))
+            m_boxes.append(box);
+        else if (child<QWidget>(m_form.get(), "TabSheet1")->isAncestorOf(button))
+            m_presets.append(button);
+        else if (child<QWidget>(m_form.get(), "TabSheet6")->isAncestorOf(button))
+            m_tokens.append(button);
+    }
+    m_groups = groups.values();
+    for (auto* edit : m_form->findChildren<TLMDEdit*>())
+        m_settings.append({edit, includeBoxOf(edit), {}});
+    for (auto* box : m_form->findChildren<TLMDListComboBox*>())
+        m_settings.append({box, includeBoxOf(box), {}});
+    for (Setting& setting : m_settings) {
+        // The rotation's box stands below it, its caption telling what it does.
+        if (setting.control->objectName() == QLatin1String("edRotation"))
+            setting.include = child<QCheckBox>(m_form.get(), "chkMpr");
+        QVERIFY2(setting.include, qPrintable(setting.control->objectName()));
+    }
+    for (const auto& weapon : kWeapons)
+        m_weaponBoxes.append(child<QCheckBox>(m_form.get(), weapon.second));
+    // What each token button appends, as the rotation edit shows it.
+    auto* rotation = child<QLineEdit>(m_form.get(), "edRotation");
+    for (QAbstractButton* token : std::as_const(m_tokens)) {
+        rotation->clear();
+        token->click();
+        QCoreApplication::processEvents();
+        m_tokenTexts.append(rotation->text());
+        QVERIFY(!m_tokenTexts.last().isEmpty());
+    }
+
+    // The window as this test knows it; a page that gains controls shows up here.
+    QVERIFY(m_boxes.size() >= 90);
+    QVERIFY(m_groups.size() >= 17);
+    QCOMPARE(m_settings.size(), 50);
+    QCOMPARE(m_presets.size(), 6);
+    QCOMPARE(m_tokens.size(), 22);
+}
+
+void RandomStatesTest::cleanupTestCase() {
+    m_form.reset();
+}
+
+void RandomStatesTest::randomise(QRandomGenerator& random) {
+    for (QCheckBox* box : std::as_const(m_boxes))
+        box->setChecked(chance(random, 50));
+    for (const QList<QRadioButton*>& group : std::as_const(m_groups))
+        group.at(random.bounded(static_cast<int>(group.size())))->setChecked(true);
+    Setting* rotation = nullptr;
+    for (Setting& setting : m_settings) {
+        if (auto* edit = qobject_cast<QLineEdit*>(setting.control)) {
+            setting.text = randomText(random);
+            edit->setText(setting.text);
+            if (edit->objectName() == QLatin1String("edRotation"))
+                rotation = &setting;
+            continue;
+        }
+        auto* box = static_cast<QComboBox*>(setting.control);
+        if (chance(random, 50)) {
+            const int item = random.bounded(box->count());
+            box->setCurrentIndex(item);
+            setting.text = box->itemText(item);
+        } else {
+            setting.text = randomText(random);
+            box->setEditText(setting.text);
+        }
+    }
+    // A preset, then perhaps a box changed by hand after it.
+    if (chance(random, 50))
+        m_presets.at(random.bounded(static_cast<int>(m_presets.size())))->click();
+    if (chance(random, 30))
+        m_weaponBoxes.at(random.bounded(static_cast<int>(m_weaponBoxes.size())))->toggle();
+    // Rotation presses after whatever the rotation edit holds.
+    const int presses = chance(random, 30) ? 0 : random.bounded(1, 40);
+    for (int i = 0; i < presses; ++i) {
+        const int token = random.bounded(static_cast<int>(m_tokens.size()));
+        m_tokens.at(token)->click();
+        rotation->text += m_tokenTexts.at(token);
+    }
+    if (chance(random, 50))
+        QCoreApplication::processEvents();
+}
+
+QString RandomStatesTest::verify(const QStringList& lines) const {
+    const bool slashes = child<QCheckBox>(m_form.get(), "chkNewSlashes")->isChecked();
+    QStringList comments;
+    QStringList values;
+    QList<qsizetype> valueLines;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString& line = lines.at(i);
+        if (line.startsWith(QLatin1String("//"))) {
+            comments.append(line);
+            continue;
+        }
+        const QRegularExpressionMatch match = kLineForm.match(line);
+        if (!match.hasMatch())
+            return QStringLiteral("line %1 has no line form: %2").arg(i + 1).arg(line);
+        values.append(match.captured(1));
+        valueLines.append(i);
+    }
+    if (comments != (slashes ? kComments : QStringList()))
+        return QStringLiteral("comment lines: %1").arg(comments.join(QLatin1Char('|')));
+
+    auto switchLine = [](const char* name, const QCheckBox* box) {
+        return QStringLiteral("set %1 \"%2\"")
+            .arg(QLatin1String(name), box->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    };
+    QStringList votes;
+    for (const auto& vote : kVotes)
+        votes.append(switchLine(vote.first, child<QCheckBox>(m_form.get(), vote.second)));
+    const qsizetype firstVote = lines.indexOf(votes.first());
+    if (firstVote < 0 || lines.mid(firstVote, votes.size()) != votes)
+        return QStringLiteral("the nine vote lines are not there in their order");
+    QStringList weapons;
+    for (const auto& weapon : kWeapons)
+        weapons.append(switchLine(weapon.first, child<QCheckBox>(m_form.get(), weapon.second)));
+    if (lines.size() < weapons.size() || lines.mid(lines.size() - weapons.size()) != weapons)
+        return QStringLiteral("the text does not end with the seventeen weapon lines");
+
+    // Each included row's text is a whole value, as often as included rows hold it; a text no
+    // switch line could have (a switch writes a digit or a gametype code) is nowhere else.
+    const QRegularExpression switchValue(QStringLiteral("^[a-z0-9]{0,3}$"));
+    QHash<QString, int> included;
+    for (const Setting& setting : m_settings)
+        included[setting.text] += setting.include->isChecked() ? 1 : 0;
+    for (auto it = included.cbegin(); it != included.cend(); ++it) {
+        const auto found = values.count(it.key());
+        if (switchValue.match(it.key()).hasMatch() ? found < it.value() : found != it.value())
+            return QStringLiteral("the value \"%1\" is written %2 times, included %3 times")
+                .arg(it.key())
+                .arg(found)
+                .arg(it.value());
+    }
+    return {};
+}
+
+void RandomStatesTest::anyStateGivesAWellFormedText() {
+    QList<quint32> seeds;
+    bool one = false;
+    const quint32 only = qEnvironmentVariable("LEDGERWICK_SEED").toUInt(&one);
+    if (one)
+        seeds.append(only);
+    else
+        for (quint32 seed = 1; seed <= 500; ++seed)
+            seeds.append(seed);
+
+    for (const quint32 seed : std::as_const(seeds)) {
+        QRandomGenerator random(seed);
+        randomise(random);
+        const QStringList lines = finish(*m_form);
+        const QString wrong = verify(lines);
+        QVERIFY2(
+            wrong.isEmpty(),
+            qPrintable(QStringLiteral("seed %1 (LEDGERWICK_SEED=%1): %2").arg(seed).arg(wrong)));
+        click(*m_form, "btnClear");
+    }
+}
+
+QTEST_MAIN(RandomStatesTest)
+#include "tst_randomstates.moc"
