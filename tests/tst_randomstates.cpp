@@ -134,20 +134,26 @@ void RandomStatesTest::initTestCase() {
     m_form = std::make_unique<TForm1>();
     m_form->show();
     // Every control a user can change, found by walking the window.
+    // Radio groups in the order the window holds them, so that a seed means the same state in
+    // every run.
+    QList<QWidget*> panels;
     QHash<QWidget*, QList<QRadioButton*>> groups;
     for (auto* button : m_form->findChildren<QAbstractButton*>()) {
         if (!button->isEnabled())
             continue; // e.g. the spare weapon box, which the user cannot check
-        if (auto* radio = qobject_cast<QRadioButton*>(button))
+        if (auto* radio = qobject_cast<QRadioButton*>(button)) {
+            if (!groups.contains(radio->parentWidget()))
+                panels.append(radio->parentWidget());
             groups[radio->parentWidget()].append(radio);
-        else if (auto* box = qobject_cast<QCheckBox*>(button))
+        } else if (auto* box = qobject_cast<QCheckBox*>(button))
             m_boxes.append(box);
         else if (child<QWidget>(m_form.get(), "TabSheet1")->isAncestorOf(button))
             m_presets.append(button);
         else if (child<QWidget>(m_form.get(), "TabSheet6")->isAncestorOf(button))
             m_tokens.append(button);
     }
-    m_groups = groups.values();
+    for (QWidget* panel : std::as_const(panels))
+        m_groups.append(groups.value(panel));
     for (auto* edit : m_form->findChildren<TLMDEdit*>())
         m_settings.append({edit, includeBoxOf(edit), {}});
     for (auto* box : m_form->findChildren<TLMDListComboBox*>())
