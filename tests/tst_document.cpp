@@ -145,15 +145,8 @@ void DocumentTest::savedBytes() {
     TForm1 form;
     form.show();
     finish(form);
-    {
-        const MessageCatcher catcher;
-        const ModalHandler answer = answerSaveDialog(path);
-        click(form, "btnSave");
-        QVERIFY(!catcher.message.seen);
-    }
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), (kDefaultDocument.join(QLatin1String("\r\n")) + "\r\n").toLatin1());
+    QVERIFY(!saveThroughDialog(form, path).seen);
+    QCOMPARE(readFile(path), (kDefaultDocument.join(QLatin1String("\r\n")) + "\r\n").toLatin1());
 }
 
 // The comment lines and the rows without include box remain: the nine votes, the weapons.

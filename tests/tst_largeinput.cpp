@@ -17,13 +17,6 @@ using namespace TestSupport;
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<unreadable>";
-    return file.readAll();
-}
-
 // Pastes `text` into `widget` as a user would: through the clipboard and Ctrl+V.
 void paste(QWidget* widget, const QString& text) {
     QGuiApplication::clipboard()->setText(text);
@@ -94,24 +87,11 @@ private slots:
 private:
     std::unique_ptr<QTemporaryDir> m_folder;
     QString path(const char* name) const { return m_folder->filePath(QLatin1String(name)); }
-    // Saves through the dialog; true when no error box came up.
-    bool save(TForm1& form, const QString& target, MessageSeen* seen = nullptr);
 };
 
 void LargeInputTest::init() {
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(m_folder->isValid());
-}
-
-bool LargeInputTest::save(TForm1& form, const QString& target, MessageSeen* seen) {
-    const MessageCatcher catcher;
-    {
-        const ModalHandler answer = answerSaveDialog(target);
-        click(form, "btnSave");
-    }
-    if (seen)
-        *seen = catcher.message;
-    return !catcher.message.seen;
 }
 
 void LargeInputTest::lineBreaksPastedIntoAnEdit_data() {
@@ -144,8 +124,8 @@ void LargeInputTest::lineBreaksPastedIntoAnEdit() {
     QCOMPARE(lines.at(at + rowLines.size()),
              QStringLiteral("set scr_motd \"Welcome to Brantholm server.\""));
 
-    QVERIFY(save(form, path("server.cfg")));
-    QCOMPARE(readAll(path("server.cfg")), crlf(lines));
+    QVERIFY(!saveThroughDialog(form, path("server.cfg")).seen);
+    QCOMPARE(readFile(path("server.cfg")), crlf(lines));
 }
 
 // 5 MB on one line: the line edit takes it whole, "Finish!" writes it, saving writes it.
@@ -163,8 +143,8 @@ void LargeInputTest::megabytesPastedIntoAnEdit() {
 
     const QStringList lines = finish(form);
     QVERIFY(lines.contains(QStringLiteral("set scr_motd \"") + big + QLatin1Char('"')));
-    QVERIFY(save(form, path("server.cfg")));
-    QCOMPARE(readAll(path("server.cfg")), crlf(lines));
+    QVERIFY(!saveThroughDialog(form, path("server.cfg")).seen);
+    QCOMPARE(readFile(path("server.cfg")), crlf(lines));
 }
 
 // 5 MB of lines pasted over the generated text.
@@ -185,8 +165,8 @@ void LargeInputTest::megabytesPastedIntoTheMemo() {
     paste(memo, lines.join(QLatin1Char('\n')));
     QCOMPARE(memo->blockCount(), lines.size());
 
-    QVERIFY(save(form, path("server.cfg")));
-    QCOMPARE(readAll(path("server.cfg")), crlf(lines));
+    QVERIFY(!saveThroughDialog(form, path("server.cfg")).seen);
+    QCOMPARE(readFile(path("server.cfg")), crlf(lines));
 }
 
 void LargeInputTest::manyLinesSavedByteForByte() {
@@ -195,11 +175,11 @@ void LargeInputTest::manyLinesSavedByteForByte() {
     form.show();
     finish(form);
     child<QPlainTextEdit>(&form, "editor")->setPlainText(lines.join(QLatin1Char('\n')));
-    QVERIFY(save(form, path("server.cfg")));
-    QCOMPARE(readAll(path("server.cfg")), crlf(lines));
+    QVERIFY(!saveThroughDialog(form, path("server.cfg")).seen);
+    QCOMPARE(readFile(path("server.cfg")), crlf(lines));
     // Saved again over itself: the same bytes.
-    QVERIFY(save(form, path("server.cfg")));
-    QCOMPARE(readAll(path("server.cfg")), crlf(lines));
+    QVERIFY(!saveThroughDialog(form, path("server.cfg")).seen);
+    QCOMPARE(readFile(path("server.cfg")), crlf(lines));
 }
 
 void LargeInputTest::charactersACfgCannotStore_data() {
@@ -224,22 +204,18 @@ void LargeInputTest::charactersACfgCannotStore() {
     form.show();
     finish(form);
     child<QPlainTextEdit>(&form, "editor")->setPlainText(lines.join(QLatin1Char('\n')));
-    {
-        QFile old(path("server.cfg"));
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("old contents");
-    }
+    writeFile(path("server.cfg"), "old contents");
     QElapsedTimer clock;
     clock.start();
-    MessageSeen seen;
-    QVERIFY(!save(form, path("server.cfg"), &seen));
+    const MessageSeen seen = saveThroughDialog(form, path("server.cfg"));
+    QVERIFY(seen.seen);
     QVERIFY2(clock.elapsed() < 20000, "finding the character took too long");
     QCOMPARE(seen.icon, int(QMessageBox::Critical));
     QCOMPARE(seen.text, QStringLiteral("Line %1 holds the character \"%2\", which a .cfg file "
                                        "cannot store.")
                             .arg(lines.size())
                             .arg(character));
-    QCOMPARE(readAll(path("server.cfg")), QByteArray("old contents"));
+    QCOMPARE(readFile(path("server.cfg")), QByteArray("old contents"));
     QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{"server.cfg"});
 }
@@ -275,8 +251,8 @@ void LargeInputTest::tenThousandRotationPresses() {
 
     const QStringList lines = finish(form);
     QVERIFY(lines.contains(QStringLiteral("set sv_mapRotation \"") + expected + QLatin1Char('"')));
-    QVERIFY(save(form, path("server.cfg")));
-    QCOMPARE(readAll(path("server.cfg")), crlf(lines));
+    QVERIFY(!saveThroughDialog(form, path("server.cfg")).seen);
+    QCOMPARE(readFile(path("server.cfg")), crlf(lines));
 }
 
 QTEST_MAIN(LargeInputTest)

@@ -17,24 +17,6 @@ using namespace TestSupport;
 
 namespace {
 
-const QStringList kComments = {"//Server Information",
-                               "//",
-                               "//Server Options",
-                               "//",
-                               "//Network Options",
-                               "//",
-                               "//Game Options",
-                               "//",
-                               "//Gametypes Configuration",
-                               "//-- Deathmatch",
-                               "//-- Headquarters",
-                               "//-- Team Deathmatch",
-                               "//-- Behind Enemy Lines",
-                               "//-- Retrieval",
-                               "//-- Search and Destroy",
-                               "//",
-                               "//Weapons"};
-
 // The vote lines and the weapon lines, in their order, with the box that sets each.
 const QList<std::pair<const char*, const char*>> kVotes = {
     {"g_allowVoteKick", "chkKick"},          {"g_allowVoteMap", "chkMap"},
@@ -245,7 +227,7 @@ QString RandomStatesTest::verify(const QStringList& lines) const {
         values.append(match.captured(1));
         valueLines.append(i);
     }
-    if (comments != (slashes ? kComments : QStringList()))
+    if (comments != (slashes ? kCommentLines : QStringList()))
         return QStringLiteral("comment lines: %1").arg(comments.join(QLatin1Char('|')));
 
     auto switchLine = [](const char* name, const QCheckBox* box) {

@@ -23,32 +23,11 @@ using namespace TestSupport;
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<unreadable>";
-    return file.readAll();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 QByteArray crlf(const QStringList& lines) {
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += line.toLatin1() + "\r\n";
     return bytes;
-}
-
-// Saves through the dialog, typing `path` into it; returns the error box seen, if any.
-MessageSeen save(TForm1& form, const QString& path) {
-    const MessageCatcher catcher;
-    const ModalHandler answer = answerSaveDialog(path);
-    click(form, "btnSave");
-    return catcher.message;
 }
 
 // What the save dialog proposes when it opens (it is then cancelled).
@@ -120,9 +99,9 @@ void SaveTest::savesTheGeneratedText() {
     TForm1 form;
     form.show();
     const QStringList lines = finish(form);
-    const MessageSeen seen = save(form, path("server.cfg"));
+    const MessageSeen seen = saveThroughDialog(form, path("server.cfg"));
     QVERIFY(!seen.seen);
-    QCOMPARE(readAll(path("server.cfg")), crlf(lines));
+    QCOMPARE(readFile(path("server.cfg")), crlf(lines));
     // Still generated: the text stays and can be saved again, also through the menu.
     QCOMPARE(memoLines(form), lines);
     QVERIFY(child<QWidget>(&form, "btnSave")->isEnabled());
@@ -130,7 +109,7 @@ void SaveTest::savesTheGeneratedText() {
         const ModalHandler answer = answerSaveDialog(path("menu.cfg"));
         child<QAction>(&form, "Save1")->trigger();
     }
-    QCOMPARE(readAll(path("menu.cfg")), crlf(lines));
+    QCOMPARE(readFile(path("menu.cfg")), crlf(lines));
     QFileInfo info(path("server.cfg"));
     QCOMPARE(int(info.permissions() & 0x7777),
              int(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
@@ -175,7 +154,7 @@ void SaveTest::secondSaveProposesTheFirstPath() {
     TForm1 form;
     form.show();
     finish(form);
-    save(form, path("first.cfg"));
+    saveThroughDialog(form, path("first.cfg"));
     QCOMPARE(proposedFiles(form), QStringList{path("first.cfg")});
 }
 
@@ -185,9 +164,9 @@ void SaveTest::replacesWithoutAQuestionKeepingPermissions() {
     const QStringList lines = finish(form);
     writeFile(path("old.cfg"), QByteArray(100000, 'x'));
     QVERIFY(QFile::setPermissions(path("old.cfg"), QFile::ReadOwner | QFile::WriteOwner));
-    const MessageSeen seen = save(form, path("old.cfg"));
+    const MessageSeen seen = saveThroughDialog(form, path("old.cfg"));
     QVERIFY(!seen.seen);
-    QCOMPARE(readAll(path("old.cfg")), crlf(lines));
+    QCOMPARE(readFile(path("old.cfg")), crlf(lines));
     QCOMPARE(QFileInfo(path("old.cfg")).permissions() & 0x0777, QFile::ReadUser | QFile::WriteUser);
     QCOMPARE(entries(m_folder->path()), QStringList{"old.cfg"});
 }
@@ -224,8 +203,8 @@ void SaveTest::savesTheMemoAsEdited() {
     finish(form);
     writeFile(path("edited.cfg"), "old contents");
     setMemo(form, memo);
-    QVERIFY(!save(form, path("edited.cfg")).seen);
-    QCOMPARE(readAll(path("edited.cfg")), bytes);
+    QVERIFY(!saveThroughDialog(form, path("edited.cfg")).seen);
+    QCOMPARE(readFile(path("edited.cfg")), bytes);
 }
 
 void SaveTest::replacesWhatALinkPointsTo() {
@@ -234,9 +213,9 @@ void SaveTest::replacesWhatALinkPointsTo() {
     const QStringList lines = finish(form);
     writeFile(path("target.cfg"), "old");
     QVERIFY(QFile::link(path("target.cfg"), path("link.cfg")));
-    QVERIFY(!save(form, path("link.cfg")).seen);
+    QVERIFY(!saveThroughDialog(form, path("link.cfg")).seen);
     QVERIFY(QFileInfo(path("link.cfg")).isSymLink());
-    QCOMPARE(readAll(path("target.cfg")), crlf(lines));
+    QCOMPARE(readFile(path("target.cfg")), crlf(lines));
 }
 
 void SaveTest::characterACfgCannotStore() {
@@ -245,10 +224,10 @@ void SaveTest::characterACfgCannotStore() {
     finish(form);
     writeFile(path("kept.cfg"), "kept");
     setMemo(form, QStringLiteral("set a \"1\"\nset sv_hostname \"Ωmega and ж\""));
-    verifyError(save(form, path("kept.cfg")),
+    verifyError(saveThroughDialog(form, path("kept.cfg")),
                 QStringLiteral("Line 2 holds the character \"Ω\", which a .cfg file cannot "
                                "store."));
-    QCOMPARE(readAll(path("kept.cfg")), QByteArray("kept"));
+    QCOMPARE(readFile(path("kept.cfg")), QByteArray("kept"));
     QCOMPARE(entries(m_folder->path()), QStringList{"kept.cfg"});
 }
 
@@ -273,9 +252,9 @@ void SaveTest::cannotCreate() {
     writeFile(path("readonly.cfg"), "read only");
     QVERIFY(QFile::setPermissions(path("readonly.cfg"), QFile::ReadOwner | QFile::ReadUser));
     const QString target = m_folder->filePath(name);
-    verifyError(save(form, target),
+    verifyError(saveThroughDialog(form, target),
                 QStringLiteral("Cannot create file \"%1\". %2.").arg(target, reason));
-    QCOMPARE(readAll(path("readonly.cfg")), QByteArray("read only"));
+    QCOMPARE(readFile(path("readonly.cfg")), QByteArray("read only"));
     QCOMPARE(entries(m_folder->path()), (QStringList{"file", "readonly.cfg"}));
     // The next dialog proposes the path of the failed attempt.
     QCOMPARE(proposedFiles(form), QStringList{target});
@@ -336,10 +315,10 @@ void SaveTest::folderWithoutWritePermission() {
     finish(form);
     for (const char* name : {"server.cfg", "kept.cfg"}) {
         const QString target = folder.filePath(QLatin1String(name));
-        verifyError(save(form, target),
+        verifyError(saveThroughDialog(form, target),
                     QStringLiteral("Cannot create file \"%1\". Permission denied.").arg(target));
     }
-    QCOMPARE(readAll(folder.filePath(QStringLiteral("kept.cfg"))), QByteArray("kept"));
+    QCOMPARE(readFile(folder.filePath(QStringLiteral("kept.cfg"))), QByteArray("kept"));
     QCOMPARE(entries(folder.path()), QStringList{"kept.cfg"});
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
@@ -358,12 +337,12 @@ void SaveTest::failedWriteKeepsTheOldFile() {
     small.rlim_cur = 4096;
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const MessageSeen seen = save(form, path("server.cfg"));
+    const MessageSeen seen = saveThroughDialog(form, path("server.cfg"));
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 
     verifyError(seen, QStringLiteral("Stream write error."));
-    QCOMPARE(readAll(path("server.cfg")), QByteArray("old contents"));
+    QCOMPARE(readFile(path("server.cfg")), QByteArray("old contents"));
     QCOMPARE(entries(m_folder->path()), QStringList{"server.cfg"});
 }
 
@@ -406,8 +385,8 @@ void SaveTest::fullDisk() {
     finish(form);
     if (memo > 0)
         setMemo(form, QString(memo, QLatin1Char('m')));
-    const MessageSeen seen = save(form, target);
-    const QByteArray after = readAll(target);
+    const MessageSeen seen = saveThroughDialog(form, target);
+    const QByteArray after = readFile(target);
     const QStringList left = entries(mountPoint);
     ::umount(mountPoint.toLocal8Bit().constData());
 

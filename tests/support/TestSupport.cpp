@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QDialog>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -11,6 +12,37 @@
 #include <QTimer>
 
 namespace TestSupport {
+
+const QStringList kCommentLines = {"//Server Information",
+                                   "//",
+                                   "//Server Options",
+                                   "//",
+                                   "//Network Options",
+                                   "//",
+                                   "//Game Options",
+                                   "//",
+                                   "//Gametypes Configuration",
+                                   "//-- Deathmatch",
+                                   "//-- Headquarters",
+                                   "//-- Team Deathmatch",
+                                   "//-- Behind Enemy Lines",
+                                   "//-- Retrieval",
+                                   "//-- Search and Destroy",
+                                   "//",
+                                   "//Weapons"};
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<unreadable>";
+    return file.readAll();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
 
 void setChecked(const TForm1& form, const char* name, bool checked) {
     child<QAbstractButton>(&form, name)->setChecked(checked);
@@ -92,5 +124,14 @@ MessageCatcher::MessageCatcher()
         box->button(QMessageBox::Ok)->click();
         return true;
     }) {}
+
+MessageSeen saveThroughDialog(TForm1& form, const QString& path) {
+    const MessageCatcher catcher;
+    {
+        const ModalHandler answer = answerSaveDialog(path);
+        click(form, "btnSave");
+    }
+    return catcher.message;
+}
 
 } // namespace TestSupport

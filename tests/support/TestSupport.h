@@ -27,6 +27,13 @@ void setChecked(const TForm1& form, const char* name, bool checked);
 void setText(const TForm1& form, const char* name, const QString& text);
 void click(const TForm1& form, const char* name);
 
+// The comment lines of a generated text, in their order, when the slashes box is checked.
+extern const QStringList kCommentLines;
+
+// A file's bytes ("<unreadable>" when it cannot be read), and writing some.
+QByteArray readFile(const QString& path);
+void writeFile(const QString& path, const QByteArray& bytes);
+
 // Presses "Finish!" and returns the memo's lines.
 QStringList finish(TForm1& form);
 QStringList memoLines(const TForm1& form);
@@ -71,5 +78,8 @@ public:
 private:
     ModalHandler m_handler;
 };
+
+// Saves with "Save CFG", typing `path` into the dialog; returns the error box seen, if any.
+MessageSeen saveThroughDialog(TForm1& form, const QString& path);
 
 } // namespace TestSupport
