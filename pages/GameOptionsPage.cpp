@@ -120,7 +120,6 @@ constexpr SettingRow rightRows[] = {
 };
 
 constexpr int kColumnWidth = 400;
-constexpr int kDivider = 6;
 
 } // namespace
 
@@ -137,7 +136,7 @@ GameOptionsPage::GameOptionsPage(QWidget* parent)
                            .pitch = 26});
     m_left = left.add(leftRows);
     m_right = right.add(rightRows);
-    addStrip(QRect(kColumnWidth, kTitleHeight, kDivider, kHeight - kTitleHeight));
+    addColumnDivider(kColumnWidth);
 
     // "Allowed Votes" sits in the voting panel after "Yes" and "No"; a push button takes no part
     // in the panel's radio group.

@@ -170,10 +170,9 @@ constexpr BlockLayout grid[] = {
 // The first column is the widest: Retrieval's carrier choice needs room for "Yes" and "No"
 // beside its label. The third holds the longest label.
 constexpr int kColumns = 3;
-constexpr int kDivider = 6;
 constexpr int kColumnWidth[kColumns] = {266, 244, 244};
 constexpr int kLabelWidth[kColumns] = {126, 126, 130};
-static_assert(kColumnWidth[0] + kColumnWidth[1] + kColumnWidth[2] + 2 * kDivider ==
+static_assert(kColumnWidth[0] + kColumnWidth[1] + kColumnWidth[2] + 2 * PageSheet::kDivider ==
               PageSheet::kWidth);
 constexpr int kHeadingHeight = 18;
 constexpr int kGridTop = PageSheet::kTitleHeight + 4;

@@ -72,7 +72,6 @@ constexpr SettingRow rightRows[] = {
 };
 
 constexpr int kColumnWidth = 380;
-constexpr int kDivider = 6;
 constexpr int kPitch = 26;
 constexpr int kHeadingHeight = 22;
 
@@ -91,7 +90,7 @@ NetworkOptionsPage::NetworkOptionsPage(QWidget* parent)
                            .labelWidth = 130,
                            .pitch = kPitch});
     m_rows = left.add(leftRows) + right.add(rightRows);
-    addStrip(QRect(kColumnWidth, kTitleHeight, kDivider, kHeight - kTitleHeight));
+    addColumnDivider(kColumnWidth);
 
     addStrip(heading);
     auto* downloads = new QLabel(QStringLiteral("Downloads (if allowed)"), this);

@@ -48,6 +48,10 @@ void PageSheet::addStrip(const QRect& rect) {
     m_strips.append(rect);
 }
 
+void PageSheet::addColumnDivider(int x) {
+    addStrip(QRect(x, kTitleHeight, kDivider, kHeight - kTitleHeight));
+}
+
 QLabel* PageSheet::addCornerPicture(const char* resource, int margin) {
     const QPixmap picture{QString::fromLatin1(resource)};
     auto* label = new QLabel(this);

@@ -20,9 +20,13 @@ public:
     static constexpr int kWidth = 766;
     static constexpr int kHeight = 354;
     static constexpr int kTitleHeight = 24;
+    // The width of the white bar between two columns of rows.
+    static constexpr int kDivider = 6;
 
     // White area painted under the controls, e.g. behind an edit or as a column divider.
     void addStrip(const QRect& rect);
+    // The white bar between two columns, its left edge at x, from the title strip down.
+    void addColumnDivider(int x);
     // A picture at the lower right corner, `margin` pixels from both edges.
     QLabel* addCornerPicture(const char* resource, int margin = 6);
 

@@ -338,7 +338,6 @@ constexpr const char* locations[] = {"Afghanistan",
                                      "Zimbabwe"};
 
 constexpr int kColumnWidth = 380;
-constexpr int kDivider = 6;
 constexpr int kRowsTop = 50;
 constexpr int kPitch = 26;
 
@@ -363,7 +362,7 @@ ServerInformationPage::ServerInformationPage(QWidget* parent)
     m_website = {l[5], r[4]};
     m_location = l[6].include;
     m_teamSpeak = r[0];
-    addStrip(QRect(kColumnWidth, kTitleHeight, kDivider, kHeight - kTitleHeight));
+    addColumnDivider(kColumnWidth);
 
     lbLocation = new TLMDListComboBox(this);
     lbLocation->setObjectName(QStringLiteral("lbLocation"));

@@ -115,7 +115,6 @@ constexpr SettingRow rightRows[] = {
 };
 
 constexpr int kColumnWidth = 380;
-constexpr int kDivider = 6;
 
 } // namespace
 
@@ -127,7 +126,7 @@ ServerOptionsPage::ServerOptionsPage(QWidget* parent)
                            .labelWidth = 96,
                            .pitch = 26});
     m_rows = left.add(leftRows) + right.add(rightRows);
-    addStrip(QRect(kColumnWidth, kTitleHeight, kDivider, kHeight - kTitleHeight));
+    addColumnDivider(kColumnWidth);
 
     auto* warning =
         new QLabel(QStringLiteral("WARNING: Password fields are not protected..."), this);
