@@ -209,7 +209,10 @@ void TForm1::createPages(QWidget* client) {
     tabEditor = new EditorPage(PageControl1);
     editor = tabEditor->editor();
     weapons = new WeaponsPage(PageControl1);
-    tabVotes = gameOptions->votesPage();
+    auto* votes = gameOptions->votesPage();
+    tabVotes = votes;
+    m_settingsPages = {tabMain, serverOptions, networkOptions, gameOptions,
+                       votes,   gametypes,     mapRotation,    weapons};
 
     auto icon = [](int index) { return QIcon(QStringLiteral(":/tab%1.png").arg(index)); };
     PageControl1->addPage(tabMain, QStringLiteral("Server Information"), icon(1));
@@ -285,34 +288,9 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::writeBody(Section section, ConfigText& text) const {
-    switch (section) {
-    case Section::ServerInformation:
-        tabMain->writeSection(section, text);
-        break;
-    case Section::ServerOptions:
-        serverOptions->writeSection(section, text);
-        break;
-    case Section::NetworkOptions:
-        networkOptions->writeSection(section, text);
-        break;
-    case Section::GameOptions:
-        gameOptions->writeSection(section, text);
-        break;
-    case Section::Deathmatch:
-    case Section::Headquarters:
-    case Section::TeamDeathmatch:
-    case Section::BehindEnemyLines:
-    case Section::Retrieval:
-    case Section::SearchAndDestroy:
-        gametypes->writeSection(section, text);
-        break;
-    case Section::MapRotation:
-        mapRotation->writeSection(section, text);
-        break;
-    case Section::Weapons:
-        weapons->writeSection(section, text);
-        break;
-    }
+    for (const SettingsPage* page : m_settingsPages)
+        if (page->sections().contains(section))
+            page->writeSection(section, text);
 }
 
 void TForm1::btnFinishClick() {

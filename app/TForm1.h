@@ -2,6 +2,7 @@
 
 #include "config/Document.h"
 
+#include <QList>
 #include <QMainWindow>
 
 class EditorPage;
@@ -71,4 +72,6 @@ private:
     TLMDTextButton* btnClear = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     SaveDialog* saveDialog = nullptr;
+    // Every page whose controls are settings; the document asks them for its sections.
+    QList<SettingsPage*> m_settingsPages;
 };

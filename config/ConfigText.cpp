@@ -4,8 +4,12 @@ namespace {
 const QLatin1Char quote('"');
 }
 
-void ConfigText::valueLine(const char* prefix, const QString& text) {
-    m_lines.append(QLatin1String(prefix) + text + quote);
+QString ConfigText::prefix(const char* verb, const char* name) {
+    return QLatin1String(verb) + QLatin1Char(' ') + QLatin1String(name) + QLatin1String(" \"");
+}
+
+void ConfigText::valueLine(const QString& prefix, const QString& text) {
+    m_lines.append(prefix + text + quote);
 }
 
 void ConfigText::switchLine(const char* name, const char* value) {
@@ -17,9 +21,8 @@ void ConfigText::switchLine(const char* name, bool checked) {
     switchLine(name, checked ? "1" : "0");
 }
 
-void ConfigText::infoLine(const char* key, const QString& text) {
-    m_lines.append(QLatin1String("sets ") + QLatin1String(key) + QLatin1String(" \"") + text +
-                   quote);
+void ConfigText::infoLine(const QString& key, const QString& text) {
+    m_lines.append(QLatin1String("sets ") + key + QLatin1String(" \"") + text + quote);
 }
 
 void ConfigText::comment(QString line) {

@@ -11,17 +11,18 @@ public:
     explicit ConfigText(bool comments = true)
         : m_comments(comments) {}
 
-    bool comments() const { return m_comments; }
+    // `verb name "`, e.g. `set sv_hostname "`: a value line up to its value.
+    static QString prefix(const char* verb, const char* name);
 
     // prefix ends with the opening double quote, e.g. `set sv_hostname "`; the text goes in as it
     // stands, then the closing quote.
-    void valueLine(const char* prefix, const QString& text);
+    void valueLine(const QString& prefix, const QString& text);
     // `set name "value"`
     void switchLine(const char* name, const char* value);
     // Check-box choice: "1" when checked, "0" otherwise.
     void switchLine(const char* name, bool checked);
     // `sets .Key "text"`
-    void infoLine(const char* key, const QString& text);
+    void infoLine(const QString& key, const QString& text);
 
     void header(const char* title);
     void subHeader(const char* name);

@@ -35,6 +35,8 @@ constexpr Step document[] = {
     separator(),
     header("Game Options"),
     body(Section::GameOptions),
+    body(Section::AllowedVotes),
+    body(Section::GameRules),
     separator(),
     header("Gametypes Configuration"),
     subHeader("Deathmatch"),

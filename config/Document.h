@@ -5,12 +5,15 @@
 #include <functional>
 
 // The bodies of a configuration text, in the order they are written. The six gametype blocks are
-// bodies of their own because each stands under its own sub-header.
+// bodies of their own because each stands under its own sub-header; the Game Options section is
+// three bodies, since the allowed votes stand between its voting line and the game rules.
 enum class Section {
     ServerInformation,
     ServerOptions,
     NetworkOptions,
     GameOptions,
+    AllowedVotes,
+    GameRules,
     Deathmatch,
     Headquarters,
     TeamDeathmatch,

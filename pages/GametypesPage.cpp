@@ -4,168 +4,126 @@
 
 namespace {
 
-constexpr SettingRow deathmatch[] = {
-    {.include = "chkDm1",
-     .label = "Map score limit:",
-     .hint = "Map score limit. (scr_dm_scorelimit)",
-     .edit = "edDm1s",
-     .text = "50",
-     .prefix = "set scr_dm_scorelimit \""},
-    {.include = "chkDm2",
-     .label = "Map time limit (0-1440m):",
-     .hint = "Map time limit 0 to 1440, in minutes. (scr_dm_timelimit)",
-     .edit = "edDm2s",
-     .text = "30",
-     .prefix = "set scr_dm_timelimit \""},
-};
+constexpr auto Edit = Control::Edit;
+constexpr auto Number = ValueKind::Number;
 
-constexpr SettingRow teamDeathmatch[] = {
-    {.include = "chkTdm1",
-     .label = "Map score limit:",
-     .hint = "Map score limit. (scr_tdm_scorelimit)",
-     .edit = "edTdm1s",
-     .text = "100",
-     .prefix = "set scr_tdm_scorelimit \""},
-    {.include = "chkTdm2",
-     .label = "Map time limit (0-1440m):",
-     .hint = "Map time limit 0 to 1440, in minutes. (scr_tdm_timelimit)",
-     .edit = "edTdm2s",
-     .text = "30",
-     .prefix = "set scr_tdm_timelimit \""},
+// The blocks on the page's grid, row by row: three across, two down.
+enum Block {
+    Deathmatch,
+    TeamDeathmatch,
+    BehindEnemyLines,
+    Retrieval,
+    SearchAndDestroy,
+    Headquarters
 };
+constexpr const char* blockTitles[] = {"Deathmatch", "Team Deathmatch",    "Behind Enemy Lines",
+                                       "Retrieval",  "Search and Destroy", "Headquarters"};
 
-constexpr SettingRow behindEnemyLines[] = {
-    {.include = "chkBel1",
-     .label = "Map score limit:",
-     .hint = "Map score limit. (scr_bel_scorelimit)",
-     .edit = "edBel1s",
-     .text = "50",
-     .prefix = "set scr_bel_scorelimit \""},
-    {.include = "chkBel2",
-     .label = "Map time limit (0-1440m):",
-     .hint = "Map time limit, in minutes 0 to 1440. (scr_bel_timelimit)",
-     .edit = "edBel2s",
-     .text = "30",
-     .prefix = "set scr_bel_timelimit \""},
-    {.include = "chkBel3",
-     .label = "Time to stay alive to get\na point as allied(seconds):",
-     .hint = "Number of seconds to get a point for staying alive as allied. "
-             "(scr_bel_alivepointtime)",
-     .edit = "edBel3s",
-     .text = "10",
-     .prefix = "set scr_bel_alivepointtime \""},
-};
-
+// Captions in the text colour of the page they stand on.
 constexpr RadioChoice showCarrier[] = {{"rbRe1", "Yes", "1"}, {"rbRe0", "No", "0"}};
 
-constexpr SettingRow retrieval[] = {
-    {.include = "chkRe1",
-     .label = "Map score limit:",
+// Each row stands in its block (the column of its place) and writes in its block's section, in the
+// order of this table; the keyboard takes the carrier choice, the boxes, then the edits.
+// clang-format off
+constexpr SettingRow limits[] = {
+    {.include = "chkDm1", .label = "Map score limit:", .hint = "Map score limit. (scr_dm_scorelimit)",
+     .control = Edit, .name = "edDm1s", .kind = Number, .variable = "scr_dm_scorelimit",
+     .text = "50", .at = {Deathmatch, 0}, .focus = {1, 21}, .section = Section::Deathmatch},
+    {.include = "chkDm2", .label = "Map time limit (0-1440m):",
+     .hint = "Map time limit 0 to 1440, in minutes. (scr_dm_timelimit)",
+     .control = Edit, .name = "edDm2s", .kind = Number, .variable = "scr_dm_timelimit",
+     .text = "30", .at = {Deathmatch, 1}, .focus = {2, 22}, .section = Section::Deathmatch},
+    // Their edits have no hint of their own.
+    {.include = "chkHq1", .label = "Map score limit:", .hint = "Map score limit. (scr_hq_scorelimit)",
+     .valueHint = "", .control = Edit, .name = "edHq1s", .kind = Number, .form = LineForm::Bare,
+     .variable = "scr_hq_scorelimit", .text = "450", .at = {Headquarters, 0}, .focus = {19, 38},
+     .section = Section::Headquarters},
+    {.include = "chkHq2", .label = "Map time limit (0-1440m):",
+     .hint = "Map time limit 0 to 1440, in minutes. (scr_hq_timelimit)",
+     .valueHint = "", .control = Edit, .name = "edHq2s", .kind = Number, .form = LineForm::Bare,
+     .variable = "scr_hq_timelimit", .text = "30", .at = {Headquarters, 1}, .focus = {20, 39},
+     .section = Section::Headquarters},
+    {.include = "chkTdm1", .label = "Map score limit:",
+     .hint = "Map score limit. (scr_tdm_scorelimit)",
+     .control = Edit, .name = "edTdm1s", .kind = Number, .variable = "scr_tdm_scorelimit",
+     .text = "100", .at = {TeamDeathmatch, 0}, .focus = {4, 36},
+     .section = Section::TeamDeathmatch},
+    {.include = "chkTdm2", .label = "Map time limit (0-1440m):",
+     .hint = "Map time limit 0 to 1440, in minutes. (scr_tdm_timelimit)",
+     .control = Edit, .name = "edTdm2s", .kind = Number, .variable = "scr_tdm_timelimit",
+     .text = "30", .at = {TeamDeathmatch, 1}, .focus = {3, 37},
+     .section = Section::TeamDeathmatch},
+    {.include = "chkBel1", .label = "Map score limit:",
+     .hint = "Map score limit. (scr_bel_scorelimit)",
+     .control = Edit, .name = "edBel1s", .kind = Number, .variable = "scr_bel_scorelimit",
+     .text = "50", .at = {BehindEnemyLines, 0}, .focus = {5, 35},
+     .section = Section::BehindEnemyLines},
+    {.include = "chkBel2", .label = "Map time limit (0-1440m):",
+     .hint = "Map time limit, in minutes 0 to 1440. (scr_bel_timelimit)",
+     .control = Edit, .name = "edBel2s", .kind = Number, .variable = "scr_bel_timelimit",
+     .text = "30", .at = {BehindEnemyLines, 1}, .focus = {6, 33},
+     .section = Section::BehindEnemyLines},
+    {.include = "chkBel3", .label = "Time to stay alive to get\na point as allied(seconds):",
+     .hint = "Number of seconds to get a point for staying alive as allied. "
+             "(scr_bel_alivepointtime)",
+     .control = Edit, .name = "edBel3s", .kind = Number, .variable = "scr_bel_alivepointtime",
+     .text = "10", .at = {BehindEnemyLines, 2}, .focus = {7, 34},
+     .section = Section::BehindEnemyLines},
+    {.include = "chkRe1", .label = "Map score limit:",
      .hint = "Map team score limit per map. (scr_re_scorelimit)",
-     .edit = "edRe1s",
-     .text = "10",
-     .prefix = "set scr_re_scorelimit \""},
-    {.include = "chkRe2",
-     .label = "Map time limit (0-1440m):",
+     .control = Edit, .name = "edRe1s", .kind = Number, .variable = "scr_re_scorelimit",
+     .text = "10", .at = {Retrieval, 0}, .focus = {13, 23}, .section = Section::Retrieval},
+    {.include = "chkRe2", .label = "Map time limit (0-1440m):",
      .hint = "Map time limit, in minutes 0 to 1440. (scr_re_timelimit)",
-     .edit = "edRe2s",
-     .text = "0",
-     .prefix = "set scr_re_timelimit \""},
-    {.include = "chkRe3",
-     .label = "Graceperiod (0-60s):",
+     .control = Edit, .name = "edRe2s", .kind = Number, .variable = "scr_re_timelimit",
+     .text = "0", .at = {Retrieval, 1}, .focus = {12, 24}, .section = Section::Retrieval},
+    {.include = "chkRe3", .label = "Graceperiod (0-60s):",
      .hint = "Time at round start where spawning and weapon choosing is still allowed, 0 - 60 "
              "seconds. (scr_re_graceperiod)",
-     .edit = "edRe3s",
-     .text = "15",
-     .prefix = "set scr_re_graceperiod \""},
-    {.include = "chkRe4",
-     .label = "Round length:",
+     .control = Edit, .name = "edRe3s", .kind = Number, .variable = "scr_re_graceperiod",
+     .text = "15", .at = {Retrieval, 2}, .focus = {11, 25}, .section = Section::Retrieval},
+    {.include = "chkRe4", .label = "Round length:",
      .hint = "Round length in minutes. (scr_re_roundlength)",
-     .edit = "edRe4s",
-     .text = "4",
-     .prefix = "set scr_re_roundlength \""},
-    {.include = "chkRe5",
-     .label = "Round limit:",
+     .control = Edit, .name = "edRe4s", .kind = Number, .variable = "scr_re_roundlength",
+     .text = "4", .at = {Retrieval, 3}, .focus = {10, 26}, .section = Section::Retrieval},
+    {.include = "chkRe5", .label = "Round limit:",
      .hint = "Max Number of round wins per map. (scr_re_roundlimit)",
-     .edit = "edRe5s",
-     .text = "0",
-     .prefix = "set scr_re_roundlimit \""},
-    {.include = "chkRe6",
-     .label = "Show objective carrier on\ncompass:",
+     .control = Edit, .name = "edRe5s", .kind = Number, .variable = "scr_re_roundlimit",
+     .text = "0", .at = {Retrieval, 4}, .focus = {9, 27}, .section = Section::Retrieval},
+    {.include = "chkRe6", .label = "Show objective carrier on\ncompass:",
      .hint = "Show the objective carrier on compass. (scr_re_showcarrier)",
-     .panel = "Panel16",
-     .buttons = showCarrier,
-     .checked = 1,
-     .name = "scr_re_showcarrier"},
-};
-
-constexpr SettingRow searchAndDestroy[] = {
-    {.include = "chkSd1",
-     .label = "Map score limit:",
+     .control = Control::Radios, .name = "Panel16", .kind = ValueKind::Choice,
+     .variable = "scr_re_showcarrier", .buttons = showCarrier, .checked = 1,
+     .at = {Retrieval, 5}, .focus = {8, 0}, .section = Section::Retrieval},
+    {.include = "chkSd1", .label = "Map score limit:",
      .hint = "Map team score limit per map. (scr_sd_scorelimit)",
-     .edit = "edSd1s",
-     .text = "10",
-     .prefix = "set scr_sd_scorelimit \""},
-    {.include = "chkSd2",
-     .label = "Map time limit (0-1440m):",
+     .control = Edit, .name = "edSd1s", .kind = Number, .variable = "scr_sd_scorelimit",
+     .text = "10", .at = {SearchAndDestroy, 0}, .focus = {18, 28},
+     .section = Section::SearchAndDestroy},
+    {.include = "chkSd2", .label = "Map time limit (0-1440m):",
      .hint = "Map time limit, in minutes 0 to 1440. (scr_sd_timelimit)",
-     .edit = "edSd2s",
-     .text = "0",
-     .prefix = "set scr_sd_timelimit \""},
-    {.include = "chkSd3",
-     .label = "Graceperiod (0-60s):",
+     .control = Edit, .name = "edSd2s", .kind = Number, .variable = "scr_sd_timelimit",
+     .text = "0", .at = {SearchAndDestroy, 1}, .focus = {17, 29},
+     .section = Section::SearchAndDestroy},
+    {.include = "chkSd3", .label = "Graceperiod (0-60s):",
      .hint = "Time at round start where spawning and weapon choosing is still allowed, 0 - 60 "
              "seconds. (scr_sd_graceperiod)",
-     .edit = "edSd3s",
-     .text = "15",
-     .prefix = "set scr_sd_graceperiod \""},
-    {.include = "chkSd4",
-     .label = "Round length:",
+     .control = Edit, .name = "edSd3s", .kind = Number, .variable = "scr_sd_graceperiod",
+     .text = "15", .at = {SearchAndDestroy, 2}, .focus = {16, 30},
+     .section = Section::SearchAndDestroy},
+    {.include = "chkSd4", .label = "Round length:",
      .hint = "Round length in minutes. (scr_sd_roundlength)",
-     .edit = "edSd4s",
-     .text = "4",
-     .prefix = "set scr_sd_roundlength \""},
-    {.include = "chkSd5",
-     .label = "Round limit:",
+     .control = Edit, .name = "edSd4s", .kind = Number, .variable = "scr_sd_roundlength",
+     .text = "4", .at = {SearchAndDestroy, 3}, .focus = {15, 31},
+     .section = Section::SearchAndDestroy},
+    {.include = "chkSd5", .label = "Round limit:",
      .hint = "Max Number of round wins per map. (scr_sd_roundlimit)",
-     .edit = "edSd5s",
-     .text = "0",
-     .prefix = "set scr_sd_roundlimit \""},
+     .control = Edit, .name = "edSd5s", .kind = Number, .variable = "scr_sd_roundlimit",
+     .text = "0", .at = {SearchAndDestroy, 4}, .focus = {14, 32},
+     .section = Section::SearchAndDestroy},
 };
-
-// The server reads these two without the word "set"; their edits have no hint of their own.
-constexpr SettingRow headquarters[] = {
-    {.include = "chkHq1",
-     .label = "Map score limit:",
-     .hint = "Map score limit. (scr_hq_scorelimit)",
-     .edit = "edHq1s",
-     .text = "450",
-     .prefix = "scr_hq_scorelimit \"",
-     .editHint = ""},
-    {.include = "chkHq2",
-     .label = "Map time limit (0-1440m):",
-     .hint = "Map time limit 0 to 1440, in minutes. (scr_hq_timelimit)",
-     .edit = "edHq2s",
-     .text = "30",
-     .prefix = "scr_hq_timelimit \"",
-     .editHint = ""},
-};
-
-struct BlockLayout {
-    Section section;
-    const char* title;
-    std::span<const SettingRow> rows;
-};
-
-// The page's grid, row by row: three blocks across, two down.
-constexpr BlockLayout grid[] = {
-    {Section::Deathmatch, "Deathmatch", deathmatch},
-    {Section::TeamDeathmatch, "Team Deathmatch", teamDeathmatch},
-    {Section::BehindEnemyLines, "Behind Enemy Lines", behindEnemyLines},
-    {Section::Retrieval, "Retrieval", retrieval},
-    {Section::SearchAndDestroy, "Search and Destroy", searchAndDestroy},
-    {Section::Headquarters, "Headquarters", headquarters},
-};
+// clang-format on
+static_assert(wellDeclared(limits));
 
 // The first column is the widest: Retrieval's carrier choice needs room for "Yes" and "No"
 // beside its label. The third holds the longest label.
@@ -177,61 +135,38 @@ static_assert(kColumnWidth[0] + kColumnWidth[1] + kColumnWidth[2] + 2 * PageShee
 constexpr int kHeadingHeight = 18;
 constexpr int kGridTop = PageSheet::kTitleHeight + 4;
 constexpr int kRowGap = 8;
+constexpr int kPitch = 24;
 
 } // namespace
 
 GametypesPage::GametypesPage(QWidget* parent)
-    : SettingsPage("TabSheet5", "Gametypes Configuration", "Gametypes", parent) {
-    QFont heading(QStringLiteral("Verdana"));
-    heading.setPixelSize(12);
-    heading.setBold(true);
-
+    : SettingsPage("TabSheet5", "Gametypes Configuration", "Gametypes", Section::Deathmatch, limits,
+                   parent) {
     int top = kGridTop;
     int rowBottom = top;
-    for (int i = 0; i < std::ssize(grid); ++i) {
-        const BlockLayout& block = grid[i];
-        if (i > 0 && i % kColumns == 0)
+    for (int block = 0; block < std::ssize(blockTitles); ++block) {
+        if (block > 0 && block % kColumns == 0)
             top = rowBottom + kRowGap;
-        const int column = i % kColumns;
+        const int column = block % kColumns;
         int x = 0;
         for (int c = 0; c < column; ++c)
             x += kColumnWidth[c] + kDivider;
 
-        const QRect headingRect(x, top, kColumnWidth[column], kHeadingHeight);
-        addStrip(headingRect);
-        auto* title = new QLabel(QString::fromLatin1(block.title), this);
-        title->setFont(heading);
-        QPalette black = title->palette();
-        black.setColor(QPalette::WindowText, Qt::black);
-        title->setPalette(black);
-        title->setGeometry(headingRect.adjusted(6, 0, -6, 0));
-
-        RowColumn rows(this, {.x = x,
-                              .top = top + kHeadingHeight + 2,
-                              .width = kColumnWidth[column],
-                              .labelWidth = kLabelWidth[column],
-                              .pitch = 24});
-        m_blocks.append({block.section, rows.add(block.rows)});
-        rowBottom = qMax(rowBottom, rows.bottom());
+        addHeading(blockTitles[block], QRect(x, top, kColumnWidth[column], kHeadingHeight), 12);
+        RowColumn blockRows(this, {.x = x,
+                                   .top = top + kHeadingHeight + 2,
+                                   .width = kColumnWidth[column],
+                                   .labelWidth = kLabelWidth[column],
+                                   .pitch = kPitch});
+        blockRows.add(limits, block);
+        rowBottom = qMax(rowBottom, blockRows.bottom());
     }
 
     // The carrier choice stands on the page's own colour, not on a white panel.
-    if (auto* carrier = findChild<QWidget*>(QStringLiteral("Panel16")))
-        carrier->setAutoFillBackground(false);
+    QWidget* carrier = rowOf("scr_re_showcarrier").panel;
+    carrier->setAutoFillBackground(false);
+    carrier->setPalette(QPalette());
 
     addCornerPicture(":/pic-star-dark.png");
-
-    setFocusOrder({"Panel16", "chkDm1",  "chkDm2",  "chkTdm2", "chkTdm1", "chkBel1", "chkBel2",
-                   "chkBel3", "chkRe6",  "chkRe5",  "chkRe4",  "chkRe3",  "chkRe2",  "chkRe1",
-                   "chkSd5",  "chkSd4",  "chkSd3",  "chkSd2",  "chkSd1",  "chkHq1",  "chkHq2",
-                   "edDm1s",  "edDm2s",  "edRe1s",  "edRe2s",  "edRe3s",  "edRe4s",  "edRe5s",
-                   "edSd1s",  "edSd2s",  "edSd3s",  "edSd4s",  "edSd5s",  "edBel2s", "edBel3s",
-                   "edBel1s", "edTdm1s", "edTdm2s", "edHq1s",  "edHq2s"});
-}
-
-void GametypesPage::writeSection(Section section, ConfigText& text) const {
-    for (const Block& block : m_blocks)
-        if (block.section == section)
-            for (const RowControls& row : block.rows)
-                row.write(text);
+    finishRows();
 }

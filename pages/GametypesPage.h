@@ -1,6 +1,5 @@
 #pragma once
 
-#include "pages/RowColumn.h"
 #include "pages/SettingsPage.h"
 
 // The limits of the six gametypes, one block each. Each block is a section body of its own,
@@ -9,13 +8,4 @@ class GametypesPage : public SettingsPage {
     Q_OBJECT
 public:
     explicit GametypesPage(QWidget* parent = nullptr);
-
-    void writeSection(Section section, ConfigText& text) const override;
-
-private:
-    struct Block {
-        Section section;
-        QList<RowControls> rows;
-    };
-    QList<Block> m_blocks;
 };

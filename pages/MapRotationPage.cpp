@@ -1,6 +1,5 @@
 #include "pages/MapRotationPage.h"
 
-#include "config/ConfigText.h"
 #include "controls/TLMDEdit.h"
 #include "controls/TLMDTextButton.h"
 #include "pages/SettingRow.h"
@@ -12,46 +11,71 @@
 
 namespace {
 
+// The rotation is one value line; its include box is the check box under the edit.
+constexpr SettingRow rotation[] = {
+    {.include = "chkMpr",
+     .label = "Rotation Info:",
+     .control = Control::Edit,
+     .name = "edRotation",
+     .kind = ValueKind::Text,
+     .variable = "sv_mapRotation",
+     .focus = {0, 1}},
+};
+
 // A button that appends its token to the rotation; the blanks are part of the token.
 struct TokenButton {
     const char* name;
     const char* caption;
     const char* token;
+    int focus; // place in the page's keyboard order
 };
 
 constexpr TokenButton gametypeButtons[] = {
-    {"LMDTextButton1", "Deathmatch", "gametype dm "},
-    {"LMDTextButton2", "Team Deathmatch", "gametype tdm "},
-    {"LMDTextButton3", "Search and Destroy", "gametype sd "},
-    {"LMDTextButton4", "Behind Enemy Lines", "gametype bel "},
-    {"LMDTextButton5", "Retrieval", "gametype re "},
-    {"LMDTextButton6", "Headquarters", "gametype hq "},
+    {"LMDTextButton1", "Deathmatch", "gametype dm ", 2},
+    {"LMDTextButton2", "Team Deathmatch", "gametype tdm ", 3},
+    {"LMDTextButton3", "Search and Destroy", "gametype sd ", 4},
+    {"LMDTextButton4", "Behind Enemy Lines", "gametype bel ", 5},
+    {"LMDTextButton5", "Retrieval", "gametype re ", 6},
+    {"LMDTextButton6", "Headquarters", "gametype hq ", 7},
 };
 
-// Two rows on the page: the first eight, then the rest.
+// Two rows on the page: the first eight, then the rest. The keyboard takes them by their numbers.
 constexpr TokenButton mapButtons[] = {
-    {"LMDTextButton7", "Bocage", "map mp_bocage "},
-    {"LMDTextButton8", "Brecourt", "map mp_brecourt "},
-    {"LMDTextButton9", "Carentan", "map mp_carentan "},
-    {"LMDTextButton17", "Dawnville", "map mp_dawnville "},
-    {"LMDTextButton10", "Depot", "map mp_depot "},
-    {"LMDTextButton11", "Harbor", "map mp_harbor "},
-    {"LMDTextButton12", "Hurtgen", "map mp_hurtgen "},
-    {"LMDTextButton13", "Neuville", "map mp_neuville "},
-    {"LMDTextButton14", "Pavlov", "map mp_pavlov "},
-    {"LMDTextButton15", "Railyard", "map mp_railyard "},
-    {"LMDTextButton16", "Rocket", "map mp_rocket "},
-    {"LMDTextButton18", "Stalingrad", "map mp_stalingrad "},
-    {"LMDTextButton19", "Tigertown", "map mp_tigertown "},
+    {"LMDTextButton7", "Bocage", "map mp_bocage ", 8},
+    {"LMDTextButton8", "Brecourt", "map mp_brecourt ", 9},
+    {"LMDTextButton9", "Carentan", "map mp_carentan ", 10},
+    {"LMDTextButton17", "Dawnville", "map mp_dawnville ", 18},
+    {"LMDTextButton10", "Depot", "map mp_depot ", 11},
+    {"LMDTextButton11", "Harbor", "map mp_harbor ", 12},
+    {"LMDTextButton12", "Hurtgen", "map mp_hurtgen ", 13},
+    {"LMDTextButton13", "Neuville", "map mp_neuville ", 14},
+    {"LMDTextButton14", "Pavlov", "map mp_pavlov ", 15},
+    {"LMDTextButton15", "Railyard", "map mp_railyard ", 16},
+    {"LMDTextButton16", "Rocket", "map mp_rocket ", 17},
+    {"LMDTextButton18", "Stalingrad", "map mp_stalingrad ", 19},
+    {"LMDTextButton19", "Tigertown", "map mp_tigertown ", 20},
 };
 constexpr int kMapsInFirstRow = 8;
 
 // The extras stand between other tokens, hence the blank on both sides.
 constexpr TokenButton extrasButtons[] = {
-    {"LMDTextButton20", "gametype", " gametype "},
-    {"LMDTextButton21", "map", " map "},
-    {"LMDTextButton22", "map mp_", " map mp_ "},
+    {"LMDTextButton20", "gametype", " gametype ", 21},
+    {"LMDTextButton21", "map", " map ", 22},
+    {"LMDTextButton22", "map mp_", " map mp_ ", 23},
 };
+
+constexpr auto tokenFocus = [] {
+    std::array<int, std::size(gametypeButtons) + std::size(mapButtons) + std::size(extrasButtons)>
+        places{};
+    size_t i = 0;
+    for (std::span<const TokenButton> table :
+         {std::span<const TokenButton>(gametypeButtons), std::span<const TokenButton>(mapButtons),
+          std::span<const TokenButton>(extrasButtons)})
+        for (const TokenButton& button : table)
+            places[i++] = button.focus;
+    return places;
+}();
+static_assert(wellDeclared(rotation, tokenFocus));
 
 constexpr const char* instructions[] = {
     "Instructions: ",
@@ -64,10 +88,20 @@ constexpr const char* instructions[] = {
 constexpr int kMargin = 8;
 constexpr int kButtonHeight = 23;
 constexpr int kButtonGap = 4;
+constexpr int kRowGap = 8;
 constexpr int kRowLabelWidth = 58;
 constexpr int kGametypeWidths[] = {84, 104, 118, 118, 76, 92};
 constexpr int kMapWidth = 78;
 constexpr int kExtrasWidth = 72;
+constexpr int kExtrasInset = 8; // between the Extras frame and its buttons, and between buttons
+constexpr int kExtrasTop = 18;  // below the frame's caption
+constexpr int kExtrasFrameWidth = 2 * kExtrasWidth + 3 * kExtrasInset;
+constexpr int kInstructionPitch = 16;
+constexpr int kCaptionHeight = 16;
+constexpr int kRotationHeight = 21;
+constexpr int kNoteWidth = 420;
+constexpr int kCheckWidth = 380;
+constexpr int kCheckHeight = 18;
 
 constexpr QRgb kSilver = 0xffc0c0c0;
 
@@ -77,26 +111,22 @@ QLabel* label(QWidget* parent, const char* text, const QRect& geometry) {
     return caption;
 }
 
-void setTextColour(QWidget* widget, QRgb colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, QColor::fromRgba(colour));
-    widget->setPalette(palette);
-}
-
 } // namespace
 
 MapRotationPage::MapRotationPage(QWidget* parent)
-    : SettingsPage("TabSheet6", "Map Rotation", "Map Rotation", parent) {
+    : SettingsPage("TabSheet6", "Map Rotation", "Map Rotation", Section::MapRotation, rotation,
+                   parent) {
     auto button = [this](const TokenButton& entry, QWidget* parent, const QRect& geometry) {
         auto* b = new TLMDTextButton(QString::fromLatin1(entry.caption), parent);
         b->setObjectName(QLatin1String(entry.name));
         b->setGeometry(geometry);
         connect(b, &QPushButton::clicked, this,
-                [this, token = entry.token] { LMDTextButtonClick(token); });
+                [this, token = entry.token] { appendToken(token); });
+        setFocusPlace(entry.focus, b);
     };
     const int buttonsX = kMargin + kRowLabelWidth + kButtonGap;
 
-    int y = kTitleHeight + 8;
+    int y = kTitleHeight + kRowGap;
     label(this, "Gametype:", QRect(kMargin, y, kRowLabelWidth, kButtonHeight));
     int x = buttonsX;
     for (size_t i = 0; i < std::size(gametypeButtons); ++i) {
@@ -104,7 +134,7 @@ MapRotationPage::MapRotationPage(QWidget* parent)
         x += kGametypeWidths[i] + kButtonGap;
     }
 
-    y += kButtonHeight + 8;
+    y += kButtonHeight + kRowGap;
     label(this, "Map:", QRect(kMargin, y, kRowLabelWidth, kButtonHeight));
     for (int i = 0; i < static_cast<int>(std::size(mapButtons)); ++i) {
         const int row = i < kMapsInFirstRow ? 0 : 1;
@@ -115,9 +145,7 @@ MapRotationPage::MapRotationPage(QWidget* parent)
     }
 
     y += 2 * kButtonHeight + kButtonGap + 12;
-    constexpr int kExtrasFrameWidth = 2 * kExtrasWidth + 3 * 8;
-    constexpr int kInstructionPitch = 16;
-    const int instructionsWidth = kWidth - 2 * kMargin - kExtrasFrameWidth - 8;
+    const int instructionsWidth = kWidth - 2 * kMargin - kExtrasFrameWidth - kExtrasInset;
     for (size_t i = 0; i < std::size(instructions); ++i) {
         QLabel* line = label(this, instructions[i],
                              QRect(kMargin, y + static_cast<int>(i) * kInstructionPitch,
@@ -129,26 +157,31 @@ MapRotationPage::MapRotationPage(QWidget* parent)
         }
     }
 
+    const int instructionsHeight = static_cast<int>(std::size(instructions)) * kInstructionPitch;
     auto* extras = new QGroupBox(QStringLiteral("Extras"), this);
     extras->setObjectName(QStringLiteral("GroupBox2"));
     extras->setFocusPolicy(Qt::NoFocus);
     extras->setGeometry(kWidth - kMargin - kExtrasFrameWidth, y - 6, kExtrasFrameWidth,
-                        4 * kInstructionPitch + 10);
-    constexpr int kExtrasTop = 18;
-    button(extrasButtons[0], extras, QRect(8, kExtrasTop, kExtrasWidth, kButtonHeight - 1));
+                        instructionsHeight + 10);
+    const int secondRow = kExtrasTop + kButtonHeight + 1;
+    button(extrasButtons[0], extras,
+           QRect(kExtrasInset, kExtrasTop, kExtrasWidth, kButtonHeight - 1));
     button(extrasButtons[1], extras,
-           QRect(8, kExtrasTop + kButtonHeight + 1, kExtrasWidth, kButtonHeight - 1));
+           QRect(kExtrasInset, secondRow, kExtrasWidth, kButtonHeight - 1));
     button(extrasButtons[2], extras,
-           QRect(8 + kExtrasWidth + 8, kExtrasTop + kButtonHeight + 1, kExtrasWidth,
+           QRect(kExtrasInset + kExtrasWidth + kExtrasInset, secondRow, kExtrasWidth,
                  kButtonHeight - 1));
 
-    y += 4 * kInstructionPitch + 10;
-    label(this, "Rotation Info:", QRect(kMargin, y, 120, 16));
-    y += 18;
+    y += instructionsHeight + 10;
+    const SettingRow& row = rotation[0];
+    label(this, row.label, QRect(kMargin, y, 120, kCaptionHeight));
+    y += kCaptionHeight + 2;
 
-    edRotation = new TLMDEdit(this);
-    edRotation->setObjectName(QStringLiteral("edRotation"));
-    edRotation->setAccessibleName(QStringLiteral("Rotation Info:"));
+    RowControls controls;
+    controls.edit = new TLMDEdit(this);
+    edRotation = controls.edit;
+    edRotation->setObjectName(QLatin1String(row.name));
+    edRotation->setAccessibleName(QLatin1String(row.label));
     QPalette colours = edRotation->palette();
     const QColor menu = QApplication::palette("QMenu").color(QPalette::Window);
     const QColor hotLight = colours.color(QPalette::Link);
@@ -158,37 +191,28 @@ MapRotationPage::MapRotationPage(QWidget* parent)
         colours.setColor(group, QPalette::HighlightedText, Qt::white);
     }
     edRotation->setPalette(colours);
-    edRotation->setGeometry(kMargin, y, kWidth - 2 * kMargin, 21);
+    edRotation->setGeometry(kMargin, y, kWidth - 2 * kMargin, kRotationHeight);
 
-    y += 21 + 6;
+    y += kRotationHeight + 6;
     QLabel* note = label(this, "mp_chateau and mp_ship does not have Search and Destroy gametype",
-                         QRect(kMargin, y, 420, 16));
-    setTextColour(note, kSilver);
+                         QRect(kMargin, y, kNoteWidth, kCaptionHeight));
+    colour(note, 0, kSilver);
 
-    y += 16 + 8;
-    chkMpr = new QCheckBox(
+    y += kCaptionHeight + kRowGap;
+    // Its caption reads the other way round from what it does: checked, the rotation is written.
+    controls.include = new QCheckBox(
         QStringLiteral("check this if you don't want to include map rotations in your cfg."), this);
-    chkMpr->setObjectName(QStringLiteral("chkMpr"));
-    chkMpr->setChecked(true);
-    setTextColour(chkMpr, kGrey);
-    chkMpr->setGeometry(kMargin, y, 380, 18);
+    controls.include->setObjectName(QLatin1String(row.include));
+    controls.include->setChecked(row.included);
+    colour(controls.include, 0, kGrey);
+    controls.include->setGeometry(kMargin, y, kCheckWidth, kCheckHeight);
+    controls.valueArea = edRotation->geometry();
+    bind(row, controls);
 
     addCornerPicture(":/pic-arrows.png");
-
-    setFocusOrder({"chkMpr",          "edRotation",      "LMDTextButton1",  "LMDTextButton2",
-                   "LMDTextButton3",  "LMDTextButton4",  "LMDTextButton5",  "LMDTextButton6",
-                   "LMDTextButton7",  "LMDTextButton8",  "LMDTextButton9",  "LMDTextButton10",
-                   "LMDTextButton11", "LMDTextButton12", "LMDTextButton13", "LMDTextButton14",
-                   "LMDTextButton15", "LMDTextButton16", "LMDTextButton17", "LMDTextButton18",
-                   "LMDTextButton19", "LMDTextButton20", "LMDTextButton21", "LMDTextButton22"});
+    finishRows();
 }
 
-void MapRotationPage::LMDTextButtonClick(const char* token) {
+void MapRotationPage::appendToken(const char* token) {
     edRotation->AppendText(QString::fromLatin1(token));
-}
-
-void MapRotationPage::writeSection(Section, ConfigText& text) const {
-    // Written when the box is checked, whatever its caption suggests.
-    if (chkMpr->isChecked())
-        text.valueLine("set sv_mapRotation \"", edRotation->text());
 }

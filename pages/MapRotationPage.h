@@ -2,7 +2,6 @@
 
 #include "pages/SettingsPage.h"
 
-class QCheckBox;
 class TLMDEdit;
 
 // The map rotation: gametype, map and extra buttons append their tokens to one edit, which the
@@ -12,14 +11,11 @@ class MapRotationPage : public SettingsPage {
 public:
     explicit MapRotationPage(QWidget* parent = nullptr);
 
-    void writeSection(Section section, ConfigText& text) const override;
-
 public slots:
     // The click of every token button (LMDTextButton1 … LMDTextButton22): its token goes at the
     // end of the rotation, wherever the caret stands.
-    void LMDTextButtonClick(const char* token);
+    void appendToken(const char* token);
 
 private:
     TLMDEdit* edRotation = nullptr;
-    QCheckBox* chkMpr = nullptr;
 };

@@ -21,6 +21,11 @@ void appendFocusable(QWidget* widget, QList<QWidget*>& chain) {
             appendFocusable(w, chain);
 }
 
+void setTextColour(QPalette& palette, const QColor& colour) {
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        palette.setColor(role, colour);
+}
+
 } // namespace
 
 PageSheet::PageSheet(const char* objectName, const char* title, const char* titleHint,
@@ -33,13 +38,10 @@ PageSheet::PageSheet(const char* objectName, const char* title, const char* titl
     auto* label = new QLabel(QString::fromLatin1(title), this);
     if (titleName)
         label->setObjectName(QLatin1String(titleName));
-    QFont font(QStringLiteral("Verdana"));
-    font.setPixelSize(13);
-    font.setBold(true);
+    QFont font = headingFont(13);
     label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(0x80, 0, 0));
-    label->setPalette(palette);
+    // Maroon on the light title strip.
+    colour(label, 0, 0xff800000);
     label->setStatusTip(QString::fromLatin1(titleHint));
     label->setGeometry(8, 3, kWidth - 16, kTitleHeight - 6);
 }
@@ -52,6 +54,17 @@ void PageSheet::addColumnDivider(int x) {
     addStrip(QRect(x, kTitleHeight, kDivider, kHeight - kTitleHeight));
 }
 
+QLabel* PageSheet::addHeading(const char* text, const QRect& strip, int pixelSize,
+                              Qt::Alignment alignment) {
+    addStrip(strip);
+    auto* heading = new QLabel(QString::fromLatin1(text), this);
+    heading->setFont(headingFont(pixelSize));
+    colour(heading, 0, 0xff000000);
+    heading->setAlignment(alignment);
+    heading->setGeometry(alignment & Qt::AlignHCenter ? strip : strip.adjusted(6, 0, -6, 0));
+    return heading;
+}
+
 QLabel* PageSheet::addCornerPicture(const char* resource, int margin) {
     const QPixmap picture{QString::fromLatin1(resource)};
     auto* label = new QLabel(this);
@@ -61,14 +74,53 @@ QLabel* PageSheet::addCornerPicture(const char* resource, int margin) {
     return label;
 }
 
-void PageSheet::setFocusOrder(std::initializer_list<const char*> names) {
-    QList<QWidget*> chain;
-    for (const char* name : names) {
-        auto* widget = findChild<QWidget*>(QLatin1String(name));
-        Q_ASSERT_X(widget, "PageSheet::setFocusOrder", name);
-        if (widget)
-            appendFocusable(widget, chain);
+void PageSheet::whiteBackground(QWidget* widget) {
+    widget->setAutoFillBackground(true);
+    QPalette palette = widget->palette();
+    // A button fills its background with the Button colour.
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::Button, Qt::white);
+    palette.setColor(QPalette::Base, Qt::white);
+    setTextColour(palette, Qt::black);
+    widget->setPalette(palette);
+}
+
+void PageSheet::colour(QWidget* widget, QRgb background, QRgb text) {
+    if (qAlpha(background) == 0 && qAlpha(text) == 0)
+        return;
+    QPalette palette = widget->palette();
+    if (qAlpha(background) != 0) {
+        widget->setAutoFillBackground(true);
+        palette.setColor(QPalette::Window, QColor::fromRgba(background));
+        palette.setColor(QPalette::Button, QColor::fromRgba(background));
     }
+    if (qAlpha(text) != 0)
+        setTextColour(palette, QColor::fromRgba(text));
+    widget->setPalette(palette);
+}
+
+QFont PageSheet::headingFont(int pixelSize) {
+    QFont font(QStringLiteral("Verdana"));
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    return font;
+}
+
+void PageSheet::setFocusPlace(int place, QWidget* widget) {
+    m_focus.insert(place, widget);
+    ++m_focusEntries;
+}
+
+void PageSheet::finishKeyboardOrder() {
+    // Checked in every build: a page that leaves a control out of the keyboard order, or puts two
+    // in one place, is a fault of its declaration.
+    if (m_focusEntries != m_focus.size() ||
+        (!m_focus.isEmpty() && m_focus.lastKey() != m_focus.size() - 1) ||
+        (!m_focus.isEmpty() && m_focus.firstKey() != 0))
+        qFatal("%s: the keyboard order has a gap or takes a place twice", qPrintable(objectName()));
+    QList<QWidget*> chain;
+    for (QWidget* widget : std::as_const(m_focus))
+        appendFocusable(widget, chain);
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }

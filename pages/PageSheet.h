@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QList>
+#include <QMap>
 #include <QRect>
 #include <QWidget>
-
-#include <initializer_list>
 
 class QLabel;
 
@@ -27,15 +26,31 @@ public:
     void addStrip(const QRect& rect);
     // The white bar between two columns, its left edge at x, from the title strip down.
     void addColumnDivider(int x);
+    // A heading in bold black Verdana on a white strip.
+    QLabel* addHeading(const char* text, const QRect& strip, int pixelSize,
+                       Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
     // A picture at the lower right corner, `margin` pixels from both edges.
     QLabel* addCornerPicture(const char* resource, int margin = 6);
 
-    // Orders keyboard focus as listed; a listed container stands for its children in their order.
-    void setFocusOrder(std::initializer_list<const char*> names);
+    // A control drawn on white: its text is black, whatever the desktop's colours are.
+    static void whiteBackground(QWidget* widget);
+    // Fixed colours; a zero background leaves the palette's, a zero text colour the palette's
+    // text colour (which suits the background left).
+    static void colour(QWidget* widget, QRgb background, QRgb text);
+    // Bold Verdana of the page headings.
+    static QFont headingFont(int pixelSize);
 
 protected:
+    // The keyboard order of the page: `widget` takes `place` (from 0); a container stands for its
+    // children in their order.
+    void setFocusPlace(int place, QWidget* widget);
+    // Sets the order; a page whose places leave a gap or take one twice stops the program.
+    void finishKeyboardOrder();
+
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QList<QRect> m_strips;
+    QMap<int, QWidget*> m_focus;
+    int m_focusEntries = 0;
 };

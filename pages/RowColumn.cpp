@@ -2,11 +2,14 @@
 
 #include "config/ConfigText.h"
 #include "controls/TLMDEdit.h"
-#include "pages/PageSheet.h"
+#include "controls/TLMDListComboBox.h"
+#include "pages/SettingsPage.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -14,6 +17,8 @@ constexpr int kBoxSize = 16;
 constexpr int kControlHeight = 20;
 constexpr int kRadioHeight = 17;
 constexpr int kGap = 4;
+// Around a value control: its white strip.
+constexpr int kStripMargin = 2;
 
 QString latin(const char* text) {
     return QString::fromLatin1(text);
@@ -29,21 +34,9 @@ void describe(QWidget* widget, const char* name, const QString& accessibleName,
     }
 }
 
-QPalette coloured(QPalette palette, QRgb background, QRgb text) {
-    if (qAlpha(background) != 0) {
-        palette.setColor(QPalette::Window, QColor::fromRgba(background));
-        palette.setColor(QPalette::Button, QColor::fromRgba(background));
-    }
-    palette.setColor(QPalette::WindowText, QColor::fromRgba(text));
-    palette.setColor(QPalette::ButtonText, QColor::fromRgba(text));
-    return palette;
-}
-
 int lineCount(const char* text) {
-    int lines = 1;
-    for (const char* c = text; *c; ++c)
-        lines += *c == '\n';
-    return lines;
+    return 1 +
+           static_cast<int>(std::count(text, text + std::char_traits<char>::length(text), '\n'));
 }
 
 } // namespace
@@ -57,46 +50,109 @@ QString radioHint(const char* rowHint, const char* value) {
     return hint.insert(close, quoted);
 }
 
-void RowControls::write(ConfigText& text) const {
-    if (include && !include->isChecked())
-        return;
-    if (edit) {
-        text.valueLine(row->prefix, edit->text());
-    } else if (check) {
-        text.switchLine(row->name, check->isChecked());
-    } else {
-        // Each checked button writes its own line; a group has exactly one checked.
+QWidget* RowControls::valueControl() const {
+    if (edit)
+        return edit;
+    if (list)
+        return list;
+    if (check)
+        return check;
+    return panel;
+}
+
+bool RowControls::isIncluded() const {
+    return !include || include->isChecked();
+}
+
+QString RowControls::text() const {
+    if (edit)
+        return edit->text();
+    if (list)
+        return list->text();
+    return {};
+}
+
+QString RowControls::value() const {
+    switch (*row->control) {
+    case Control::Edit:
+    case Control::List:
+        return text();
+    case Control::Check:
+        return latin(check->isChecked() ? "1" : "0");
+    case Control::Radios:
         for (qsizetype i = 0; i < buttons.size(); ++i)
             if (buttons[i]->isChecked())
-                text.switchLine(row->name, row->buttons[i].value);
+                return latin(row->buttons[static_cast<size_t>(i)].value);
+    }
+    return {};
+}
+
+void RowControls::write(ConfigText& text) const {
+    if (!isIncluded())
+        return;
+    switch (row->form) {
+    case LineForm::Set:
+        if (*row->control == Control::Radios) {
+            // Each checked button writes its own line; a group has exactly one checked.
+            for (qsizetype i = 0; i < buttons.size(); ++i)
+                if (buttons[i]->isChecked())
+                    text.switchLine(row->variable, row->buttons[static_cast<size_t>(i)].value);
+        } else {
+            text.valueLine(ConfigText::prefix("set", row->variable), value());
+        }
+        break;
+    case LineForm::Bare:
+        text.valueLine(QLatin1String(row->variable) + QLatin1String(" \""), value());
+        break;
+    case LineForm::Info:
+        text.infoLine(row->variable, value());
+        break;
+    case LineForm::Contact:
+        break;
     }
 }
 
-RowColumn::RowColumn(PageSheet* page, const Geometry& geometry)
+RowColumn::RowColumn(SettingsPage* page, const Geometry& geometry)
     : m_page(page)
     , m_geometry(geometry)
     , m_y(geometry.top) {}
 
-QList<RowControls> RowColumn::add(std::span<const SettingRow> rows) {
-    QList<RowControls> built;
-    built.reserve(static_cast<qsizetype>(rows.size()));
-    for (const SettingRow& row : rows)
-        built.append(add(row));
-    return built;
+void RowColumn::add(std::span<const SettingRow> table, int column) {
+    QList<const SettingRow*> rows;
+    for (const SettingRow& row : table)
+        if (row.at.column == column)
+            rows.append(&row);
+    std::stable_sort(rows.begin(), rows.end(), [](const SettingRow* a, const SettingRow* b) {
+        return a->at.slot < b->at.slot;
+    });
+    int slot = 0;
+    for (const SettingRow* row : std::as_const(rows)) {
+        m_y += (row->at.slot - slot) * m_geometry.pitch;
+        add(*row);
+        slot = row->at.slot + 1;
+    }
 }
 
-RowControls RowColumn::add(const SettingRow& row) {
+void RowColumn::add(const SettingRow& row) {
     const Geometry& g = m_geometry;
-    m_y += row.skip * g.pitch;
     RowControls controls;
     controls.row = &row;
 
     const QString label = latin(row.label);
     const QString hint = latin(row.hint);
-    const int labelLines = lineCount(row.label);
-    const int stackedButtons = row.stacked ? static_cast<int>(row.buttons.size()) : 1;
+    const QString valueHint = row.valueHint ? latin(row.valueHint) : hint;
+
+    auto* caption = new QLabel(label, m_page);
+    if (row.labelName)
+        caption->setObjectName(latin(row.labelName));
+    caption->setStatusTip(hint);
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const int labelHeight = lineCount(row.label) * caption->fontMetrics().height() + kGap;
+
+    const int buttonRows = row.stacked ? static_cast<int>(row.buttons.size()) : 1;
+    const bool radios = *row.control == Control::Radios;
     const int contentHeight =
-        qMax(labelLines * 13 + 4, row.panel ? stackedButtons * kRadioHeight : kControlHeight);
+        qMax(labelHeight, radios ? buttonRows * kRadioHeight : kControlHeight);
     const int height = qMax(g.pitch, contentHeight + (g.pitch - kControlHeight));
     const int top = m_y + (g.pitch - kControlHeight) / 2;
 
@@ -109,55 +165,58 @@ RowControls RowColumn::add(const SettingRow& row) {
     }
 
     const int labelX = g.x + kGap + kBoxSize + kGap;
-    auto* caption = new QLabel(label, m_page);
-    if (row.labelName)
-        caption->setObjectName(latin(row.labelName));
-    caption->setStatusTip(hint);
-    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    caption->setGeometry(labelX, top, g.labelWidth, qMax(kControlHeight, labelLines * 13 + 4));
+    caption->setGeometry(labelX, top, g.labelWidth, qMax(kControlHeight, labelHeight));
 
     const int valueX = labelX + g.labelWidth + kGap + 2;
     const int valueWidth = g.valueWidth > 0 ? g.valueWidth : g.x + g.width - kGap - 2 - valueX;
     controls.valueArea = QRect(valueX, top, valueWidth, kControlHeight);
+    const QRect strip =
+        controls.valueArea.adjusted(-kStripMargin, -kStripMargin, kStripMargin, kStripMargin);
 
-    if (row.edit) {
+    switch (*row.control) {
+    case Control::Edit: {
         auto* edit = new TLMDEdit(m_page);
-        const QString editHint = row.editHint ? latin(row.editHint) : hint;
-        describe(edit, row.edit, label, editHint);
+        describe(edit, row.name, label, valueHint);
         edit->setText(latin(row.text));
         edit->setCursorPosition(0);
-        edit->setGeometry(valueX, top, valueWidth, kControlHeight);
-        m_page->addStrip(edit->geometry().adjusted(-2, -2, 2, 2));
+        edit->setGeometry(controls.valueArea);
+        m_page->addStrip(strip);
         controls.edit = edit;
-    } else if (row.check) {
+        break;
+    }
+    case Control::List: {
+        auto* list = new TLMDListComboBox(m_page);
+        describe(list, row.name, label, valueHint);
+        list->setGeometry(controls.valueArea);
+        m_page->addStrip(strip);
+        controls.list = list;
+        break;
+    }
+    case Control::Check: {
         // Only the box shows: the caption lies outside the control's area.
-        auto* check = new QCheckBox(latin(row.check), m_page);
-        describe(check, row.check, label, hint);
+        auto* check = new QCheckBox(latin(row.name), m_page);
+        describe(check, row.name, label, valueHint);
         check->setChecked(row.checkedAtStart);
-        // It lies on the row's white strip.
-        check->setAutoFillBackground(true);
-        QPalette white = check->palette();
-        white.setColor(check->backgroundRole(), Qt::white);
-        check->setPalette(white);
+        PageSheet::whiteBackground(check);
         check->setGeometry(valueX, top + (kControlHeight - kBoxSize) / 2, kBoxSize + 2, kBoxSize);
-        m_page->addStrip(QRect(valueX - 2, top - 2, valueWidth + 4, kControlHeight + 4));
+        m_page->addStrip(strip);
         controls.check = check;
-    } else if (row.panel) {
+        break;
+    }
+    case Control::Radios:
         addRadioPanel(row, controls, valueX, top, valueWidth);
+        break;
     }
 
+    m_page->bind(row, controls);
     m_y += height;
-    return controls;
 }
 
-QWidget* RowColumn::addRadioPanel(const SettingRow& row, RowControls& controls, int x, int y,
-                                  int width) {
+void RowColumn::addRadioPanel(const SettingRow& row, RowControls& controls, int x, int y,
+                              int width) {
     auto* panel = new QWidget(m_page);
-    describe(panel, row.panel, latin(row.label), QString());
-    panel->setAutoFillBackground(true);
-    QPalette white = panel->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    panel->setPalette(white);
+    describe(panel, row.name, latin(row.label), QString());
+    PageSheet::whiteBackground(panel);
 
     const int count = static_cast<int>(row.buttons.size());
     const int height = row.stacked ? count * kRadioHeight : kControlHeight;
@@ -168,10 +227,10 @@ QWidget* RowColumn::addRadioPanel(const SettingRow& row, RowControls& controls, 
         const RadioChoice& choice = row.buttons[static_cast<size_t>(i)];
         auto* button = new QRadioButton(latin(choice.caption), panel);
         const QString hint = row.valueInHints ? radioHint(row.hint, choice.value) : latin(row.hint);
-        describe(button, choice.name, latin(choice.caption), hint);
-        if (qAlpha(choice.background) != 0)
-            button->setAutoFillBackground(true);
-        button->setPalette(coloured(button->palette(), choice.background, choice.textColour));
+        // Read with its row, as "Pure Server: Yes".
+        describe(button, choice.name, latin(row.label) + QLatin1Char(' ') + latin(choice.caption),
+                 hint);
+        PageSheet::colour(button, choice.background, choice.textColour);
         button->setChecked(i == row.checked);
         const int w = button->sizeHint().width() + 6;
         if (row.stacked)
@@ -181,5 +240,19 @@ QWidget* RowColumn::addRadioPanel(const SettingRow& row, RowControls& controls, 
         bx += w + 2;
         controls.buttons.append(button);
     }
-    return panel;
+    controls.panel = panel;
+}
+
+QCheckBox* addCaptionedCheck(SettingsPage* page, const SettingRow& row, const QRect& geometry) {
+    auto* box = new QCheckBox(latin(row.label), page);
+    describe(box, row.name, latin(row.label), latin(row.valueHint ? row.valueHint : row.hint));
+    box->setChecked(row.checkedAtStart);
+    PageSheet::whiteBackground(box);
+    box->setGeometry(geometry);
+    RowControls controls;
+    controls.row = &row;
+    controls.check = box;
+    controls.valueArea = geometry;
+    page->bind(row, controls);
+    return box;
 }

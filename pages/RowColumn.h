@@ -6,23 +6,34 @@
 #include <QRect>
 
 class ConfigText;
-class PageSheet;
 class QCheckBox;
 class QRadioButton;
-class TLMDEdit;
 class QWidget;
+class SettingsPage;
+class TLMDEdit;
+class TLMDListComboBox;
 
 // The widgets made for one settings row.
 struct RowControls {
     const SettingRow* row = nullptr;
     QCheckBox* include = nullptr;
     TLMDEdit* edit = nullptr;
+    TLMDListComboBox* list = nullptr;
+    QWidget* panel = nullptr; // of a radio group
     QList<QRadioButton*> buttons;
     QCheckBox* check = nullptr;
-    // Where the value control sits, also for a row whose value control the page makes itself.
+    // Where the value control sits.
     QRect valueArea;
 
-    // Appends the row's line, if its include box (where it has one) is checked.
+    // The control that takes the keyboard for the value: the edit, list, panel or check box.
+    QWidget* valueControl() const;
+    // Written when its include box is checked, or always when it has none.
+    bool isIncluded() const;
+    // The text of an edit or list.
+    QString text() const;
+    // The value the row writes now: the text, the checked button's value, or "1" / "0".
+    QString value() const;
+    // Appends the row's line if it is included. Contact rows are written by their page in pairs.
     void write(ConfigText& text) const;
 };
 
@@ -39,22 +50,27 @@ public:
         int valueWidth = 0; // 0: up to the column's right edge
     };
 
-    RowColumn(PageSheet* page, const Geometry& geometry);
+    RowColumn(SettingsPage* page, const Geometry& geometry);
 
-    RowControls add(const SettingRow& row);
-    // Builds every row of a table, in order.
-    QList<RowControls> add(std::span<const SettingRow> rows);
+    // Builds the rows of `table` that stand in `column`, by their slots, and gives them to the
+    // page. A slot without a row stays empty.
+    void add(std::span<const SettingRow> table, int column);
 
     // The y coordinate below the last row.
     int bottom() const { return m_y; }
 
 private:
-    QWidget* addRadioPanel(const SettingRow& row, RowControls& controls, int x, int y, int width);
+    void add(const SettingRow& row);
+    void addRadioPanel(const SettingRow& row, RowControls& controls, int x, int y, int width);
 
-    PageSheet* m_page;
+    SettingsPage* m_page;
     Geometry m_geometry;
     int m_y;
 };
+
+// A check box that is a setting of its own, with its caption beside it on a white strip (a weapon,
+// an allowed vote); given to the page.
+QCheckBox* addCaptionedCheck(SettingsPage* page, const SettingRow& row, const QRect& geometry);
 
 // The hint of a radio button: the row's hint with the button's value in double quotes before its
 // closing parenthesis, as in `Allow cheats. (sv_cheats "1")`.

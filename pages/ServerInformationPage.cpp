@@ -9,94 +9,163 @@
 
 namespace {
 
-constexpr SettingRow leftRows[] = {
+// In the order the section writes them. The four contacts come in pairs: a first one in the left
+// column and a second one level with it in the right column.
+constexpr SettingRow information[] = {
     {.include = "chkSvname",
      .label = "Server name:",
+     .labelName = "Label1",
      .hint = "The name of your server, displayed in server browsers. (sv_hostname) you may use "
              "colors.",
-     .labelName = "Label1",
-     .edit = "edServernames",
+     .control = Control::Edit,
+     .name = "edServernames",
+     .kind = ValueKind::Text,
+     .variable = "sv_hostname",
      .text = "BrantholmHost",
-     .prefix = "set sv_hostname \""},
+     .at = {0, 0},
+     .focus = {0, 13}},
     {.include = "chkMotd",
      .label = "Motd:",
-     .hint = "The message of the day, displayed to players when they first connect. (scr_motd)",
      .labelName = "Label12",
-     .edit = "edMotds",
+     .hint = "The message of the day, displayed to players when they first connect. (scr_motd)",
+     .valueHint =
+         "The message of the day, displayed to players when they first connect. (set scr_motd)",
+     .control = Control::Edit,
+     .name = "edMotds",
+     .kind = ValueKind::Text,
+     .variable = "scr_motd",
      .text = "Welcome to Brantholm server.",
-     .prefix = "set scr_motd \"",
-     .editHint =
-         "The message of the day, displayed to players when they first connect. (set scr_motd)"},
+     .at = {0, 1},
+     .focus = {1, 18}},
     {.include = "chkAdmin1",
      .included = false,
      .label = "Administrator:",
-     .hint = "Declare the name of the server admin. (.ADMIN) or (.ADMIN1)",
      .labelName = "Label11",
-     .edit = "edAdmin1s"},
-    {.include = "chkMail1",
-     .included = false,
-     .label = "Email:",
-     .hint = "Contact e-mail address of the server admin. (.EMAIL) or (.EMAIL1)",
-     .labelName = "Label13",
-     .edit = "edMail1s",
-     .text = "@"},
-    {.include = "chkIRC1",
-     .included = false,
-     .label = "IRC:",
-     .hint = "Contact irc server/channel. (.IRC) or (.IRC1)",
-     .labelName = "Label14",
-     .edit = "edIRC1s"},
-    {.include = "chkWebsite1",
-     .included = false,
-     .label = "Website:",
-     .hint = "Website URL of clan/server host. (.WEBSITE) or (.WEBSITE1)",
-     .labelName = "Label15",
-     .edit = "edWebsite1s",
-     .text = "http://"},
-    // The page makes the location's combo box itself.
-    {.include = "chkLocation",
-     .included = false,
-     .label = "Location:",
-     .hint = "Where the server is hosted. (.LOCATION)",
-     .labelName = "Label16"},
-};
-
-// Level with the left rows from the message of the day down to the web site.
-constexpr SettingRow rightRows[] = {
-    {.include = "chkTS",
-     .included = false,
-     .label = "Team Speak:",
-     .hint = "clan/server team speak ip (.TS)",
-     .labelName = "Label21",
-     .edit = "edTSs",
-     .skip = 1},
+     .hint = "Declare the name of the server admin. (.ADMIN) or (.ADMIN1)",
+     .control = Control::Edit,
+     .name = "edAdmin1s",
+     .kind = ValueKind::Text,
+     .form = LineForm::Contact,
+     .variable = ".Admin",
+     .at = {0, 2},
+     .focus = {2, 17}},
     {.include = "chkAdmin2",
      .included = false,
      .label = "Administrator 2:",
-     .hint = "Declare the name of the second server admin. (.ADMIN2)",
      .labelName = "Label17",
-     .edit = "edAdmin2s"},
+     .hint = "Declare the name of the second server admin. (.ADMIN2)",
+     .control = Control::Edit,
+     .name = "edAdmin2s",
+     .kind = ValueKind::Text,
+     .form = LineForm::Contact,
+     .variable = ".Admin",
+     .at = {1, 2},
+     .focus = {7, 19}},
+    {.include = "chkMail1",
+     .included = false,
+     .label = "Email:",
+     .labelName = "Label13",
+     .hint = "Contact e-mail address of the server admin. (.EMAIL) or (.EMAIL1)",
+     .control = Control::Edit,
+     .name = "edMail1s",
+     .kind = ValueKind::Text,
+     .form = LineForm::Contact,
+     .variable = ".Email",
+     .text = "@",
+     .at = {0, 3},
+     .focus = {3, 16}},
     {.include = "chkMail2",
      .included = false,
      .label = "Email 2:",
-     .hint = "Contact e-mail address of the second server admin. (.EMAIL2)",
      .labelName = "Label18",
-     .edit = "edMail2s"},
+     .hint = "Contact e-mail address of the second server admin. (.EMAIL2)",
+     .control = Control::Edit,
+     .name = "edMail2s",
+     .kind = ValueKind::Text,
+     .form = LineForm::Contact,
+     .variable = ".Email",
+     .at = {1, 3},
+     .focus = {8, 20}},
+    {.include = "chkIRC1",
+     .included = false,
+     .label = "IRC:",
+     .labelName = "Label14",
+     .hint = "Contact irc server/channel. (.IRC) or (.IRC1)",
+     .control = Control::Edit,
+     .name = "edIRC1s",
+     .kind = ValueKind::Text,
+     .form = LineForm::Contact,
+     .variable = ".Irc",
+     .at = {0, 4},
+     .focus = {4, 15}},
     {.include = "chkIRC2",
      .included = false,
      .label = "IRC 2:",
-     .hint = "Second contact irc server/channel. (.IRC2)",
      .labelName = "Label19",
-     .edit = "edIRC2s"},
+     .hint = "Second contact irc server/channel. (.IRC2)",
+     .control = Control::Edit,
+     .name = "edIRC2s",
+     .kind = ValueKind::Text,
+     .form = LineForm::Contact,
+     .variable = ".Irc",
+     .at = {1, 4},
+     .focus = {9, 21}},
+    {.include = "chkWebsite1",
+     .included = false,
+     .label = "Website:",
+     .labelName = "Label15",
+     .hint = "Website URL of clan/server host. (.WEBSITE) or (.WEBSITE1)",
+     .control = Control::Edit,
+     .name = "edWebsite1s",
+     .kind = ValueKind::Text,
+     .form = LineForm::Contact,
+     .variable = ".Website",
+     .text = "http://",
+     .at = {0, 5},
+     .focus = {5, 14}},
     {.include = "chkWebsite2",
      .included = false,
      .label = "Website 2:",
-     .hint = "Second website URL of clan/server host. (.WEBSITE2)",
      .labelName = "Label20",
-     .edit = "edWebsite2s"},
+     .hint = "Second website URL of clan/server host. (.WEBSITE2)",
+     .control = Control::Edit,
+     .name = "edWebsite2s",
+     .kind = ValueKind::Text,
+     .form = LineForm::Contact,
+     .variable = ".Website",
+     .at = {1, 5},
+     .focus = {10, 23}},
+    {.include = "chkLocation",
+     .included = false,
+     .label = "Location:",
+     .labelName = "Label16",
+     .hint = "Where the server is hosted. (.LOCATION)",
+     .valueHint = "Host location. (.Location)",
+     .control = Control::List,
+     .name = "lbLocation",
+     .kind = ValueKind::Text,
+     .form = LineForm::Info,
+     .variable = ".Location",
+     .at = {0, 6},
+     .focus = {6, 24}},
+    // Team Speak closes the section, although its row stands near the top of the page.
+    {.include = "chkTS",
+     .included = false,
+     .label = "Team Speak:",
+     .labelName = "Label21",
+     .hint = "clan/server team speak ip (.TS)",
+     .control = Control::Edit,
+     .name = "edTSs",
+     .kind = ValueKind::Text,
+     .form = LineForm::Info,
+     .variable = ".TS",
+     .at = {1, 1},
+     .focus = {11, 22}},
 };
 
-constexpr const char* locationHint = "Host location. (.Location)";
+// "Click here to test colors" stands between the include boxes and the edits.
+constexpr int colourTestFocus[] = {12};
+static_assert(wellDeclared(information, colourTestFocus));
 
 // In the order the list shows them; the doubled apostrophes are part of the names.
 constexpr const char* locations[] = {"Afghanistan",
@@ -344,7 +413,8 @@ constexpr int kPitch = 26;
 } // namespace
 
 ServerInformationPage::ServerInformationPage(QWidget* parent)
-    : SettingsPage("tabMain", "Server Information", "Server Information", parent, "Label2") {
+    : SettingsPage("tabMain", "Server Information", "Server Information",
+                   Section::ServerInformation, information, parent, "Label2") {
     RowColumn left(
         this, {.x = 0, .top = kRowsTop, .width = kColumnWidth, .labelWidth = 90, .pitch = kPitch});
     RowColumn right(this, {.x = kColumnWidth + kDivider,
@@ -352,68 +422,51 @@ ServerInformationPage::ServerInformationPage(QWidget* parent)
                            .width = kWidth - kColumnWidth - kDivider,
                            .labelWidth = 96,
                            .pitch = kPitch});
-    const QList<RowControls> l = left.add(leftRows);
-    const QList<RowControls> r = right.add(rightRows);
-    m_serverName = l[0];
-    m_motd = l[1];
-    m_admin = {l[2], r[1]};
-    m_mail = {l[3], r[2]};
-    m_irc = {l[4], r[3]};
-    m_website = {l[5], r[4]};
-    m_location = l[6].include;
-    m_teamSpeak = r[0];
+    left.add(information, 0);
+    right.add(information, 1);
     addColumnDivider(kColumnWidth);
 
-    lbLocation = new TLMDListComboBox(this);
-    lbLocation->setObjectName(QStringLiteral("lbLocation"));
-    lbLocation->setAccessibleName(QString::fromLatin1(leftRows[6].label));
-    lbLocation->setAccessibleDescription(QString::fromLatin1(locationHint));
-    lbLocation->setStatusTip(QString::fromLatin1(locationHint));
-    for (const char* location : locations)
-        lbLocation->addItem(QString::fromLatin1(location));
+    TLMDListComboBox* location = rowOf(".Location").list;
+    for (const char* name : locations)
+        location->addItem(QString::fromLatin1(name));
     // Empty at start, with no item picked.
-    lbLocation->setCurrentIndex(-1);
-    lbLocation->setEditText(QString());
-    lbLocation->setGeometry(l[6].valueArea);
-    addStrip(l[6].valueArea.adjusted(-2, -2, 2, 2));
+    location->setCurrentIndex(-1);
+    location->setEditText(QString());
 
     // Just above the server-name edit.
     auto* colours = new TLMDTextButton(QStringLiteral("Click here to test colors"), this);
     colours->setObjectName(QStringLiteral("LMDTextButton29"));
-    const QRect name = l[0].valueArea;
+    const QRect name = rowOf("sv_hostname").valueArea;
     colours->setGeometry(name.x(), kTitleHeight + 4, 170, kRowsTop - kTitleHeight - 6);
     connect(colours, &TLMDTextButton::clicked, this, &ServerInformationPage::colourTestRequested);
+    setFocusPlace(colourTestFocus[0], colours);
 
     addCornerPicture(":/pic-network.png");
+    finishRows();
+}
 
-    setFocusOrder({"chkSvname",   "chkMotd",     "chkAdmin1",       "chkMail1",      "chkIRC1",
-                   "chkWebsite1", "chkLocation", "chkAdmin2",       "chkMail2",      "chkIRC2",
-                   "chkWebsite2", "chkTS",       "LMDTextButton29", "edServernames", "edWebsite1s",
-                   "edIRC1s",     "edMail1s",    "edAdmin1s",       "edMotds",       "edAdmin2s",
-                   "edMail2s",    "edIRC2s",     "edTSs",           "edWebsite2s",   "lbLocation"});
+void ServerInformationPage::writeSection(Section section, ConfigText& text) const {
+    const QList<RowControls>& all = rows();
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        const RowControls& row = all[i];
+        if (row.row->form != LineForm::Contact) {
+            row.write(text);
+            continue;
+        }
+        // A contact pair: the first and the second row of one key, one after the other.
+        if (i + 1 < all.size() && declaration::same(all[i + 1].row->variable, row.row->variable))
+            writeContact(text, row, all[i + 1]);
+    }
+    Q_UNUSED(section);
 }
 
 // The plain key names the first contact only while the second is left out; as soon as the
 // second is included the first is numbered 1. The second is always numbered 2.
-void ServerInformationPage::writeContact(ConfigText& text, const Contact& contact,
-                                         const ContactKeys& keys) {
-    const bool second = contact.second.include->isChecked();
-    if (contact.first.include->isChecked())
-        text.infoLine(second ? keys.numbered : keys.alone, contact.first.edit->text());
-    if (second)
-        text.infoLine(keys.second, contact.second.edit->text());
-}
-
-void ServerInformationPage::writeSection(Section, ConfigText& text) const {
-    m_serverName.write(text);
-    m_motd.write(text);
-    writeContact(text, m_admin, {".Admin", ".Admin1", ".Admin2"});
-    writeContact(text, m_mail, {".Email", ".Email1", ".Email2"});
-    writeContact(text, m_irc, {".Irc", ".Irc1", ".Irc2"});
-    writeContact(text, m_website, {".Website", ".Website1", ".Website2"});
-    if (m_location->isChecked())
-        text.infoLine(".Location", lbLocation->text());
-    // Team Speak closes the section, although its row stands near the top of the page.
-    if (m_teamSpeak.include->isChecked())
-        text.infoLine(".TS", m_teamSpeak.edit->text());
+void ServerInformationPage::writeContact(ConfigText& text, const RowControls& first,
+                                         const RowControls& second) {
+    const QString key = QString::fromLatin1(first.row->variable);
+    if (first.isIncluded())
+        text.infoLine(second.isIncluded() ? key + QLatin1Char('1') : key, first.text());
+    if (second.isIncluded())
+        text.infoLine(key + QLatin1Char('2'), second.text());
 }

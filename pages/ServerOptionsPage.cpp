@@ -4,128 +4,106 @@
 
 namespace {
 
-constexpr RadioChoice pure[] = {{"rbPure1", "Yes", "1", kGreen, kWhite},
-                                {"rbPure0", "No", "0", kMaroon, kWhite}};
-constexpr RadioChoice download[] = {{"rbDl1", "Yes", "1", kGreen, kWhite},
-                                    {"rbDl0", "No", "0", kMaroon, kWhite}};
-constexpr RadioChoice cheats[] = {{"rbCheats1", "Yes", "1", kGreen, kWhite},
-                                  {"rbCheats0", "No", "0", kMaroon, kWhite}};
+constexpr auto pure = greenYesNo("rbPure1", "rbPure0");
+constexpr auto download = greenYesNo("rbDl1", "rbDl0");
+constexpr auto cheats = greenYesNo("rbCheats1", "rbCheats0");
 // Buffered writes are 1, writing immediately 0.
 constexpr RadioChoice logSync[] = {{"rbB", "Buffered Writes", "1", kGrey, kWhite},
                                    {"rbW", "Write immediately", "0", kGrey, kWhite}};
-constexpr RadioChoice anonymous[] = {{"rbA1", "Yes", "1", kGreen, kWhite},
-                                     {"rbA0", "No", "0", kMaroon, kWhite}};
-constexpr RadioChoice flood[] = {{"rbFlood1", "Yes", "1", kGreen, kWhite},
-                                 {"rbFlood0", "No", "0", kMaroon, kWhite}};
+constexpr auto anonymous = greenYesNo("rbA1", "rbA0");
+constexpr auto flood = greenYesNo("rbFlood1", "rbFlood0");
 
-// In the order the section writes them: the left column, then the right one.
-constexpr SettingRow leftRows[] = {
-    {.include = "chkPure",
-     .label = "Pure Server:",
+constexpr auto Edit = Control::Edit;
+constexpr auto Radios = Control::Radios;
+constexpr auto Text = ValueKind::Text;
+constexpr auto Number = ValueKind::Number;
+constexpr auto Choice = ValueKind::Choice;
+
+// In the order the section writes them: the left column, then the right one. The keyboard takes
+// the pure-server choice right after its box, then the other boxes, the other choices, the edits.
+// clang-format off
+constexpr SettingRow options[] = {
+    {.include = "chkPure", .label = "Pure Server:",
      .hint = "Client package files must be pure to connect. (sv_pure)",
-     .panel = "Panel2",
-     .buttons = pure,
-     .name = "sv_pure"},
-    {.include = "chkRcon",
-     .label = "Rcon Password:",
+     .control = Radios, .name = "Panel2", .kind = Choice, .variable = "sv_pure",
+     .buttons = pure, .at = {0, 0}, .focus = {0, 1}},
+    {.include = "chkRcon", .label = "Rcon Password:",
      .hint = "Remote Console Password (Admin Password). (rconPassword)",
-     .edit = "edRcons",
-     .prefix = "set rconpassword \""},
-    {.include = "chkSvpass",
-     .label = "Server Password:",
+     .control = Edit, .name = "edRcons", .kind = Text, .variable = "rconpassword",
+     .at = {0, 1}, .focus = {2, 21}},
+    {.include = "chkSvpass", .label = "Server Password:",
      .hint = "To make the server private, set a password here. (g_password)",
-     .edit = "edSvpasss",
-     .prefix = "set g_password \""},
-    {.include = "chkPvtpw",
-     .label = "PVT Clients pw:",
+     .control = Edit, .name = "edSvpasss", .kind = Text, .variable = "g_password",
+     .at = {0, 2}, .focus = {3, 23}},
+    {.include = "chkPvtpw", .label = "PVT Clients pw:",
      .hint = "Reserve slots for people who use this password to connect. (sv_privatePassword)",
-     .edit = "edPvtpws",
-     .prefix = "set sv_privatepassword \""},
-    {.include = "chkPvtp",
-     .label = "Reserved Slots:",
+     .control = Edit, .name = "edPvtpws", .kind = Text, .variable = "sv_privatepassword",
+     .at = {0, 3}, .focus = {4, 22}},
+    {.include = "chkPvtp", .label = "Reserved Slots:",
      .hint = "Number of slots reserved for players connecting with the private password. "
              "(sv_privateClients)",
-     .edit = "edPvtps",
-     .prefix = "set sv_privateclients \""},
-    {.include = "chkMaxplayers",
-     .label = "Max Players:",
+     .control = Edit, .name = "edPvtps", .kind = Number, .variable = "sv_privateclients",
+     .at = {0, 4}, .focus = {5, 27}},
+    {.include = "chkMaxplayers", .label = "Max Players:",
      .hint = "Maximum number of players able to connect. (sv_maxclients)",
-     .edit = "edMaxplayerss",
-     .prefix = "set sv_maxclients \""},
-    {.include = "chkDl",
-     .label = "Allow client dl:",
+     .control = Edit, .name = "edMaxplayerss", .kind = Number, .variable = "sv_maxclients",
+     .at = {0, 5}, .focus = {6, 26}},
+    {.include = "chkDl", .label = "Allow client dl:",
      .hint = "Allow players to download custom packages they do not have from the server. "
              "(sv_allowDownload)",
-     .panel = "Panel3",
-     .buttons = download,
-     .name = "sv_allowdownload"},
-    {.include = "chkCheats",
-     .label = "Allow cheats:",
+     .control = Radios, .name = "Panel3", .kind = Choice, .variable = "sv_allowdownload",
+     .buttons = download, .at = {0, 6}, .focus = {7, 16}},
+    {.include = "chkCheats", .label = "Allow cheats:",
      .hint = "Allow players to use in-built cheats such as godmode. (sv_cheats)",
-     .panel = "Panel4",
-     .buttons = cheats,
-     .checked = 1,
-     .name = "sv_cheats"},
-};
-
-constexpr SettingRow rightRows[] = {
-    {.include = "chkLog",
-     .label = "Logfile:",
+     .control = Radios, .name = "Panel4", .kind = Choice, .variable = "sv_cheats",
+     .buttons = cheats, .checked = 1, .at = {0, 7}, .focus = {8, 17}},
+    {.include = "chkLog", .label = "Logfile:",
      .hint = "Name of the log file. (g_log)",
-     .edit = "edLogs",
-     .text = "games_mp.log",
-     .prefix = "set g_log \""},
-    {.include = "chkLogsync",
-     .label = "Logsync:",
+     .control = Edit, .name = "edLogs", .kind = Text, .variable = "g_log",
+     .text = "games_mp.log", .at = {1, 0}, .focus = {9, 25}},
+    {.include = "chkLogsync", .label = "Logsync:",
      .hint = "How to write the log file. (g_logsync)",
-     .panel = "Panel5",
-     .buttons = logSync,
-     .valueInHints = false,
-     .name = "g_logsync"},
-    {.include = "chkBanned",
-     .label = "Banned IPs:",
+     .control = Radios, .name = "Panel5", .kind = Choice, .variable = "g_logsync",
+     .buttons = logSync, .valueInHints = false, .at = {1, 1}, .focus = {10, 18}},
+    {.include = "chkBanned", .label = "Banned IPs:",
      .hint = "Banned IPs (set g_banips)",
-     .edit = "edBanneds",
-     .prefix = "set g_banips \""},
-    {.include = "chkBanD",
-     .label = "Ban Duration(s):",
+     .control = Edit, .name = "edBanneds", .kind = Text, .variable = "g_banips",
+     .at = {1, 2}, .focus = {11, 24}},
+    {.include = "chkBanD", .label = "Ban Duration(s):",
      .hint = "Temporary ban duration in seconds. (sv_kickBanTime)",
-     .edit = "edBanDs",
-     .text = "300",
-     .prefix = "set sv_kickbantime \""},
-    {.include = "chkSvfps",
-     .label = "Server FPS:",
+     .control = Edit, .name = "edBanDs", .kind = Number, .variable = "sv_kickbantime",
+     .text = "300", .at = {1, 3}, .focus = {12, 29}},
+    {.include = "chkSvfps", .label = "Server FPS:",
      .hint = "The number of frames per second the server runs at. (sv_fps)",
-     .edit = "edSvfpss",
-     .text = "20",
-     .prefix = "set sv_fps \""},
-    {.include = "chkA",
-     .label = "Allow Anonymous:",
+     .control = Edit, .name = "edSvfpss", .kind = Number, .variable = "sv_fps",
+     .text = "20", .at = {1, 4}, .focus = {13, 28}},
+    {.include = "chkA", .label = "Allow Anonymous:",
      .hint = "Allow Anonymous (set sv_allowanonymous)",
-     .panel = "Panel6",
-     .buttons = anonymous,
-     .checked = 1,
-     .name = "sv_allowanonymous"},
-    {.include = "chkFlood",
-     .label = "Flood Protection:",
+     .control = Radios, .name = "Panel6", .kind = Choice, .variable = "sv_allowanonymous",
+     .buttons = anonymous, .checked = 1, .at = {1, 5}, .focus = {14, 19}},
+    {.include = "chkFlood", .label = "Flood Protection:",
      .hint = "Stop players from flooding chat messages. (sv_floodProtect)",
-     .panel = "Panel7",
-     .buttons = flood,
-     .name = "sv_floodprotect"},
+     .control = Radios, .name = "Panel7", .kind = Choice, .variable = "sv_floodprotect",
+     .buttons = flood, .at = {1, 6}, .focus = {15, 20}},
 };
+// clang-format on
+static_assert(wellDeclared(options));
 
 constexpr int kColumnWidth = 380;
+constexpr int kPitch = 26;
 
 } // namespace
 
 ServerOptionsPage::ServerOptionsPage(QWidget* parent)
-    : SettingsPage("TabSheet2", "Server Options", "Server Options", parent) {
-    RowColumn left(this, {.x = 0, .width = kColumnWidth, .labelWidth = 110, .pitch = 26});
+    : SettingsPage("TabSheet2", "Server Options", "Server Options", Section::ServerOptions, options,
+                   parent) {
+    RowColumn left(this, {.x = 0, .width = kColumnWidth, .labelWidth = 110, .pitch = kPitch});
     RowColumn right(this, {.x = kColumnWidth + kDivider,
                            .width = kWidth - kColumnWidth - kDivider,
                            .labelWidth = 96,
-                           .pitch = 26});
-    m_rows = left.add(leftRows) + right.add(rightRows);
+                           .pitch = kPitch});
+    left.add(options, 0);
+    right.add(options, 1);
     addColumnDivider(kColumnWidth);
 
     auto* warning =
@@ -136,16 +114,5 @@ ServerOptionsPage::ServerOptionsPage(QWidget* parent)
     warning->setGeometry(8, left.bottom() + 12, kColumnWidth - 16, 16);
 
     addCornerPicture(":/pic-gear.png");
-
-    setFocusOrder({"chkPure",    "Panel2",        "chkRcon",  "chkSvpass", "chkPvtpw",
-                   "chkPvtp",    "chkMaxplayers", "chkDl",    "chkCheats", "chkLog",
-                   "chkLogsync", "chkBanned",     "chkBanD",  "chkSvfps",  "chkA",
-                   "chkFlood",   "Panel3",        "Panel4",   "Panel5",    "Panel6",
-                   "Panel7",     "edRcons",       "edPvtpws", "edSvpasss", "edBanneds",
-                   "edLogs",     "edMaxplayerss", "edPvtps",  "edSvfpss",  "edBanDs"});
-}
-
-void ServerOptionsPage::writeSection(Section, ConfigText& text) const {
-    for (const RowControls& row : m_rows)
-        row.write(text);
+    finishRows();
 }

@@ -1,15 +1,9 @@
 #pragma once
 
-#include "pages/RowColumn.h"
 #include "pages/SettingsPage.h"
 
 class ServerOptionsPage : public SettingsPage {
     Q_OBJECT
 public:
     explicit ServerOptionsPage(QWidget* parent = nullptr);
-
-    void writeSection(Section section, ConfigText& text) const override;
-
-private:
-    QList<RowControls> m_rows;
 };

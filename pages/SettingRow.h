@@ -1,51 +1,205 @@
 #pragma once
 
+#include "config/Document.h"
+#include "config/ValueKind.h"
+
 #include <QColor>
+
+#include <array>
+#include <optional>
 #include <span>
+#include <string_view>
 
 // One button of a radio group: its component name, caption and the value its switch line writes.
 struct RadioChoice {
     const char* name;
     const char* caption;
     const char* value;
-    // Background and caption colours; an invalid background leaves the panel's own colour.
+    // Background and caption colours; an invalid background leaves the panel's own colour, an
+    // invalid caption colour the palette's text colour.
     QRgb background = 0;
-    QRgb textColour = 0xff000000;
-};
-
-// A settings row as the page declares it: include box, label and one value control, and the line
-// that the row writes. Exactly one of the value kinds is filled in:
-// - an edit (`edit`, `text`) writes a value line from `prefix`;
-// - a radio group (`panel`, `buttons`) writes the switch line `name` with the checked button's
-// value;
-// - a check box (`check`) writes the switch line `name` with "1" or "0".
-struct SettingRow {
-    const char* include = nullptr; // include box; a row without one is always written
-    bool included = true;          // the include box's state at start
-    const char* label = "";
-    const char* hint = ""; // of the label and of the value control
-    const char* labelName = nullptr;
-
-    const char* edit = nullptr;
-    const char* text = "";          // the edit's start text
-    const char* prefix = "";        // value line up to and including the opening quote
-    const char* editHint = nullptr; // where the edit's hint differs from the label's
-
-    const char* panel = nullptr;
-    std::span<const RadioChoice> buttons = {};
-    int checked = 0;          // the button checked at start
-    bool stacked = false;     // buttons one above the other instead of side by side
-    bool valueInHints = true; // button hints add the button's value before the closing ')'
-
-    const char* check = nullptr; // a check box as the value control
-    bool checkedAtStart = false;
-
-    const char* name = ""; // switch line variable
-
-    int skip = 0; // empty row slots left above this row
+    QRgb textColour = 0;
 };
 
 inline constexpr QRgb kWhite = 0xffffffff;
 inline constexpr QRgb kGreen = 0xff008000;
 inline constexpr QRgb kMaroon = 0xff800000;
 inline constexpr QRgb kGrey = 0xff808080;
+
+// The usual pair: "Yes" writes 1, "No" writes 0.
+constexpr std::array<RadioChoice, 2> yesNo(const char* yes, const char* no, QRgb yesColour = kGrey,
+                                           QRgb noColour = kGrey) {
+    return {{{yes, "Yes", "1", yesColour, kWhite}, {no, "No", "0", noColour, kWhite}}};
+}
+// Green for yes, maroon for no.
+constexpr std::array<RadioChoice, 2> greenYesNo(const char* yes, const char* no) {
+    return yesNo(yes, no, kGreen, kMaroon);
+}
+
+// The control that holds a setting's value.
+enum class Control {
+    Edit,   // a single-line edit
+    List,   // the editable drop-down list
+    Radios, // a group of radio buttons on a panel of their own
+    Check,  // a check box: a captioned one when the row has no include box
+};
+
+// How the row's line is written.
+enum class LineForm {
+    Set,     // set NAME "value"
+    Bare,    // NAME "value", without set
+    Info,    // sets .KEY "value": server info
+    Contact, // a first or second contact: .KEY alone, or .KEY1 and .KEY2 (the page pairs them)
+};
+
+// Where a row stands: the page's column (or block), and the row's slot in it from the top.
+struct Place {
+    int column = 0;
+    int slot = 0;
+};
+
+// The row's controls' places in the page's keyboard order, counted from 0 across the page.
+struct Focus {
+    int include = -1;
+    int value = -1;
+};
+
+// A setting as its page declares it, once: what the builder makes, what the writer writes, where
+// the keyboard goes, what the checks and the reader of existing files know of it.
+struct SettingRow {
+    const char* include = nullptr; // include box; a row without one is always written
+    bool included = true;          // the include box's state at start
+    const char* label = "";        // the row's caption (a captioned check box's own caption)
+    const char* labelName = nullptr;
+    const char* hint = "";               // of the label and of the value control
+    const char* valueHint = nullptr;     // where the value control's hint differs from the label's
+    std::optional<Control> control = {}; // the value control's kind ...
+    const char* name = nullptr;          // ... and its component name
+    std::optional<ValueKind> kind = {};  // what the value is
+    LineForm form = LineForm::Set;       // how the line is written ...
+    const char* variable = nullptr;      // ... for this variable or info key
+
+    const char* text = ""; // an edit's start text
+    std::span<const RadioChoice> buttons = {};
+    int checked = 0;             // the radio button checked at start
+    bool stacked = false;        // radio buttons one above the other instead of side by side
+    bool valueInHints = true;    // radio button hints add the button's value before the closing ')'
+    bool checkedAtStart = false; // a check box's start state
+
+    Place at = {};
+    Focus focus = {};
+    std::optional<Section> section = {}; // the section the row writes in, when not its page's own
+    unsigned tags = 0;                   // the page's own marks (e.g. what kind of weapon)
+};
+
+// Breaking one of these rules in a page's table fails the build.
+enum class DeclarationError {
+    None,
+    NoControl,      // the row names no value control
+    NoKind,         // the row says nothing of its value
+    KindDoesNotFit, // e.g. a number in a radio group, or a switch in an edit
+    NoVariable,     // the row writes no variable
+    NoButtons,      // a radio group without buttons
+    NameTwice,      // a component name given twice
+    FocusMissing,   // a place in the keyboard order that no control takes
+    FocusTwice,     // two controls in one place of the keyboard order
+    NoFocus,        // a control without a place in the keyboard order
+};
+
+namespace declaration {
+
+constexpr bool same(const char* a, const char* b) {
+    return a && b && std::string_view(a) == std::string_view(b);
+}
+
+constexpr bool fits(Control control, ValueKind kind) {
+    switch (control) {
+    case Control::Edit:
+        return kind == ValueKind::Text || kind == ValueKind::Number;
+    case Control::List:
+        return kind == ValueKind::Text;
+    case Control::Radios:
+        return kind == ValueKind::Choice;
+    case Control::Check:
+        return kind == ValueKind::OnOff;
+    }
+    return false;
+}
+
+template <class Visit> constexpr void forEachName(const SettingRow& row, Visit visit) {
+    visit(row.include);
+    visit(row.labelName);
+    visit(row.name);
+    for (const RadioChoice& button : row.buttons)
+        visit(button.name);
+}
+
+} // namespace declaration
+
+// The first rule a page's rows break, or None. `extraFocus` are the places in the keyboard order
+// of the page's controls that are no settings (buttons); with them the rows' places must cover
+// 0, 1, 2 … without a gap.
+constexpr DeclarationError firstError(std::span<const SettingRow> rows,
+                                      std::span<const int> extraFocus = {}) {
+    using namespace declaration;
+    int places = static_cast<int>(extraFocus.size());
+    for (const SettingRow& row : rows) {
+        if (!row.control || !row.name)
+            return DeclarationError::NoControl;
+        if (!row.kind)
+            return DeclarationError::NoKind;
+        if (!fits(*row.control, *row.kind))
+            return DeclarationError::KindDoesNotFit;
+        if (!row.variable || !*row.variable)
+            return DeclarationError::NoVariable;
+        if (*row.control == Control::Radios && row.buttons.empty())
+            return DeclarationError::NoButtons;
+        if ((row.include && row.focus.include < 0) || row.focus.value < 0)
+            return DeclarationError::NoFocus;
+        places += row.include ? 2 : 1;
+    }
+    // Every component name once, across the rows.
+    for (size_t r = 0; r < rows.size(); ++r) {
+        bool twice = false;
+        forEachName(rows[r], [&](const char* name) {
+            if (!name)
+                return;
+            int seen = 0;
+            for (const SettingRow& other : rows)
+                forEachName(other, [&](const char* o) { seen += same(name, o) ? 1 : 0; });
+            twice = twice || seen > 1;
+        });
+        if (twice)
+            return DeclarationError::NameTwice;
+    }
+    // The keyboard order: each place from 0 to places - 1 taken exactly once.
+    for (int place = 0; place < places; ++place) {
+        int taken = 0;
+        for (int extra : extraFocus)
+            taken += extra == place ? 1 : 0;
+        for (const SettingRow& row : rows) {
+            taken += row.include && row.focus.include == place ? 1 : 0;
+            taken += row.focus.value == place ? 1 : 0;
+        }
+        if (taken == 0)
+            return DeclarationError::FocusMissing;
+        if (taken > 1)
+            return DeclarationError::FocusTwice;
+    }
+    return DeclarationError::None;
+}
+
+namespace declaration {
+// Not constexpr on purpose: reaching it while the compiler checks a table stops the build, and the
+// compiler's message names the broken rule.
+inline void brokenRule(DeclarationError) {}
+} // namespace declaration
+
+// For a static_assert beside each table: a table that breaks a rule does not compile.
+consteval bool wellDeclared(std::span<const SettingRow> rows,
+                            std::span<const int> extraFocus = {}) {
+    const DeclarationError error = firstError(rows, extraFocus);
+    if (error != DeclarationError::None)
+        declaration::brokenRule(error);
+    return error == DeclarationError::None;
+}

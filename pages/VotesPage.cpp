@@ -1,50 +1,52 @@
 #include "pages/VotesPage.h"
 
-#include "config/ConfigText.h"
-
-#include <QCheckBox>
-
 namespace {
 
-struct Vote {
-    const char* box;
-    const char* caption;
-    const char* hint;
-    const char* name;
-    bool allowed; // at start
-};
+constexpr auto Check = Control::Check;
+constexpr auto OnOff = ValueKind::OnOff;
 
-// In the order the lines are written, which is also their order on the page.
-constexpr Vote votes[] = {
-    {"chkKick", "Allow vote kick", "Allow players to vote to kick a player. (g_allowVoteKick)",
-     "g_allowVoteKick", false},
-    {"chkMap", "Allow vote map", "Allow players to vote to change a map. (g_allowVoteMap)",
-     "g_allowVoteMap", true},
-    {"chkRestart", "Allow vote map restart",
-     "Allow players to vote to restart a map. (g_allowVoteMapRestart)", "g_allowVoteMapRestart",
-     true},
-    {"chkRotate", "Allow vote map rotate",
-     "Allow players to vote to rotate to the next map. (g_allowVoteMapRotate)",
-     "g_allowVoteMapRotate", false},
-    {"chkBan", "Allow vote temp ban",
-     "Allow players to vote to temporarily ban a player. (g_allowVoteTempBanUser)",
-     "g_allowVoteTempBanUser", false},
-    {"chkGG", "Allow vote gametype",
-     "Allow players to vote to change the gametype. (g_allowVoteTypeMap)", "g_allowVoteTypeMap",
-     true},
-    {"chkTeam", "Allow vote team icon",
-     "Allow players to vote to turn on/off team icons. (g_allowVoteDrawFriend)",
-     "g_allowVoteDrawFriend", false},
-    {"chkFF", "Allow vote friendly fire",
-     "Allow players to vote to turn on/off friendly fire. (g_allowVoteFriendlyFire)",
-     "g_allowVoteFriendlyFire", true},
-    {"chkKK", "Allow vote killcam",
-     "Allow players to vote to turn on/off killcam. (g_allowVoteKillCam)", "g_allowVoteKillCam",
-     true},
+// In the order the lines are written, which is also their order on the page: five in the first
+// line (slot 0), four in the second; the keyboard goes its own way.
+// clang-format off
+constexpr SettingRow votes[] = {
+    {.label = "Allow vote kick", .hint = "Allow players to vote to kick a player. (g_allowVoteKick)",
+     .control = Check, .name = "chkKick", .kind = OnOff, .variable = "g_allowVoteKick",
+     .at = {0, 0}, .focus = {.value = 0}},
+    {.label = "Allow vote map", .hint = "Allow players to vote to change a map. (g_allowVoteMap)",
+     .control = Check, .name = "chkMap", .kind = OnOff, .variable = "g_allowVoteMap",
+     .checkedAtStart = true, .at = {1, 0}, .focus = {.value = 8}},
+    {.label = "Allow vote map restart",
+     .hint = "Allow players to vote to restart a map. (g_allowVoteMapRestart)",
+     .control = Check, .name = "chkRestart", .kind = OnOff, .variable = "g_allowVoteMapRestart",
+     .checkedAtStart = true, .at = {2, 0}, .focus = {.value = 7}},
+    {.label = "Allow vote map rotate",
+     .hint = "Allow players to vote to rotate to the next map. (g_allowVoteMapRotate)",
+     .control = Check, .name = "chkRotate", .kind = OnOff, .variable = "g_allowVoteMapRotate",
+     .at = {3, 0}, .focus = {.value = 6}},
+    {.label = "Allow vote temp ban",
+     .hint = "Allow players to vote to temporarily ban a player. (g_allowVoteTempBanUser)",
+     .control = Check, .name = "chkBan", .kind = OnOff, .variable = "g_allowVoteTempBanUser",
+     .at = {4, 0}, .focus = {.value = 5}},
+    {.label = "Allow vote gametype",
+     .hint = "Allow players to vote to change the gametype. (g_allowVoteTypeMap)",
+     .control = Check, .name = "chkGG", .kind = OnOff, .variable = "g_allowVoteTypeMap",
+     .checkedAtStart = true, .at = {0, 1}, .focus = {.value = 4}},
+    {.label = "Allow vote team icon",
+     .hint = "Allow players to vote to turn on/off team icons. (g_allowVoteDrawFriend)",
+     .control = Check, .name = "chkTeam", .kind = OnOff, .variable = "g_allowVoteDrawFriend",
+     .at = {1, 1}, .focus = {.value = 3}},
+    {.label = "Allow vote friendly fire",
+     .hint = "Allow players to vote to turn on/off friendly fire. (g_allowVoteFriendlyFire)",
+     .control = Check, .name = "chkFF", .kind = OnOff, .variable = "g_allowVoteFriendlyFire",
+     .checkedAtStart = true, .at = {2, 1}, .focus = {.value = 2}},
+    {.label = "Allow vote killcam",
+     .hint = "Allow players to vote to turn on/off killcam. (g_allowVoteKillCam)",
+     .control = Check, .name = "chkKK", .kind = OnOff, .variable = "g_allowVoteKillCam",
+     .checkedAtStart = true, .at = {3, 1}, .focus = {.value = 1}},
 };
+// clang-format on
+static_assert(wellDeclared(votes));
 
-// Two rows: the first five votes, then the other four.
-constexpr int kPerRow = 5;
 constexpr int kLeft = 16;
 constexpr int kTop = 40;
 constexpr int kBoxWidth = 136;
@@ -55,29 +57,13 @@ constexpr int kRowPitch = 32;
 } // namespace
 
 VotesPage::VotesPage(QWidget* parent)
-    : PageSheet("tabVotes", "Allowed Votes", "Allowed Votes", parent) {
-    int index = 0;
-    for (const Vote& vote : votes) {
-        auto* box = new QCheckBox(QString::fromLatin1(vote.caption), this);
-        box->setObjectName(QLatin1String(vote.box));
-        box->setStatusTip(QString::fromLatin1(vote.hint));
-        box->setAccessibleDescription(box->statusTip());
-        box->setChecked(vote.allowed);
-        box->setAutoFillBackground(true);
-        QPalette white = box->palette();
-        white.setColor(QPalette::Window, Qt::white);
-        box->setPalette(white);
-        box->setGeometry(kLeft + (index % kPerRow) * kColumnPitch,
-                         kTop + (index / kPerRow) * kRowPitch, kBoxWidth, kBoxHeight);
-        addStrip(box->geometry().adjusted(-4, -3, 4, 3));
-        m_boxes.append(box);
-        ++index;
+    : SettingsPage("tabVotes", "Allowed Votes", "Allowed Votes", Section::AllowedVotes, votes,
+                   parent) {
+    for (const SettingRow& vote : votes) {
+        const QRect box(kLeft + vote.at.column * kColumnPitch, kTop + vote.at.slot * kRowPitch,
+                        kBoxWidth, kBoxHeight);
+        addCaptionedCheck(this, vote, box);
+        addStrip(box.adjusted(-4, -3, 4, 3));
     }
-    setFocusOrder({"chkKick", "chkKK", "chkFF", "chkTeam", "chkGG", "chkBan", "chkRotate",
-                   "chkRestart", "chkMap"});
-}
-
-void VotesPage::writeLines(ConfigText& text) const {
-    for (qsizetype i = 0; i < m_boxes.size(); ++i)
-        text.switchLine(votes[i].name, m_boxes[i]->isChecked());
+    finishRows();
 }

@@ -1,6 +1,5 @@
 #include "pages/WeaponsPage.h"
 
-#include "config/ConfigText.h"
 #include "controls/TLMDTextButton.h"
 
 #include <QCheckBox>
@@ -20,43 +19,66 @@ enum Kind : unsigned {
 
 enum Column { American, British, German, Russian, Other, kColumns };
 
-struct Weapon {
-    const char* box;
-    const char* caption;
-    bool allowed; // at start
-    const char* hint;
-    const char* name; // switch line variable
-    Column column;
-    unsigned kinds;
-};
+constexpr auto Check = Control::Check;
+constexpr auto OnOff = ValueKind::OnOff;
 
-// In the order the section writes them; within a column, top to bottom.
-constexpr Weapon weapons[] = {
-    {"chkCarbine", "M1A1 Carbine", true, "Allow M1Carbine", "scr_allow_m1carbine", American, Rifle},
-    {"chkGarand", "M1 Garand", true, "Allow M1Garand", "scr_allow_m1garand", American, Rifle},
-    {"chkThompson", "M1A1 Thompson", true, "Allow Thompson", "scr_allow_thompson", American,
-     MachineGun},
-    {"chkBar", "BAR", true, "Allow Browning Automatic Rifle", "scr_allow_bar", American,
-     MachineGun},
-    {"chkEnfield", "Lee-Enfield No 1", true, "Allow Lee-Enfield no1", "scr_allow_enfield", British,
-     Rifle},
-    {"chkSten", "Sten", true, "Allow Sten", "scr_allow_sten", British, MachineGun},
-    {"chkBren", "Bren LMG", true, "Allow Bren LMG", "scr_allow_bren", British, MachineGun},
-    {"chkSpringfield", "Springfield", true, "Allow Springfield Sniper", "scr_allow_springfield",
-     American, Rifle | Sniper},
-    {"chkKar", "Kar98k", true, "Allow Kar98k", "scr_allow_kar98k", German, Rifle},
-    {"chkMp40", "MP40", true, "Allow MP40", "scr_allow_mp40", German, MachineGun},
-    {"chkMp44", "MP44", true, "Allow MP44", "scr_allow_mp44", German, MachineGun},
-    {"chkSkar", "Scoped Kar98k", true, "Allow Scoped Kar98k", "scr_allow_kar98ksniper", German,
-     Rifle | Sniper},
-    {"chkNagant", "Mosin-Nagant", true, "Allow Mosin-Nagant", "scr_allow_nagant", Russian, Rifle},
-    {"chkPPsh", "ppsH", true, "Allow ppsH", "scr_allow_ppsh", Russian, MachineGun},
-    {"chkSnagant", "Scoped Mosin-Nagant", true, "Allow Scoped Mosin-Nagant",
-     "scr_allow_nagantsniper", Russian, Rifle | Sniper},
-    {"chkFg", "FG42", false, "Allow FG42", "scr_allow_fg42", Other, MachineGun},
-    {"chkPanzer", "Panzerfaust", false, "Allow Panzerfaust", "scr_allow_panzerfaust", Other,
-     Launcher},
+// In the order the section writes them; each in its column and place, top to bottom. The tags
+// say what kind of weapon it is, for the presets.
+// clang-format off
+constexpr SettingRow weapons[] = {
+    {.label = "M1A1 Carbine", .hint = "Allow M1Carbine", .control = Check, .name = "chkCarbine",
+     .kind = OnOff, .variable = "scr_allow_m1carbine", .checkedAtStart = true,
+     .at = {American, 0}, .focus = {.value = 1}, .tags = Rifle},
+    {.label = "M1 Garand", .hint = "Allow M1Garand", .control = Check, .name = "chkGarand",
+     .kind = OnOff, .variable = "scr_allow_m1garand", .checkedAtStart = true,
+     .at = {American, 1}, .focus = {.value = 0}, .tags = Rifle},
+    {.label = "M1A1 Thompson", .hint = "Allow Thompson", .control = Check, .name = "chkThompson",
+     .kind = OnOff, .variable = "scr_allow_thompson", .checkedAtStart = true,
+     .at = {American, 2}, .focus = {.value = 2}, .tags = MachineGun},
+    {.label = "BAR", .hint = "Allow Browning Automatic Rifle", .control = Check, .name = "chkBar",
+     .kind = OnOff, .variable = "scr_allow_bar", .checkedAtStart = true,
+     .at = {American, 3}, .focus = {.value = 3}, .tags = MachineGun},
+    {.label = "Lee-Enfield No 1", .hint = "Allow Lee-Enfield no1", .control = Check,
+     .name = "chkEnfield", .kind = OnOff, .variable = "scr_allow_enfield", .checkedAtStart = true,
+     .at = {British, 0}, .focus = {.value = 4}, .tags = Rifle},
+    {.label = "Sten", .hint = "Allow Sten", .control = Check, .name = "chkSten",
+     .kind = OnOff, .variable = "scr_allow_sten", .checkedAtStart = true,
+     .at = {British, 1}, .focus = {.value = 5}, .tags = MachineGun},
+    {.label = "Bren LMG", .hint = "Allow Bren LMG", .control = Check, .name = "chkBren",
+     .kind = OnOff, .variable = "scr_allow_bren", .checkedAtStart = true,
+     .at = {British, 2}, .focus = {.value = 6}, .tags = MachineGun},
+    {.label = "Springfield", .hint = "Allow Springfield Sniper", .control = Check,
+     .name = "chkSpringfield", .kind = OnOff, .variable = "scr_allow_springfield",
+     .checkedAtStart = true, .at = {American, 4}, .focus = {.value = 7}, .tags = Rifle | Sniper},
+    {.label = "Kar98k", .hint = "Allow Kar98k", .control = Check, .name = "chkKar",
+     .kind = OnOff, .variable = "scr_allow_kar98k", .checkedAtStart = true,
+     .at = {German, 0}, .focus = {.value = 8}, .tags = Rifle},
+    {.label = "MP40", .hint = "Allow MP40", .control = Check, .name = "chkMp40",
+     .kind = OnOff, .variable = "scr_allow_mp40", .checkedAtStart = true,
+     .at = {German, 1}, .focus = {.value = 9}, .tags = MachineGun},
+    {.label = "MP44", .hint = "Allow MP44", .control = Check, .name = "chkMp44",
+     .kind = OnOff, .variable = "scr_allow_mp44", .checkedAtStart = true,
+     .at = {German, 2}, .focus = {.value = 10}, .tags = MachineGun},
+    {.label = "Scoped Kar98k", .hint = "Allow Scoped Kar98k", .control = Check, .name = "chkSkar",
+     .kind = OnOff, .variable = "scr_allow_kar98ksniper", .checkedAtStart = true,
+     .at = {German, 3}, .focus = {.value = 11}, .tags = Rifle | Sniper},
+    {.label = "Mosin-Nagant", .hint = "Allow Mosin-Nagant", .control = Check, .name = "chkNagant",
+     .kind = OnOff, .variable = "scr_allow_nagant", .checkedAtStart = true,
+     .at = {Russian, 0}, .focus = {.value = 14}, .tags = Rifle},
+    {.label = "ppsH", .hint = "Allow ppsH", .control = Check, .name = "chkPPsh",
+     .kind = OnOff, .variable = "scr_allow_ppsh", .checkedAtStart = true,
+     .at = {Russian, 1}, .focus = {.value = 13}, .tags = MachineGun},
+    {.label = "Scoped Mosin-Nagant", .hint = "Allow Scoped Mosin-Nagant", .control = Check,
+     .name = "chkSnagant", .kind = OnOff, .variable = "scr_allow_nagantsniper",
+     .checkedAtStart = true, .at = {Russian, 2}, .focus = {.value = 12}, .tags = Rifle | Sniper},
+    {.label = "FG42", .hint = "Allow FG42", .control = Check, .name = "chkFg",
+     .kind = OnOff, .variable = "scr_allow_fg42",
+     .at = {Other, 0}, .focus = {.value = 16}, .tags = MachineGun},
+    {.label = "Panzerfaust", .hint = "Allow Panzerfaust", .control = Check, .name = "chkPanzer",
+     .kind = OnOff, .variable = "scr_allow_panzerfaust",
+     .at = {Other, 1}, .focus = {.value = 15}, .tags = Launcher},
 };
+// clang-format on
 
 constexpr const char* columnTitles[kColumns] = {
     "American Weapons", "British Weapons", "German Weapons", "Russian Weapons", "Other Weapons"};
@@ -67,16 +89,25 @@ struct Preset {
     const char* caption;
     const char* hint;
     unsigned kinds;
+    int focus; // the keyboard takes them by their numbers, after the boxes
 };
 
 constexpr Preset presets[] = {
-    {"LMDTextButton23", "Rifles Only", "Allow only rifles", Rifle},
-    {"LMDTextButton24", "Machine Guns only", "Allow only machine guns", MachineGun},
-    {"LMDTextButton25", "Pistols Only", "Allow only pistols", Pistol},
-    {"LMDTextButton28", "Snipers Only", "Allow only snipers", Sniper},
-    {"LMDTextButton26", "Unselect All", "Remove all weapons", 0},
-    {"LMDTextButton27", "Select All", "Select all weapons", AnyKind},
+    {"LMDTextButton23", "Rifles Only", "Allow only rifles", Rifle, 17},
+    {"LMDTextButton24", "Machine Guns only", "Allow only machine guns", MachineGun, 18},
+    {"LMDTextButton25", "Pistols Only", "Allow only pistols", Pistol, 19},
+    {"LMDTextButton28", "Snipers Only", "Allow only snipers", Sniper, 22},
+    {"LMDTextButton26", "Unselect All", "Remove all weapons", 0, 20},
+    {"LMDTextButton27", "Select All", "Select all weapons", AnyKind, 21},
 };
+
+constexpr auto presetFocus = [] {
+    std::array<int, std::size(presets)> places{};
+    for (size_t i = 0; i < places.size(); ++i)
+        places[i] = presets[i].focus;
+    return places;
+}();
+static_assert(wellDeclared(weapons, presetFocus));
 
 constexpr int kMargin = 6;
 constexpr int kColumnGap = 5;
@@ -90,56 +121,36 @@ constexpr int kPresetTop = 312;
 constexpr int kBodyHeight = kPresetTop - 12 - kBodyTop;
 constexpr int kPresetWidth = 112;
 constexpr int kPresetHeight = 25;
+constexpr int kPresetGap = 6;
 
 int columnX(int column) {
     return kMargin + column * (kColumnWidth + kColumnGap);
 }
 
-QCheckBox* weaponBox(QWidget* parent, const char* name, const char* caption, const char* hint,
-                     int column, int place) {
-    auto* box = new QCheckBox(QString::fromLatin1(caption), parent);
-    box->setObjectName(QLatin1String(name));
-    box->setStatusTip(QString::fromLatin1(hint));
-    box->setAutoFillBackground(true);
-    // A button fills its background with the Button colour.
-    QPalette white = box->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::Button, Qt::white);
-    box->setPalette(white);
-    box->setGeometry(columnX(column) + 6, kBodyTop + 6 + place * kBoxPitch, kColumnWidth - 8, 18);
-    return box;
+QRect boxPlace(Place at) {
+    return QRect(columnX(at.column) + 6, kBodyTop + 6 + at.slot * kBoxPitch, kColumnWidth - 8, 18);
 }
 
 } // namespace
 
 WeaponsPage::WeaponsPage(QWidget* parent)
-    : SettingsPage("TabSheet1", "Allowed Weapons", "Allowed weapons", parent) {
-    QFont heading(QStringLiteral("Verdana"));
-    heading.setPixelSize(11);
-    heading.setBold(true);
+    : SettingsPage("TabSheet1", "Allowed Weapons", "Allowed weapons", Section::Weapons, weapons,
+                   parent) {
     for (int column = 0; column < kColumns; ++column) {
-        const QRect header(columnX(column), kHeaderTop, kColumnWidth, kHeaderHeight);
-        addStrip(header);
+        addHeading(columnTitles[column],
+                   QRect(columnX(column), kHeaderTop, kColumnWidth, kHeaderHeight), 11,
+                   Qt::AlignCenter);
         addStrip(QRect(columnX(column), kBodyTop, kColumnWidth, kBodyHeight));
-        auto* title = new QLabel(QString::fromLatin1(columnTitles[column]), this);
-        title->setFont(heading);
-        QPalette black = title->palette();
-        black.setColor(QPalette::WindowText, Qt::black);
-        title->setPalette(black);
-        title->setAlignment(Qt::AlignCenter);
-        title->setGeometry(header);
     }
 
-    int places[kColumns] = {};
-    for (const Weapon& weapon : weapons) {
-        QCheckBox* box = weaponBox(this, weapon.box, weapon.caption, weapon.hint, weapon.column,
-                                   places[weapon.column]++);
-        box->setChecked(weapon.allowed);
-        m_boxes.append(box);
-    }
+    for (const SettingRow& weapon : weapons)
+        addCaptionedCheck(this, weapon, boxPlace(weapon.at));
     // A second Springfield under the British weapons that is never allowed and writes nothing.
-    QCheckBox* springfield = weaponBox(this, "CheckBox1", "Springfield", "Allow Springfield Sniper",
-                                       British, places[British]++);
+    auto* springfield = new QCheckBox(QStringLiteral("Springfield"), this);
+    springfield->setObjectName(QStringLiteral("CheckBox1"));
+    springfield->setStatusTip(QStringLiteral("Allow Springfield Sniper"));
+    whiteBackground(springfield);
+    springfield->setGeometry(boxPlace({British, 3}));
     springfield->setEnabled(false);
     springfield->setFocusPolicy(Qt::NoFocus);
 
@@ -150,26 +161,16 @@ WeaponsPage::WeaponsPage(QWidget* parent)
         button->setStatusTip(QString::fromLatin1(preset.hint));
         button->setGeometry(x, kPresetTop, kPresetWidth, kPresetHeight);
         connect(button, &QPushButton::clicked, this,
-                [this, kinds = preset.kinds] { LMDTextButtonClick(kinds); });
-        x += kPresetWidth + 6;
+                [this, kinds = preset.kinds] { applyPreset(kinds); });
+        setFocusPlace(preset.focus, button);
+        x += kPresetWidth + kPresetGap;
     }
 
     addCornerPicture(":/pic-pistol.png");
-
-    setFocusOrder({"chkGarand",       "chkCarbine",      "chkThompson",     "chkBar",
-                   "chkEnfield",      "chkSten",         "chkBren",         "chkSpringfield",
-                   "chkKar",          "chkMp40",         "chkMp44",         "chkSkar",
-                   "chkSnagant",      "chkPPsh",         "chkNagant",       "chkPanzer",
-                   "chkFg",           "LMDTextButton23", "LMDTextButton24", "LMDTextButton25",
-                   "LMDTextButton26", "LMDTextButton27", "LMDTextButton28"});
+    finishRows();
 }
 
-void WeaponsPage::LMDTextButtonClick(unsigned kinds) {
-    for (size_t i = 0; i < std::size(weapons); ++i)
-        m_boxes[static_cast<qsizetype>(i)]->setChecked((weapons[i].kinds & kinds) != 0);
-}
-
-void WeaponsPage::writeSection(Section, ConfigText& text) const {
-    for (size_t i = 0; i < std::size(weapons); ++i)
-        text.switchLine(weapons[i].name, m_boxes[static_cast<qsizetype>(i)]->isChecked());
+void WeaponsPage::applyPreset(unsigned kinds) {
+    for (const RowControls& weapon : rows())
+        weapon.check->setChecked((weapon.row->tags & kinds) != 0);
 }

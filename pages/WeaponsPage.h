@@ -2,10 +2,6 @@
 
 #include "pages/SettingsPage.h"
 
-#include <QList>
-
-class QCheckBox;
-
 // The allowed weapons: one box per weapon, in five columns by army, and presets that set every
 // box at once. Every weapon's switch line is written, "1" or "0".
 class WeaponsPage : public SettingsPage {
@@ -13,13 +9,8 @@ class WeaponsPage : public SettingsPage {
 public:
     explicit WeaponsPage(QWidget* parent = nullptr);
 
-    void writeSection(Section section, ConfigText& text) const override;
-
 public slots:
     // The click of every preset (LMDTextButton23 … LMDTextButton28): each weapon box is checked
     // exactly when the weapon is of one of the given kinds.
-    void LMDTextButtonClick(unsigned kinds);
-
-private:
-    QList<QCheckBox*> m_boxes; // in the order of the weapon table
+    void applyPreset(unsigned kinds);
 };

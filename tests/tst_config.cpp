@@ -87,6 +87,8 @@ void ConfigTest::documentOrder_data() {
                                 "//",
                                 "//Game Options",
                                 "<GameOptions",
+                                "<AllowedVotes",
+                                "<GameRules",
                                 "//",
                                 "//Gametypes Configuration",
                                 "//-- Deathmatch",
@@ -119,10 +121,11 @@ void ConfigTest::documentOrder_data() {
 void ConfigTest::documentOrder() {
     QFETCH(bool, comments);
     QFETCH(QStringList, expected);
-    const char* names[] = {"ServerInformation", "ServerOptions",    "NetworkOptions",
-                           "GameOptions",       "Deathmatch",       "Headquarters",
-                           "TeamDeathmatch",    "BehindEnemyLines", "Retrieval",
-                           "SearchAndDestroy",  "MapRotation",      "Weapons"};
+    const char* names[] = {"ServerInformation", "ServerOptions", "NetworkOptions",
+                           "GameOptions",       "AllowedVotes",  "GameRules",
+                           "Deathmatch",        "Headquarters",  "TeamDeathmatch",
+                           "BehindEnemyLines",  "Retrieval",     "SearchAndDestroy",
+                           "MapRotation",       "Weapons"};
     ConfigText text(comments);
     writeDocument(text, [&](Section section, ConfigText& t) {
         t.valueLine("<", QLatin1String(names[static_cast<int>(section)]));
