@@ -1,0 +1,441 @@
+#include "config/TextCheck.h"
+
+#include "config/ServerScript.h"
+
+#include <QLocale>
+
+#include <algorithm>
+
+using namespace ServerScript;
+
+namespace {
+
+const QLocale& english() {
+    static const QLocale locale(QLocale::English, QLocale::UnitedStates);
+    return locale;
+}
+
+QString number(qsizetype n) {
+    return english().toString(static_cast<qlonglong>(n));
+}
+
+// Names are compared lower-cased character by character, so that a lookup needs no copy.
+constexpr qsizetype kShortName = 64;
+
+void lowerInto(QStringView name, char16_t* out) {
+    for (const QChar c : name)
+        *out++ = static_cast<char16_t>(QChar::toLower(c.unicode()));
+}
+
+QString lowered(QStringView name) {
+    QString key(name.size(), Qt::Uninitialized);
+    lowerInto(name, reinterpret_cast<char16_t*>(key.data()));
+    return key;
+}
+
+// Characters as the server counts them: bytes of the saved file.
+qsizetype characters(QStringView text) {
+    qsizetype n = text.size();
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && text[i + 1].isLowSurrogate())
+            --n;
+    }
+    return n;
+}
+
+bool isLineBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+bool isBreak(QChar c) {
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r');
+}
+
+// A character of a variable name, or of set, sets and seta, as the program writes them.
+bool isNameCharacter(QChar c) {
+    const char16_t u = c.unicode();
+    return u > 0x20 && u < 0x80 && u != u'"' && u != u';' && u != u'/';
+}
+
+// The kinds of problem, in the order they are listed on one line.
+enum Rule {
+    QuoteInValue,
+    NoClosingQuote,
+    CutCommand,
+    LongGameValue,
+    LeftOutOfInfo,
+    InfoTooLarge,
+    NotANumber,
+    WithoutSet,
+    FileTooLarge,
+    OpenComment,
+};
+
+struct Found {
+    Rule rule;
+    Problem problem;
+};
+
+class Checker : public Visitor {
+public:
+    Checker(QStringView text, const Vocabulary& known)
+        : m_text(text)
+        , m_known(known) {}
+
+    void command(const CommandRange& command, std::span<const WordRange> words) override;
+    QList<Problem> finish(const Totals& totals);
+
+private:
+    // Where an assignment's name stands among its words; the value follows it.
+    struct Parts {
+        Verb verb = Verb::Bare;
+        size_t name = 0;
+    };
+    // A value line: `set NAME "…` (or `NAME "…` for a known NAME), as the program writes them.
+    struct ValueLine {
+        QStringView name;
+        bool quoteInside = false; // a double quote stands inside what the line shows as the value
+        QString reads;            // the value the server reads instead, when one is inside
+    };
+    // A cut command, waiting to see whether anything runs after the cut.
+    struct Cut {
+        int line = 0;
+        qsizetype bytes = 0;
+        QStringView variable;
+        bool keepsWords = false;
+        bool restRuns = false;
+    };
+
+    QStringView wordAt(const WordRange& word) const {
+        return m_text.sliced(word.begin, word.end - word.begin);
+    }
+    std::optional<Parts> partsOf(std::span<const WordRange> words) const;
+    QString joined(std::span<const WordRange> words) const;
+    std::optional<ValueLine> valueLine(qsizetype begin) const;
+    void report(int line, Rule rule, QStringView variable, const QString& message);
+    void startLine(const CommandRange& command, std::span<const WordRange> words);
+    void closeLine();
+    void closeCut();
+    void checkAssignment(int line, std::span<const WordRange> words);
+    void checkNumber(int line, QStringView name, QStringView value);
+    void checkInfo(int line, QStringView name, QStringView value);
+    int lineOfByte(qsizetype byte) const;
+
+    QStringView m_text;
+    const Vocabulary& m_known;
+    QList<Found> m_found;
+
+    // The line whose commands are coming in.
+    int m_line = 0;
+    int m_lineCommands = 0;
+    bool m_lastQuoteOpen = false;
+    std::optional<ValueLine> m_valueLine;
+    int m_openQuoteLine = 0; // a value line left open, until the next line shows whether it runs
+
+    std::optional<Cut> m_cut;
+
+    QHash<QString, qsizetype> m_info; // bytes in the server info by lower-case key
+    qsizetype m_infoBytes = 0;
+    bool m_infoReported = false;
+};
+
+std::optional<Checker::Parts> Checker::partsOf(std::span<const WordRange> words) const {
+    if (words.empty())
+        return std::nullopt;
+    const Verb verb = verbOf(wordAt(words[0]));
+    const size_t name = verb == Verb::Bare ? 0 : 1;
+    if (words.size() < name + 2)
+        return std::nullopt;
+    return Parts{verb, name};
+}
+
+QString Checker::joined(std::span<const WordRange> words) const {
+    QString value;
+    for (const WordRange& word : words) {
+        if (&word != &words.front())
+            value += QLatin1Char(' ');
+        value += wordAt(word);
+    }
+    return value;
+}
+
+std::optional<Checker::ValueLine> Checker::valueLine(qsizetype begin) const {
+    const QStringView t = m_text;
+    const qsizetype size = t.size();
+    auto blanks = [&](qsizetype p) {
+        while (p < size && isLineBlank(t[p]))
+            ++p;
+        return p;
+    };
+    auto name = [&](qsizetype p) {
+        while (p < size && isNameCharacter(t[p]))
+            ++p;
+        return p;
+    };
+    qsizetype p = blanks(begin);
+    qsizetype end = name(p);
+    const QStringView first = t.sliced(p, end - p);
+    if (first.isEmpty())
+        return std::nullopt;
+    ValueLine line;
+    if (verbOf(first) != Verb::Bare) {
+        p = blanks(end);
+        if (p == end)
+            return std::nullopt;
+        end = name(p);
+        line.name = t.sliced(p, end - p);
+        if (line.name.isEmpty())
+            return std::nullopt;
+    } else if (m_known.kind(first)) {
+        line.name = first;
+    } else {
+        return std::nullopt;
+    }
+    p = blanks(end);
+    if (p == end || p == size || t[p] != QLatin1Char('"'))
+        return std::nullopt;
+    // The server's value ends at the next double quote; the line shows it ending there too when
+    // nothing but blanks or a comment follows.
+    for (qsizetype q = p + 1; q < size && !isBreak(t[q]); ++q) {
+        if (t[q] != QLatin1Char('"'))
+            continue;
+        const qsizetype after = blanks(q + 1);
+        line.quoteInside = !(after == size || isBreak(t[after]) ||
+                             t.sliced(after).startsWith(QLatin1String("//")));
+        break;
+    }
+    return line;
+}
+
+void Checker::report(int line, Rule rule, QStringView variable, const QString& message) {
+    m_found.append({rule, Problem{line, variable.toString(), message}});
+}
+
+void Checker::command(const CommandRange& command, std::span<const WordRange> words) {
+    if (!command.rest) {
+        closeCut();
+        if (command.cut) {
+            Cut cut;
+            cut.line = command.line;
+            cut.bytes = command.bytes;
+            cut.keepsWords = command.cutKeepsWords;
+            if (const auto parts = partsOf(words))
+                cut.variable = wordAt(words[parts->name]);
+            m_cut = cut;
+        }
+    }
+    if (words.empty())
+        return;
+    if (command.rest && m_cut)
+        m_cut->restRuns = true;
+    if (command.line != m_line) {
+        closeLine();
+        startLine(command, words);
+    }
+    ++m_lineCommands;
+    m_lastQuoteOpen = command.unclosedQuote;
+    checkAssignment(command.line, words);
+}
+
+void Checker::startLine(const CommandRange& command, std::span<const WordRange> words) {
+    if (m_openQuoteLine != 0 && command.line == m_openQuoteLine + 1) {
+        report(m_openQuoteLine, NoClosingQuote, m_valueLine->name,
+               QStringLiteral("the value has no closing double quote: the line break ends it, "
+                              "and the next line runs as a command of its own."));
+    }
+    m_openQuoteLine = 0;
+    m_line = command.line;
+    m_lineCommands = 0;
+    m_valueLine.reset();
+    const bool atLineStart = command.begin == 0 || isBreak(m_text[command.begin - 1]);
+    if (!atLineStart || command.rest)
+        return;
+    m_valueLine = valueLine(command.begin);
+    if (m_valueLine && m_valueLine->quoteInside) {
+        if (const auto parts = partsOf(words))
+            m_valueLine->reads = joined(words.subspan(parts->name + 1));
+    }
+}
+
+void Checker::closeLine() {
+    if (!m_valueLine)
+        return;
+    if (m_valueLine->quoteInside) {
+        report(m_line, QuoteInValue, m_valueLine->name,
+               m_lineCommands > 1
+                   ? QStringLiteral("a double quote ends the value; the server runs the rest as "
+                                    "commands.")
+                   : QStringLiteral("a double quote ends the value; the server reads \"%1\" "
+                                    "instead.")
+                         .arg(m_valueLine->reads));
+    }
+    // The value line stays for the next line's report.
+    if (m_lastQuoteOpen)
+        m_openQuoteLine = m_line;
+}
+
+void Checker::closeCut() {
+    if (m_cut && (!m_cut->keepsWords || m_cut->restRuns)) {
+        report(m_cut->line, CutCommand, m_cut->variable,
+               QStringLiteral("the line is %1 bytes long; the server cuts it after 1,023 and runs "
+                              "the rest as a command.")
+                   .arg(number(m_cut->bytes)));
+    }
+    m_cut.reset();
+}
+
+void Checker::checkAssignment(int line, std::span<const WordRange> words) {
+    const auto parts = partsOf(words);
+    if (!parts)
+        return;
+    const QStringView name = wordAt(words[parts->name]);
+    const std::span<const WordRange> valueWords = words.subspan(parts->name + 1);
+    // Most values are one word, looked at where it stands.
+    const QString several = valueWords.size() > 1 ? joined(valueWords) : QString();
+    const QStringView value = valueWords.size() > 1 ? QStringView(several) : wordAt(valueWords[0]);
+    const std::optional<ValueKind> kind = m_known.kind(name);
+
+    if (name.startsWith(QLatin1String("g_"), Qt::CaseInsensitive) ||
+        name.startsWith(QLatin1String("scr_"), Qt::CaseInsensitive)) {
+        const qsizetype length = characters(value);
+        if (length >= 256) {
+            report(line, LongGameValue, name,
+                   QStringLiteral("the value is %1 characters long; at 256 or more the server "
+                                  "cannot load the map.")
+                       .arg(number(length)));
+        }
+    }
+    if (parts->verb == Verb::Sets || name.compare(u"sv_hostname", Qt::CaseInsensitive) == 0)
+        checkInfo(line, name, value);
+    if (kind == ValueKind::Number)
+        checkNumber(line, name, value);
+    if (parts->verb == Verb::Bare && kind) {
+        report(line, WithoutSet, name,
+               QStringLiteral("without \"set\" the server ignores this line when it starts with "
+                              "the file."));
+    }
+}
+
+// The server reads a number from its leading digits, and 0 when there are none.
+void Checker::checkNumber(int line, QStringView name, QStringView value) {
+    if (value.isEmpty()) {
+        report(line, NotANumber, name, QStringLiteral("the server reads an empty value as 0."));
+        return;
+    }
+    const qsizetype sign = value.front() == QLatin1Char('-') ? 1 : 0;
+    qsizetype end = sign;
+    while (end < value.size() && value[end] >= QLatin1Char('0') && value[end] <= QLatin1Char('9'))
+        ++end;
+    if (end == value.size() && end > sign)
+        return;
+    QStringView digits = value.sliced(sign, end - sign);
+    while (digits.size() > 1 && digits.front() == QLatin1Char('0'))
+        digits = digits.sliced(1);
+    bool fits = false;
+    const qlonglong n = digits.toLongLong(&fits);
+    QString read = digits.isEmpty() ? QStringLiteral("0") : fits ? number(n) : digits.toString();
+    if (sign && read != QLatin1String("0"))
+        read.prepend(QLatin1Char('-'));
+    report(line, NotANumber, name,
+           QStringLiteral("the server reads \"%1\" as %2.").arg(value.toString(), read));
+}
+
+// The server name and every `sets` variable go into the server info as `\name\value`.
+void Checker::checkInfo(int line, QStringView name, QStringView value) {
+    const bool leftOut = value.contains(QLatin1Char('\\')) || value.contains(QLatin1Char(';'));
+    if (leftOut) {
+        report(line, LeftOutOfInfo, name,
+               QStringLiteral("the server leaves a value holding \\ or ; out of the server info "
+                              "that server lists show."));
+    }
+    const qsizetype bytes = leftOut ? 0 : 2 + characters(name) + characters(value);
+    qsizetype& held = m_info[lowered(name)];
+    m_infoBytes += bytes - held;
+    held = bytes;
+    if (!m_infoReported && m_infoBytes > kCommandBytes) {
+        m_infoReported = true;
+        report(line, InfoTooLarge, name,
+               QStringLiteral("the server info reaches %1 bytes; the server keeps at most 1,023 "
+                              "and leaves keys out.")
+                   .arg(number(m_infoBytes)));
+    }
+}
+
+// The line holding the given byte (from 1) of the saved file.
+int Checker::lineOfByte(qsizetype byte) const {
+    int line = 1;
+    qsizetype counted = 0;
+    for (qsizetype i = 0; i < m_text.size(); ++i) {
+        const QChar c = m_text[i];
+        if (c == QLatin1Char('\r') && i + 1 < m_text.size() && m_text[i + 1] == QLatin1Char('\n'))
+            continue; // counted with its LF
+        if (c.isHighSurrogate() && i + 1 < m_text.size() && m_text[i + 1].isLowSurrogate())
+            ++i;
+        counted += isBreak(c) ? 2 : 1;
+        if (counted >= byte)
+            return line;
+        if (isBreak(c))
+            ++line;
+    }
+    return line; // in the line break the saver adds
+}
+
+QList<Problem> Checker::finish(const Totals& totals) {
+    closeCut();
+    closeLine();
+    if (totals.fileBytes > kFileBytes) {
+        report(lineOfByte(kFileBytes + 1), FileTooLarge, {},
+               QStringLiteral("the file is %1 bytes long; the server runs nothing of a file over "
+                              "16,384 bytes.")
+                   .arg(number(totals.fileBytes)));
+    }
+    if (totals.unclosedCommentLine != 0) {
+        report(totals.unclosedCommentLine, OpenComment, {},
+               QStringLiteral("the comment opened here is never closed; the server ignores the "
+                              "rest of the file."));
+    }
+    std::stable_sort(m_found.begin(), m_found.end(), [](const Found& a, const Found& b) {
+        return a.problem.line != b.problem.line ? a.problem.line < b.problem.line : a.rule < b.rule;
+    });
+    QList<Problem> problems;
+    problems.reserve(m_found.size());
+    for (Found& found : m_found)
+        problems.append(std::move(found.problem));
+    return problems;
+}
+
+} // namespace
+
+QString Problem::text() const {
+    const QString where = english().toString(line);
+    if (variable.isEmpty())
+        return QStringLiteral("Line %1: %2").arg(where, message);
+    return QStringLiteral("Line %1 (%2): %3").arg(where, variable, message);
+}
+
+void Vocabulary::add(const QString& name, ValueKind kind) {
+    m_kinds.insert(lowered(name), kind);
+}
+
+std::optional<ValueKind> Vocabulary::kind(QStringView name) const {
+    if (m_kinds.isEmpty())
+        return std::nullopt;
+    QHash<QString, ValueKind>::const_iterator found;
+    if (name.size() <= kShortName) {
+        char16_t buffer[kShortName];
+        lowerInto(name, buffer);
+        found = m_kinds.constFind(
+            QString::fromRawData(reinterpret_cast<const QChar*>(buffer), name.size()));
+    } else {
+        found = m_kinds.constFind(lowered(name));
+    }
+    if (found == m_kinds.cend())
+        return std::nullopt;
+    return *found;
+}
+
+QList<Problem> checkText(QStringView text, const Vocabulary& known) {
+    Checker checker(text, known);
+    const Totals totals = visit(text, checker);
+    return checker.finish(totals);
+}
