@@ -2,8 +2,10 @@
 
 #include <QFile>
 #include <QRandomGenerator>
+#include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -14,48 +16,31 @@ namespace CfgFile {
 
 namespace {
 
-bool encodable(QStringView text) {
-    // Stateless: a lone high surrogate at the end is an error, not a character held back for a
-    // later call (which would drop it and report success).
-    QStringEncoder probe("windows-1252", QStringConverter::Flag::Stateless);
-    // The encoder works when its result is taken, not when encode() is called.
-    const QByteArray bytes = probe.encode(text);
-    return !probe.hasError();
-}
+constexpr qsizetype kMostBytes = 1024 * 1024;
 
-// Finds the first character the code page cannot hold; only called once encoding has failed.
-// Pieces of the text are tried first, so that a large text is not probed character by character.
+// Finds the first character the code page cannot hold, once encoding has failed: a file the
+// server can run is small, so character by character.
 void findBadCharacter(const QString& text, Encoded& result) {
-    constexpr qsizetype kPiece = 4096;
     int line = 1;
-    for (qsizetype start = 0; start < text.size();) {
-        qsizetype end = qMin(start + kPiece, text.size());
-        if (end < text.size() && text.at(end - 1).isHighSurrogate())
-            ++end; // a surrogate pair stays whole
-        const QStringView piece = QStringView(text).mid(start, end - start);
-        if (encodable(piece)) {
-            line += static_cast<int>(piece.count(QLatin1Char('\n')));
-            start = end;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\n'))
+            ++line;
+        if (c.unicode() < 0x80)
             continue;
+        const qsizetype length =
+            c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
+        const QString character = text.mid(i, length);
+        // Stateless: a lone high surrogate is an error, not a character held back for a later
+        // call (which would drop it and report success).
+        QStringEncoder encoder("windows-1252", QStringConverter::Flag::Stateless);
+        const QByteArray bytes = encoder.encode(character); // it works when its result is taken
+        if (encoder.hasError()) {
+            result.badLine = line;
+            result.badCharacter = character;
+            return;
         }
-        for (qsizetype i = start; i < end; ++i) {
-            const QChar c = text.at(i);
-            if (c == QLatin1Char('\n')) {
-                ++line;
-                continue;
-            }
-            const qsizetype length =
-                (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) ? 2
-                                                                                                : 1;
-            const QString character = text.mid(i, length);
-            if (!encodable(character)) {
-                result.badLine = line;
-                result.badCharacter = character;
-                return;
-            }
-            i += length - 1;
-        }
-        return;
+        i += length - 1;
     }
 }
 
@@ -96,76 +81,25 @@ int createTemporary(const QByteArray& folder, QByteArray& name) {
     return -1;
 }
 
-// Copies the characters, each as one byte, with CR before every LF; without a branch, as an LF
-// comes every few dozen characters.
-template <class Unit> char* withCrLf(const Unit* in, const Unit* end, char* out) {
-    for (; in != end; ++in) {
-        *out = '\r';
-        out += *in == Unit('\n');
-        *out++ = static_cast<char>(*in);
-    }
-    return out;
-}
-
 } // namespace
 
 Encoded encode(const QString& text) {
     Encoded result;
     if (text.isEmpty())
         return result;
-    // Texts of many megabytes occur, so no step copies the text needlessly: most texts hold LF
-    // line breaks only and need no replacing, and the final line break goes into the bytes.
+    // One kind of line break, also after the last line; each becomes CR LF once encoded.
     QString lines = text;
-    if (lines.contains(QLatin1Char('\r'))) {
-        lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (!lines.endsWith(QLatin1Char('\n')))
+        lines.append(QLatin1Char('\n'));
+    QStringEncoder encoder("windows-1252", QStringConverter::Flag::Stateless);
+    QByteArray bytes = encoder.encode(lines);
+    if (encoder.hasError()) {
+        findBadCharacter(lines, result);
+        return result;
     }
-    const bool finalBreak = !lines.endsWith(QLatin1Char('\n'));
-    const auto* const begin = reinterpret_cast<const char16_t*>(lines.constData());
-    const char16_t* const end = begin + lines.size();
-
-    // Whether the text is ASCII only, and how many line breaks it has; in blocks of a fixed size,
-    // which the compiler turns into vector instructions.
-    char16_t any = 0;
-    qsizetype breaks = finalBreak ? 1 : 0;
-    constexpr qsizetype kBlock = 64;
-    const char16_t* c = begin;
-    for (; end - c >= kBlock; c += kBlock) {
-        char16_t blockAny = 0;
-        int blockBreaks = 0;
-        for (qsizetype i = 0; i < kBlock; ++i) {
-            blockAny |= c[i];
-            blockBreaks += c[i] == u'\n';
-        }
-        any |= blockAny;
-        breaks += blockBreaks;
-    }
-    for (; c != end; ++c) {
-        any |= *c;
-        breaks += *c == u'\n';
-    }
-    char* out = nullptr;
-    if (any < 0x80) {
-        // Every ASCII character is a byte of its own in Windows-1252: a text of ASCII only, the
-        // usual case, goes into the bytes as it is.
-        result.bytes.resize(lines.size() + breaks + (finalBreak ? 1 : 0));
-        out = withCrLf(begin, end, result.bytes.data());
-    } else {
-        QStringEncoder encoder("windows-1252", QStringConverter::Flag::Stateless);
-        const QByteArray single = encoder.encode(lines);
-        if (encoder.hasError()) {
-            findBadCharacter(lines, result);
-            return result;
-        }
-        breaks = single.count('\n') + (finalBreak ? 1 : 0);
-        result.bytes.resize(single.size() + breaks + (finalBreak ? 1 : 0));
-        out = withCrLf(single.cbegin(), single.cend(), result.bytes.data());
-    }
-    if (finalBreak) {
-        *out++ = '\r';
-        *out++ = '\n';
-    }
-    Q_ASSERT(out == result.bytes.constData() + result.bytes.size());
+    result.bytes = bytes.replace('\n', "\r\n");
     return result;
 }
 
@@ -228,6 +162,69 @@ WriteResult write(const QString& path, const QByteArray& bytes) {
         return failed(Failure::Create, error);
     }
     return {};
+}
+
+ReadResult read(const QString& path) {
+    auto refused = [](ReadFailure failure, QString reason = {}) {
+        ReadResult result;
+        result.failure = failure;
+        result.reason = std::move(reason);
+        return result;
+    };
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return refused(ReadFailure::Open, reasonOf(errno));
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+
+    struct stat status {};
+    if (::fstat(fd, &status) != 0)
+        return refused(ReadFailure::Open, reasonOf(errno));
+    // A folder opens for reading; reading it fails.
+    if (S_ISDIR(status.st_mode))
+        return refused(ReadFailure::Open, reasonOf(EISDIR));
+    // A large file is refused by its size, before its bytes are read; what has no size (a pipe)
+    // is read up to one byte over the limit.
+    if (S_ISREG(status.st_mode) && status.st_size > kMostBytes)
+        return refused(ReadFailure::TooLarge);
+
+    QByteArray bytes;
+    bytes.resize(S_ISREG(status.st_mode) ? qsizetype(status.st_size) + 1 : 64 * 1024);
+    qsizetype size = 0;
+    for (;;) {
+        if (size == bytes.size())
+            bytes.resize(std::min(bytes.size() * 2, kMostBytes + 1));
+        const ssize_t got =
+            ::read(fd, bytes.data() + size, static_cast<size_t>(bytes.size() - size));
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return refused(ReadFailure::Open, reasonOf(errno));
+        }
+        if (got == 0)
+            break;
+        size += got;
+        if (size > kMostBytes)
+            return refused(ReadFailure::TooLarge);
+    }
+    bytes.truncate(size);
+    if (bytes.contains('\0'))
+        return refused(ReadFailure::NotText);
+    ReadResult result;
+    result.text = decode(bytes);
+    return result;
+}
+
+QString decode(const QByteArray& bytes) {
+    // Stateless: a sequence cut off at the end is an error too.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(bytes); // drops a byte order mark
+    if (!utf8.hasError())
+        return text;
+    QStringDecoder windows1252("windows-1252", QStringConverter::Flag::Stateless);
+    return windows1252.decode(bytes);
 }
 
 } // namespace CfgFile

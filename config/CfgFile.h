@@ -34,4 +34,25 @@ struct WriteResult {
 // partial one. A replaced file keeps its permissions; a new file gets the usual ones.
 WriteResult write(const QString& path, const QByteArray& bytes);
 
+enum class ReadFailure { None, Open, NotText, TooLarge };
+
+struct ReadResult {
+    QString text;
+    ReadFailure failure = ReadFailure::None;
+    // The operating system's description of what failed when opening or reading; empty for the
+    // other failures.
+    QString reason;
+
+    bool ok() const { return failure == ReadFailure::None; }
+};
+
+// The text of a whole file: Open when it cannot be opened or read (missing, not permitted, a
+// folder), NotText when it holds a NUL byte, TooLarge over 1 MiB (1,048,576 bytes), which is
+// refused before it is read.
+ReadResult read(const QString& path);
+
+// Valid UTF-8 (a byte order mark dropped) as UTF-8, anything else as Windows-1252; line breaks
+// stay as they are.
+QString decode(const QByteArray& bytes);
+
 } // namespace CfgFile

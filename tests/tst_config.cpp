@@ -3,7 +3,11 @@
 #include "config/ConfigText.h"
 #include "config/Document.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 class ConfigTest : public QObject {
     Q_OBJECT
@@ -17,6 +21,10 @@ private slots:
     void encoding();
     void unencodableCharacter_data();
     void unencodableCharacter();
+    void decoding_data();
+    void decoding();
+    void reading_data();
+    void reading();
 };
 
 using Write = std::function<void(ConfigText&)>;
@@ -172,6 +180,10 @@ void ConfigTest::unencodableCharacter_data() {
         << QStringLiteral("a\nb\nc ж д") << 3 << QStringLiteral("ж");
     QTest::newRow("outside the basic plane")
         << QStringLiteral("a\r\nb \U0001F600") << 2 << QStringLiteral("\U0001F600");
+    QTest::newRow("after CR line breaks")
+        << QStringLiteral("a\rb\r\nc\rΩ") << 4 << QStringLiteral("Ω");
+    QTest::newRow("a lone surrogate")
+        << QStringLiteral("é\n") + QChar(0xD800) << 2 << QString(QChar(0xD800));
 }
 
 void ConfigTest::unencodableCharacter() {
@@ -182,6 +194,84 @@ void ConfigTest::unencodableCharacter() {
     QVERIFY(!encoded.ok());
     QCOMPARE(encoded.badLine, line);
     QCOMPARE(encoded.badCharacter, character);
+}
+
+void ConfigTest::decoding_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("ASCII, line breaks as they are")
+        << QByteArray("a\r\nb\rc\n") << QStringLiteral("a\r\nb\rc\n");
+    QTest::newRow("UTF-8") << QByteArray("Caf\xC3\xA9 \xE2\x82\xAC") << QStringLiteral("Café €");
+    QTest::newRow("UTF-8, byte order mark dropped") << QByteArray("\xEF\xBB\xBF"
+                                                                  "Caf\xC3\xA9")
+                                                    << QStringLiteral("Café");
+    QTest::newRow("Windows-1252") << QByteArray("caf\xE9 \x80 \x93\x81")
+                                  << QStringLiteral("café € “\u0081");
+    QTest::newRow("invalid UTF-8 is all Windows-1252")
+        << QByteArray("\xC3\xA9 \xE9") << QStringLiteral("Ã© é");
+    QTest::newRow("UTF-8 cut off at the end") << QByteArray("ab\xC3") << QStringLiteral("abÃ");
+    QTest::newRow("a byte order mark before Windows-1252 stays")
+        << QByteArray("\xEF\xBB\xBF\xE9") << QStringLiteral("ï»¿é");
+}
+
+void ConfigTest::decoding() {
+    QFETCH(QByteArray, bytes);
+    QTEST(CfgFile::decode(bytes), "text");
+}
+
+using Make = std::function<QString(const QString& folder)>;
+Q_DECLARE_METATYPE(Make)
+
+namespace {
+
+// A file of the folder holding `bytes`, with the permissions given.
+Make file(const QByteArray& bytes, QFile::Permissions permissions = QFile::ReadOwner) {
+    return [=](const QString& folder) {
+        const QString path = folder + QStringLiteral("/server.cfg");
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(path));
+        file.close();
+        file.setPermissions(permissions);
+        return path;
+    };
+}
+
+} // namespace
+
+void ConfigTest::reading_data() {
+    QTest::addColumn<Make>("make");
+    QTest::addColumn<CfgFile::ReadFailure>("failure");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("text");
+    using F = CfgFile::ReadFailure;
+    const QByteArray mebibyte(1024 * 1024, 'x');
+    QTest::newRow("text") << file("set a \"\xE9\"\r\n") << F::None << QString()
+                          << QStringLiteral("set a \"é\"\r\n");
+    QTest::newRow("1 MiB") << file(mebibyte) << F::None << QString()
+                           << QString::fromLatin1(mebibyte);
+    QTest::newRow("missing") << Make([](const QString& folder) { return folder + "/none.cfg"; })
+                             << F::Open << QStringLiteral("No such file or directory") << QString();
+    QTest::newRow("a folder") << Make([](const QString& folder) { return folder; }) << F::Open
+                              << QStringLiteral("Is a directory") << QString();
+    QTest::newRow("no permission")
+        << file("x", {}) << F::Open << QStringLiteral("Permission denied") << QString();
+    QTest::newRow("a NUL byte") << file(QByteArray("set a 1\n\0", 9)) << F::NotText << QString()
+                                << QString();
+    QTest::newRow("1 MiB and a byte")
+        << file(mebibyte + 'x') << F::TooLarge << QString() << QString();
+}
+
+void ConfigTest::reading() {
+    QFETCH(Make, make);
+    if (QByteArray(QTest::currentDataTag()) == "no permission" && ::geteuid() == 0)
+        QSKIP("root may read any file");
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const CfgFile::ReadResult result = CfgFile::read(make(folder.path()));
+    QTEST(result.failure, "failure");
+    QTEST(result.reason, "reason");
+    QTEST(result.text, "text");
 }
 
 QTEST_GUILESS_MAIN(ConfigTest)
