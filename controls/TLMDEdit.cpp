@@ -1,61 +1,34 @@
 #include "controls/TLMDEdit.h"
 
-#include <QCoreApplication>
-#include <QEvent>
+#include <QFocusEvent>
 
 #include <limits>
-
-namespace {
-// Posted to an edit to show the tokens appended since the event loop last came by.
-const QEvent::Type kShowAppended = static_cast<QEvent::Type>(QEvent::registerEventType());
-} // namespace
 
 TLMDEdit::TLMDEdit(QWidget* parent)
     : QLineEdit(parent) {
     // No length limit (Qt's line edit would otherwise cut the text at 32767 characters).
     setMaxLength(std::numeric_limits<int>::max());
-    // A text set from outside replaces whatever was appended and not yet shown.
-    connect(this, &QLineEdit::textChanged, this, [this] {
-        if (!m_showing)
-            m_appended.clear();
-    });
-}
-
-QString TLMDEdit::text() const {
-    return m_appended.isEmpty() ? QLineEdit::text() : QLineEdit::text() + m_appended;
 }
 
 void TLMDEdit::SetText(const QString& text) {
     if (text == this->text())
         return;
-    m_appended.clear();
     setText(text);
     setCursorPosition(0);
 }
 
 void TLMDEdit::AppendText(const QString& token) {
-    if (token.isEmpty())
-        return;
-    if (m_appended.isEmpty())
-        QCoreApplication::postEvent(this, new QEvent(kShowAppended));
-    m_appended += token;
+    if (!token.isEmpty())
+        SetText(text() + token);
 }
 
-void TLMDEdit::showAppended() {
-    if (m_appended.isEmpty())
-        return;
-    const QString whole = QLineEdit::text() + m_appended;
-    m_appended.clear();
-    m_showing = true;
-    setText(whole);
-    setCursorPosition(0);
-    m_showing = false;
-}
-
-bool TLMDEdit::event(QEvent* event) {
-    // Whatever reaches the edit (a key, a click, a paint) meets the whole text.
-    showAppended();
-    if (event->type() == kShowAppended)
-        return true;
-    return QLineEdit::event(event);
+void TLMDEdit::focusInEvent(QFocusEvent* event) {
+    // Qt selects the whole text when the keyboard moves into a line edit, so that the next key
+    // would replace a rotation of many tokens; the caret stays where it was instead.
+    const int caret = cursorPosition();
+    QLineEdit::focusInEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    if (hasSelectedText() && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                              reason == Qt::ShortcutFocusReason))
+        setCursorPosition(caret);
 }

@@ -1,18 +1,19 @@
 #include "controls/TLMDListComboBox.h"
 
+#include "controls/TLMDEdit.h"
+
 #include <QAbstractItemView>
 #include <QLineEdit>
-
-#include <limits>
 
 TLMDListComboBox::TLMDListComboBox(QWidget* parent)
     : QComboBox(parent) {
     setEditable(true);
+    // Its typing field behaves as every other edit.
+    setLineEdit(new TLMDEdit(this));
     setInsertPolicy(QComboBox::NoInsert);
     setMaxVisibleItems(8);
     // Typed text stays exactly as typed: no inline completion from the list.
     setCompleter(nullptr);
-    lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     setDuplicatesEnabled(true);
     connect(this, &QComboBox::textActivated, this, [this] { applyTextRule(); });
 }

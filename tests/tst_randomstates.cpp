@@ -137,7 +137,8 @@ void RandomStatesTest::initTestCase() {
     for (QWidget* panel : std::as_const(panels))
         m_groups.append(groups.value(panel));
     for (auto* edit : m_form->findChildren<TLMDEdit*>())
-        m_settings.append({edit, includeBoxOf(edit), {}});
+        if (!qobject_cast<QComboBox*>(edit->parentWidget())) // the location box's typing field
+            m_settings.append({edit, includeBoxOf(edit), {}});
     for (auto* box : m_form->findChildren<TLMDListComboBox*>())
         m_settings.append({box, includeBoxOf(box), {}});
     for (Setting& setting : m_settings) {
