@@ -190,16 +190,57 @@ constexpr DeclarationError firstError(std::span<const SettingRow> rows,
 }
 
 namespace declaration {
-// Not constexpr on purpose: reaching it while the compiler checks a table stops the build, and the
-// compiler's message names the broken rule.
-inline void brokenRule(DeclarationError) {}
+// Not constexpr on purpose: reaching one while the compiler checks a table stops the build, and
+// the compiler's message names the broken rule.
+inline void aRowNamesNoValueControl() {}
+inline void aRowSaysNothingOfItsValue() {}
+inline void aRowsValueDoesNotFitItsControl() {}
+inline void aRowWritesNoVariable() {}
+inline void aRadioGroupHasNoButtons() {}
+inline void aControlIsNamedTwice() {}
+inline void theKeyboardOrderHasAGap() {}
+inline void twoControlsTakeOnePlaceInTheKeyboardOrder() {}
+inline void aControlHasNoPlaceInTheKeyboardOrder() {}
+
+constexpr void stop(DeclarationError error) {
+    switch (error) {
+    case DeclarationError::None:
+        break;
+    case DeclarationError::NoControl:
+        aRowNamesNoValueControl();
+        break;
+    case DeclarationError::NoKind:
+        aRowSaysNothingOfItsValue();
+        break;
+    case DeclarationError::KindDoesNotFit:
+        aRowsValueDoesNotFitItsControl();
+        break;
+    case DeclarationError::NoVariable:
+        aRowWritesNoVariable();
+        break;
+    case DeclarationError::NoButtons:
+        aRadioGroupHasNoButtons();
+        break;
+    case DeclarationError::NameTwice:
+        aControlIsNamedTwice();
+        break;
+    case DeclarationError::FocusMissing:
+        theKeyboardOrderHasAGap();
+        break;
+    case DeclarationError::FocusTwice:
+        twoControlsTakeOnePlaceInTheKeyboardOrder();
+        break;
+    case DeclarationError::NoFocus:
+        aControlHasNoPlaceInTheKeyboardOrder();
+        break;
+    }
+}
 } // namespace declaration
 
 // For a static_assert beside each table: a table that breaks a rule does not compile.
 consteval bool wellDeclared(std::span<const SettingRow> rows,
                             std::span<const int> extraFocus = {}) {
     const DeclarationError error = firstError(rows, extraFocus);
-    if (error != DeclarationError::None)
-        declaration::brokenRule(error);
+    declaration::stop(error);
     return error == DeclarationError::None;
 }
