@@ -13,4 +13,8 @@ void describeByHints(QWidget* root);
 // Installed once per program; later calls do nothing.
 void describeMenuItemsByHints();
 
+// Offers a screen reader the shown tabs of the page control only; a hidden tab carries no caption
+// (so that nothing of it is drawn) and would read as a nameless tab. Later calls do nothing.
+void offerShownTabsOnly();
+
 } // namespace Accessibility

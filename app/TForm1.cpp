@@ -13,6 +13,7 @@
 #include "pages/GametypesPage.h"
 #include "pages/MapRotationPage.h"
 #include "pages/NetworkOptionsPage.h"
+#include "pages/PageSheet.h"
 #include "pages/ServerInformationPage.h"
 #include "pages/ServerOptionsPage.h"
 #include "pages/VotesPage.h"
@@ -24,6 +25,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTextDocument>
@@ -40,6 +42,25 @@ constexpr int kBannerHeight = 57;
 constexpr int kPagesHeight = 384;
 constexpr int kStatusHeight = 19;
 constexpr int kStripHeight = kClientHeight - kBannerHeight - kPagesHeight - kStatusHeight;
+constexpr QPoint kStoredPlace(405, 334);
+
+// The banner: the title, the author under it, the emblem at the right end.
+constexpr QRect kTitleArea(10, 3, 400, 30);
+constexpr int kTitlePixels = 24;
+constexpr QRect kAuthorArea(12, 35, 200, 14);
+constexpr int kEmblemSize = 48;
+constexpr int kEmblemMargin = 10;
+
+// The bottom strip, left to right: the maker, the comment-lines frame, the workflow buttons.
+constexpr QRect kMakerArea(10, 12, 56, 14);
+constexpr QRect kFrameArea(78, 0, 392, kStripHeight - 1);
+constexpr QRect kSlashesArea(8, 16, kFrameArea.width() - 14, 18); // in the frame, under its caption
+constexpr int kButtonTop = 6;
+constexpr QSize kButtonSize(124, 25);
+constexpr int kSaveX = 492;
+constexpr int kFinishX = 634; // "Clear Cfg" stands in the same place
+// Grey on white, darker than mid grey so that it reads at 4.5:1 and more.
+constexpr QRgb kMakerGrey = 0xff6e6e6e;
 
 // The window's fonts are those of its original platform; map them to fonts Debian installs.
 void substituteFonts() {
@@ -58,17 +79,22 @@ QFont windowFont(int pixelSize = 11) {
     return font;
 }
 
-void setTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
 QLabel* picture(const QString& resource, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setPixmap(QPixmap(resource));
     return label;
 }
+
+// Menus whose greyed items can be highlighted too, so that their hints show like any other's.
+class GreyedItemsHighlight : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override {
+        if (hint == SH_Menu_AllowActiveAndDisabled)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
 
 QAction* menuItem(QMenu* menu, const char* name, const char* caption, const char* hint,
                   const char* icon) {
@@ -124,10 +150,11 @@ TForm1::TForm1(QWidget* parent)
     // Screen readers read each hint as its control's description.
     Accessibility::describeByHints(this);
     Accessibility::describeMenuItemsByHints();
+    Accessibility::offerShownTabsOnly();
 
     setFixedSize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
     // The stored place, moved in where a small screen would cut the window off.
-    QPoint place(405, 334);
+    QPoint place = kStoredPlace;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect free = screen->availableGeometry();
         place.setX(qBound(free.left(), place.x(), qMax(free.left(), free.right() - width())));
@@ -157,6 +184,11 @@ void TForm1::createMenu() {
     Kestrane1 =
         menuItem(about, "Kestrane1", "Kestrane", "Visit Kestrane website", ":/menu-kestrane.png");
 
+    auto* menuStyle = new GreyedItemsHighlight;
+    menuStyle->setParent(this);
+    for (QMenu* menu : {file, help, about})
+        menu->setStyle(menuStyle);
+
     connect(Save1, &QAction::triggered, this, &TForm1::Save1Click);
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
     connect(Support1, &QAction::triggered, this, &TForm1::Support1Click);
@@ -175,20 +207,21 @@ QWidget* TForm1::createBanner() {
     const QString hint = QStringLiteral("Ledgerwick v1.1 by Orvanel - Kestrane");
     auto* title = new QLabel(QStringLiteral("Ledgerwick v1.1"), banner);
     title->setObjectName(QStringLiteral("Label38"));
-    title->setFont(windowFont(24));
-    title->setGeometry(10, 3, 400, 30);
+    title->setFont(windowFont(kTitlePixels));
+    title->setGeometry(kTitleArea);
     auto* author = new QLabel(QStringLiteral("by Orvanel"), banner);
     author->setObjectName(QStringLiteral("Label39"));
-    author->setGeometry(12, 35, 200, 14);
+    author->setGeometry(kAuthorArea);
     for (QLabel* label : {title, author}) {
-        setTextColour(label, Qt::white);
+        PageSheet::colour(label, 0, 0xffffffff);
         label->setStatusTip(hint);
     }
 
     auto* emblem = picture(QStringLiteral(":/emblem.png"), banner);
     emblem->setObjectName(QStringLiteral("Image35"));
     emblem->setStatusTip(QStringLiteral("Brantholm"));
-    emblem->setGeometry(kClientWidth - 48 - 10, (kBannerHeight - 48) / 2, 48, 48);
+    emblem->setGeometry(kClientWidth - kEmblemSize - kEmblemMargin,
+                        (kBannerHeight - kEmblemSize) / 2, kEmblemSize, kEmblemSize);
     return banner;
 }
 
@@ -243,35 +276,33 @@ QWidget* TForm1::createBottomStrip() {
     maker->setObjectName(QStringLiteral("Label97"));
     maker->setStatusTip(
         QStringLiteral("Kestrane - www.kestrane.example - tools for Brantholm servers"));
-    maker->setAutoFillBackground(true);
-    QPalette makerColours = maker->palette();
-    makerColours.setColor(QPalette::Window, Qt::white);
-    makerColours.setColor(QPalette::WindowText, QColor(0x80, 0x80, 0x80));
-    maker->setPalette(makerColours);
-    maker->setGeometry(10, 12, 56, 14);
+    PageSheet::colour(maker, 0xffffffff, kMakerGrey);
+    maker->setGeometry(kMakerArea);
 
+    // The frame and the box stand on the strip's light picture: their text is black whatever the
+    // desktop's colours are.
     auto* frame = new TLMDTextCheckGroup(QStringLiteral("CFG Configuration"), strip);
     frame->setObjectName(QStringLiteral("LMDTextCheckGroup1"));
-    frame->setGeometry(78, 0, 392, kStripHeight - 1);
+    PageSheet::colour(frame, 0, 0xff000000);
+    frame->setGeometry(kFrameArea);
     chkNewSlashes = new TLMDTextCheckBox(
         QStringLiteral("Check this if you want to add slashes in the cfg to organize."), frame);
     chkNewSlashes->setObjectName(QStringLiteral("chkNewSlashes"));
     chkNewSlashes->setStatusTip(QStringLiteral("Check this if you want to add slashes in the cfg "
                                                "to organize. '//' and '//Description'"));
     chkNewSlashes->setChecked(true);
-    // Inside the frame, clear of its top edge under the caption.
-    chkNewSlashes->setGeometry(8, 16, frame->width() - 14, 18);
+    chkNewSlashes->setGeometry(kSlashesArea);
 
     auto button = [strip](const char* name, const char* caption, const char* hint, int x) {
         auto* b = new TLMDTextButton(QLatin1String(caption), strip);
         b->setObjectName(QLatin1String(name));
         b->setStatusTip(QLatin1String(hint));
-        b->setGeometry(x, 6, 124, 25);
+        b->setGeometry(QRect(QPoint(x, kButtonTop), kButtonSize));
         return b;
     };
-    btnSave = button("btnSave", "Save CFG", "Save CFG to hard drive...", 492);
-    btnFinish = button("btnFinish", "Finish!", "Create CFG", 634);
-    btnClear = button("btnClear", "Clear Cfg", "Clear CFG to make changes...", 634);
+    btnSave = button("btnSave", "Save CFG", "Save CFG to hard drive...", kSaveX);
+    btnFinish = button("btnFinish", "Finish!", "Create CFG", kFinishX);
+    btnClear = button("btnClear", "Clear Cfg", "Clear CFG to make changes...", kFinishX);
     btnClear->hide();
 
     connect(btnSave, &QPushButton::clicked, this, &TForm1::btnSaveClick);

@@ -196,7 +196,7 @@ MapRotationPage::MapRotationPage(QWidget* parent)
     y += kRotationHeight + 6;
     QLabel* note = label(this, "mp_chateau and mp_ship does not have Search and Destroy gametype",
                          QRect(kMargin, y, kNoteWidth, kCaptionHeight));
-    colour(note, 0, kSilver);
+    readableText(note, kSilver);
 
     y += kCaptionHeight + kRowGap;
     // Its caption reads the other way round from what it does: checked, the rotation is written.
@@ -204,7 +204,7 @@ MapRotationPage::MapRotationPage(QWidget* parent)
         QStringLiteral("check this if you don't want to include map rotations in your cfg."), this);
     controls.include->setObjectName(QLatin1String(row.include));
     controls.include->setChecked(row.included);
-    colour(controls.include, 0, kGrey);
+    readableText(controls.include, kGrey);
     controls.include->setGeometry(kMargin, y, kCheckWidth, kCheckHeight);
     controls.valueArea = edRotation->geometry();
     bind(row, controls);

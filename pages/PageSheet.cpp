@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <cmath>
+
 namespace {
 
 const QPixmap& titleStrip() {
@@ -82,6 +84,9 @@ void PageSheet::whiteBackground(QWidget* widget) {
     palette.setColor(QPalette::Button, Qt::white);
     palette.setColor(QPalette::Base, Qt::white);
     setTextColour(palette, Qt::black);
+    // A greyed one still looks greyed.
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        palette.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
     widget->setPalette(palette);
 }
 
@@ -97,6 +102,33 @@ void PageSheet::colour(QWidget* widget, QRgb background, QRgb text) {
     if (qAlpha(text) != 0)
         setTextColour(palette, QColor::fromRgba(text));
     widget->setPalette(palette);
+}
+
+void PageSheet::readableText(QWidget* widget, QRgb wanted) {
+    auto luminance = [](const QColor& colour) {
+        auto linear = [](double c) {
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
+    };
+    const QColor background = widget->palette().color(QPalette::Window);
+    const double back = luminance(background);
+    const bool lightBackground = back > 0.18;
+    const QColor toward = lightBackground ? QColor(Qt::black) : QColor(Qt::white);
+    const QColor start = QColor::fromRgba(wanted);
+    QColor text = start;
+    // Contrast as the usual ratio of luminances; 5:1 leaves room for the edges of small letters.
+    for (int step = 1; step <= 20; ++step) {
+        const double front = luminance(text);
+        if ((qMax(front, back) + 0.05) / (qMin(front, back) + 0.05) >= 5.0)
+            break;
+        const double share = step / 20.0;
+        text = QColor::fromRgbF(start.redF() + (toward.redF() - start.redF()) * share,
+                                start.greenF() + (toward.greenF() - start.greenF()) * share,
+                                start.blueF() + (toward.blueF() - start.blueF()) * share);
+    }
+    colour(widget, 0, text.rgba());
 }
 
 QFont PageSheet::headingFont(int pixelSize) {

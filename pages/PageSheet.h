@@ -37,6 +37,9 @@ public:
     // Fixed colours; a zero background leaves the palette's, a zero text colour the palette's
     // text colour (which suits the background left).
     static void colour(QWidget* widget, QRgb background, QRgb text);
+    // A caption in a colour of its own on the page's background: the colour, made darker or
+    // lighter as far as needed to read well on whatever background the desktop gives the page.
+    static void readableText(QWidget* widget, QRgb wanted);
     // Bold Verdana of the page headings.
     static QFont headingFont(int pixelSize);
 

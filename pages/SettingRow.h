@@ -24,7 +24,8 @@ struct RadioChoice {
 inline constexpr QRgb kWhite = 0xffffffff;
 inline constexpr QRgb kGreen = 0xff008000;
 inline constexpr QRgb kMaroon = 0xff800000;
-inline constexpr QRgb kGrey = 0xff808080;
+// Darker than mid grey, so that white captions on it read at 4.5:1 and more.
+inline constexpr QRgb kGrey = 0xff6e6e6e;
 
 // The usual pair: "Yes" writes 1, "No" writes 0.
 constexpr std::array<RadioChoice, 2> yesNo(const char* yes, const char* no, QRgb yesColour = kGrey,

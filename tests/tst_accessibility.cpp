@@ -73,6 +73,7 @@ private slots:
     void radioGroupsAreNamedAfterTheirRow();
     void menuItems();
     void memoIsNamedAndItsTextIsReadable();
+    void onlyShownTabsAreOffered();
     void windowLooksTheSame();
 };
 
@@ -239,6 +240,35 @@ void AccessibilityTest::windowLooksTheSame() {
     QCOMPARE(child<QAbstractButton>(&window.form, "chkSvname")->text(), QString());
     QCOMPARE(child<QLineEdit>(&window.form, "edServernames")->text(),
              QStringLiteral("BrantholmHost"));
+}
+
+// The tab row offers the shown tabs by their captions; the hidden editor and Votes tabs are not
+// there as nameless tabs. After "Finish!" the editor's tab is there, at its place.
+void AccessibilityTest::onlyShownTabsAreOffered() {
+    Window window;
+    auto tabs = [&window] {
+        QAccessibleInterface* row = QAccessible::queryAccessibleInterface(
+            child<QTabWidget>(&window.form, "PageControl1")->tabBar());
+        QStringList names;
+        for (int i = 0; row && i < row->childCount(); ++i)
+            if (QAccessibleInterface* tab = row->child(i); tab->role() == QAccessible::PageTab)
+                names.append(tab->text(QAccessible::Name));
+        return names;
+    };
+    const QStringList shown = {
+        "Server Information", "Server Options", "Network Options", "Game Options",
+        "Gametypes",          "Map Rotation",   "Weapons"};
+    QCOMPARE(tabs(), shown);
+    child<QAbstractButton>(&window.form, "btnFinish")->click();
+    QStringList withEditor = shown;
+    withEditor.insert(6, QStringLiteral("editor"));
+    QCOMPARE(tabs(), withEditor);
+    // A tab is pressed as a screen reader presses it.
+    QAccessibleInterface* row = QAccessible::queryAccessibleInterface(
+        child<QTabWidget>(&window.form, "PageControl1")->tabBar());
+    row->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(child<QTabWidget>(&window.form, "PageControl1")->currentWidget()->objectName(),
+             QStringLiteral("TabSheet2"));
 }
 
 QTEST_MAIN(AccessibilityTest)

@@ -164,6 +164,11 @@ void WindowTest::menuHints() {
     QVERIFY(QTest::qWaitForWindowExposed(file));
     file->setActiveAction(exit);
     QCOMPARE(form.statusBar()->currentMessage(), QStringLiteral("Exit Program"));
+    // The greyed "Save" shows its hint too when the mouse highlights it.
+    auto* save = child<QAction>(&form, "Save1");
+    QVERIFY(!save->isEnabled());
+    QTest::mouseMove(file, file->actionGeometry(save).center());
+    QTRY_COMPARE(form.statusBar()->currentMessage(), QStringLiteral("Save CFG"));
     file->close();
     const char* hints[][2] = {{"Save1", "Save CFG"},
                               {"Support1", "Support Forums"},
