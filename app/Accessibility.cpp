@@ -211,12 +211,15 @@ private:
     mutable QHash<int, QAccessible::Id> m_tabs;
 };
 
+bool isPageControlBar(QObject* object) {
+    return qobject_cast<QTabBar*>(object) && object->parent() &&
+           object->parent()->inherits("PageControl");
+}
+
 QAccessibleInterface* shownTabs(const QString& className, QObject* object) {
-    auto* bar = qobject_cast<QTabBar*>(object);
-    if (className != QLatin1String("QTabBar") || !bar || !bar->parent() ||
-        !bar->parent()->inherits("PageControl"))
+    if (className != QLatin1String("QTabBar") || !isPageControlBar(object))
         return nullptr;
-    return new ShownTabs(bar);
+    return new ShownTabs(static_cast<QTabBar*>(object));
 }
 
 QAccessibleInterface* hintedMenuItems(const QString& className, QObject* object) {

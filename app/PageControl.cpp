@@ -33,6 +33,7 @@ PageControl::PageControl(QWidget* parent)
 
 void PageControl::addPage(QWidget* page, const QString& caption, const QIcon& icon, bool shown) {
     m_tabs.insert(page, {caption, icon});
+    m_order.append(page);
     addTab(page, icon, caption);
     setTabShown(page, shown);
 }
@@ -42,14 +43,22 @@ void PageControl::setTabShown(QWidget* page, bool shown) {
     if (index < 0)
         return;
     if (shown) {
+        int place = 0;
+        for (QWidget* other : std::as_const(m_order)) {
+            if (other == page)
+                break;
+            place += isTabShown(other) ? 1 : 0;
+        }
+        tabBar()->moveTab(index, place);
         const Tab& tab = m_tabs.value(page);
-        setTabText(index, tab.caption);
-        setTabIcon(index, tab.icon);
-        setTabVisible(index, true);
+        setTabText(place, tab.caption);
+        setTabIcon(place, tab.icon);
+        setTabVisible(place, true);
     } else {
         setTabVisible(index, false);
         setTabText(index, QString());
         setTabIcon(index, QIcon());
+        tabBar()->moveTab(index, count() - 1);
     }
 }
 

@@ -5,7 +5,8 @@
 #include <QTabWidget>
 
 // The page control: tabs along the bottom edge. A page whose tab is hidden can still be made the
-// current page; while hidden its tab carries no text and no icon, so that nothing of it is drawn.
+// current page; while hidden its tab carries no text and no icon, so that nothing of it is drawn,
+// and stands behind the shown ones, so that a shown tab's index is its place in the row.
 class PageControl : public QTabWidget {
     Q_OBJECT
 public:
@@ -21,4 +22,5 @@ private:
         QIcon icon;
     };
     QHash<QWidget*, Tab> m_tabs;
+    QList<QWidget*> m_order; // the pages in the order their tabs stand when shown
 };

@@ -79,16 +79,17 @@ void WindowTest::startUpState() {
 void WindowTest::pagesAndTabs() {
     TForm1 form;
     auto* pages = child<PageControl>(&form, "PageControl1");
+    // The hidden tabs stand behind the shown ones.
     const char* names[] = {"tabMain",   "TabSheet2", "TabSheet3", "TabSheet4", "TabSheet5",
-                           "TabSheet6", "tabEditor", "TabSheet1", "tabVotes"};
+                           "TabSheet6", "TabSheet1", "tabEditor", "tabVotes"};
     const char* captions[] = {"Server Information",
                               "Server Options",
                               "Network Options",
                               "Game Options",
                               "Gametypes",
                               "Map Rotation",
-                              "",
                               "Weapons",
+                              "",
                               ""};
     QCOMPARE(pages->count(), 9);
     for (int i = 0; i < 9; ++i) {
@@ -102,6 +103,9 @@ void WindowTest::pagesAndTabs() {
     pages->setTabShown(child<QWidget>(&form, "tabEditor"), true);
     QCOMPARE(pages->tabText(6), QStringLiteral("editor"));
     QVERIFY(!pages->tabIcon(6).isNull());
+    QCOMPARE(pages->tabText(7), QStringLiteral("Weapons"));
+    pages->setTabShown(child<QWidget>(&form, "tabEditor"), false);
+    QCOMPARE(pages->tabText(6), QStringLiteral("Weapons"));
 }
 
 void WindowTest::votesPageShowsWithoutATab() {
