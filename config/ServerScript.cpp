@@ -1,6 +1,7 @@
 #include "config/ServerScript.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace ServerScript {
 
@@ -15,12 +16,63 @@ bool isBlank(char16_t c) {
     return c <= 0x20 || c >= 0x80;
 }
 
-bool sameWords(std::span<const WordRange> a, std::span<const WordRange> b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](const WordRange& x, const WordRange& y) {
-                          return x.begin == y.begin && x.end == y.end && x.quoted == y.quoted;
-                      });
-}
+enum class State : char { Outside, Quote, LineComment, BlockComment };
+
+// Positions [from, to) that a reading takes inside quotes or a comment.
+struct Span {
+    qsizetype from = 0;
+    qsizetype to = 0;
+    State state = State::Quote;
+};
+
+// After a cut the rest is read afresh, and so on every 1,023 bytes of a long command. Read from
+// any position, the text goes on as any other reading that is in the same state there: it ends
+// where that one ends. So long commands' readings are kept, and a rest is read only until it meets
+// one of them; reading each rest to its end would take time growing with the square of the
+// command's length (seconds for a line of a megabyte).
+struct LongReading {
+    quint64 id = 0; // 0 for none
+    qsizetype begin = 0;
+    qsizetype end = 0;
+    qsizetype bytes = 0; // of [begin, end)
+    bool unclosedComment = false;
+    QList<Span> inside; // in order, not overlapping, up to `until`
+    // Where it met another kept reading and went on as that one, or its end.
+    qsizetype until = 0;
+    const LongReading* then = nullptr;
+    quint64 thenId = 0; // the one met, unless its place has been taken since
+    // The bytes of [begin, walked), walked to where the last question was.
+    qsizetype walked = 0;
+    qsizetype walkedBytes = 0;
+    quint64 lastUse = 0;
+
+    // The state of the reading at a position it reads, and where a span holding it ends; nothing
+    // when that is no longer known.
+    std::optional<State> stateAt(qsizetype position, qsizetype* spanEnd) const {
+        if (position >= until) {
+            if (!then || then->id != thenId)
+                return std::nullopt;
+            return then->stateAt(position, spanEnd);
+        }
+        const auto after =
+            std::upper_bound(inside.cbegin(), inside.cend(), position,
+                             [](qsizetype p, const Span& span) { return p < span.from; });
+        if (after == inside.cbegin() || position >= std::prev(after)->to)
+            return State::Outside;
+        *spanEnd = std::prev(after)->to;
+        return std::prev(after)->state;
+    }
+
+    // Whether a reading in `state` at `position` goes on as this one. A block comment is searched
+    // for its "*/" from `position` on, so this one must not close it before.
+    bool joins(qsizetype position, State state) const {
+        if (id == 0 || position < begin || position >= end)
+            return false;
+        qsizetype spanEnd = 0;
+        return stateAt(position, &spanEnd) == state &&
+               (state != State::BlockComment || spanEnd >= position + 2);
+    }
+};
 
 class Reader {
 public:
@@ -36,11 +88,20 @@ private:
         qsizetype end = 0;
         bool unclosedQuote = false;
         bool unclosedComment = false; // a "/*" without its "*/", the last comment
+        // Where the reading met a kept one and goes on as it.
+        LongReading* joined = nullptr;
+        qsizetype joinedAt = 0;
     };
 
-    Split split(qsizetype from, qsizetype limit, QList<WordRange>& words);
+    // How much a split notes: a whole command's reading may be kept; a rest's may join a kept one.
+    enum class Mode { Part, Whole, Rest };
+
+    Split split(qsizetype from, qsizetype limit, QList<WordRange>& words, Mode mode);
+    LongReading* joining(qsizetype position, State state);
+    void keep(qsizetype begin, const Split& whole, qsizetype bytes);
     void deliver(const CommandRange& command, const QList<WordRange>& words, const Split& split);
     qsizetype bytes(qsizetype from, qsizetype to) const;
+    qsizetype bytesFrom(LongReading& reading, qsizetype position) const;
     qsizetype unitLength(qsizetype at) const;
     qsizetype unitBytes(qsizetype at) const;
     int lineAt(qsizetype position);
@@ -52,55 +113,75 @@ private:
     // Kept from command to command, so that reading allocates only for the largest command.
     QList<WordRange> m_words;
     QList<WordRange> m_cutWords;
-    QList<Comment> m_comments; // those of the last split, reported once it is known to run
+    QList<Span> m_inside;      // of the last whole split
+    QList<Comment> m_comments; // of the last split, reported once it is known to run
+    // A few, as quotes and comments read one way from some cuts and another way from others.
+    LongReading m_long[4];
+    quint64 m_uses = 0;
     qsizetype m_linePosition = 0;
     int m_line = 1;
     int m_unclosedCommentLine = 0;
 };
 
 // One command as the server splits it, from `from` to its separator, or to `limit` where the
-// server cut it: its words and comments.
-Reader::Split Reader::split(qsizetype from, qsizetype limit, QList<WordRange>& words) {
+// server cut it: its words and comments. A whole split notes where it is inside quotes and
+// comments; a rest's stops where it meets a kept reading.
+Reader::Split Reader::split(qsizetype from, qsizetype limit, QList<WordRange>& words, Mode mode) {
     words.clear();
     m_comments.clear();
+    const bool tracked = mode != Mode::Part;
+    if (tracked)
+        m_inside.clear();
     Split result;
+    auto join = [&](qsizetype at, State state) {
+        result.joined = mode == Mode::Rest ? joining(at, state) : nullptr;
+        result.joinedAt = at;
+        return result.joined != nullptr;
+    };
     const char16_t* const t = m_text;
     qsizetype p = from;
     while (p < limit) {
         const char16_t c = t[p];
         if (isBreak(c) || c == u';')
             break;
+        if (isBlank(c)) {
+            ++p;
+            continue;
+        }
+        if (join(p, State::Outside))
+            break;
         if (c == u'"') {
             qsizetype q = p + 1;
             while (q < limit && t[q] != u'"' && !isBreak(t[q]))
                 ++q;
             words.append({p + 1, q, true});
-            if (q < limit && t[q] == u'"') {
-                p = q + 1;
-            } else {
-                result.unclosedQuote = true;
-                p = q;
+            const bool closed = q < limit && t[q] == u'"';
+            result.unclosedQuote = !closed;
+            if (tracked)
+                m_inside.append({p + 1, closed ? q + 1 : q, State::Quote});
+            p = closed ? q + 1 : q;
+            continue;
+        }
+        if (c == u'/' && p + 1 < limit && (t[p + 1] == u'/' || t[p + 1] == u'*')) {
+            const State state = t[p + 1] == u'/' ? State::LineComment : State::BlockComment;
+            if (join(p + 2, state)) {
+                m_comments.append({0, p, p + 2});
+                m_inside.append({p + 1, p + 2, state});
+                break;
             }
-            continue;
-        }
-        if (c == u'/' && p + 1 < limit && t[p + 1] == u'/') {
-            qsizetype q = p + 2;
-            while (q < limit && !isBreak(t[q]))
-                ++q;
-            m_comments.append({0, p, q});
-            p = q;
-            continue;
-        }
-        if (c == u'/' && p + 1 < limit && t[p + 1] == u'*') {
-            const qsizetype close = QStringView(t, limit).indexOf(u"*/", p + 2);
-            const qsizetype end = close < 0 ? limit : close + 2;
-            result.unclosedComment = close < 0;
+            qsizetype end = p + 2;
+            if (state == State::LineComment) {
+                while (end < limit && !isBreak(t[end]))
+                    ++end;
+            } else {
+                const qsizetype close = QStringView(t, limit).indexOf(u"*/", p + 2);
+                end = close < 0 ? limit : close + 2;
+                result.unclosedComment = close < 0;
+            }
             m_comments.append({0, p, end});
+            if (tracked)
+                m_inside.append({p + 1, end, state});
             p = end;
-            continue;
-        }
-        if (isBlank(c)) {
-            ++p;
             continue;
         }
         qsizetype q = p + 1;
@@ -115,8 +196,47 @@ Reader::Split Reader::split(qsizetype from, qsizetype limit, QList<WordRange>& w
         words.append({p, q, false});
         p = q;
     }
-    result.end = p;
+    if (result.joined) {
+        result.end = result.joined->end;
+        result.unclosedComment = result.joined->unclosedComment;
+    } else {
+        result.end = p;
+    }
     return result;
+}
+
+LongReading* Reader::joining(qsizetype position, State state) {
+    for (LongReading& reading : m_long) {
+        if (reading.joins(position, state)) {
+            reading.lastUse = ++m_uses;
+            return &reading;
+        }
+    }
+    return nullptr;
+}
+
+// Keeps the last whole or rest split, a long command's, in place of the reading used least lately.
+void Reader::keep(qsizetype begin, const Split& whole, qsizetype bytes) {
+    // The one met was used last, so it is not the one replaced.
+    const LongReading* then = whole.joined;
+    const quint64 thenId = then ? then->id : 0;
+    LongReading* reading = &m_long[0];
+    for (LongReading& other : m_long) {
+        if (other.lastUse < reading->lastUse)
+            reading = &other;
+    }
+    reading->id = ++m_uses;
+    reading->begin = begin;
+    reading->end = whole.end;
+    reading->bytes = bytes;
+    reading->unclosedComment = whole.unclosedComment;
+    reading->inside.swap(m_inside);
+    reading->until = whole.joined ? whole.joinedAt : whole.end;
+    reading->then = then;
+    reading->thenId = thenId;
+    reading->walked = begin;
+    reading->walkedBytes = 0;
+    reading->lastUse = m_uses;
 }
 
 // A line break counts as the CR LF it is saved as; a surrogate pair as the one character it is.
@@ -135,6 +255,16 @@ qsizetype Reader::bytes(qsizetype from, qsizetype to) const {
             --n;
     }
     return n;
+}
+
+// The bytes from `position` to the reading's end, walking from where the last question was.
+qsizetype Reader::bytesFrom(LongReading& reading, qsizetype position) const {
+    if (position >= reading.walked)
+        reading.walkedBytes += bytes(reading.walked, position);
+    else
+        reading.walkedBytes -= bytes(position, reading.walked);
+    reading.walked = position;
+    return reading.bytes - reading.walkedBytes;
 }
 
 qsizetype Reader::unitLength(qsizetype at) const {
@@ -177,17 +307,22 @@ Totals Reader::run() {
     qsizetype p = 0;
     while (p < m_size) {
         const qsizetype begin = p;
-        const Split whole = split(begin, m_size, m_words);
         CommandRange command;
         command.line = lineAt(begin);
         command.begin = begin;
+        command.rest = begin < restUntil;
+        Split whole = split(begin, m_size, m_words, command.rest ? Mode::Rest : Mode::Whole);
         command.end = whole.end;
-        command.bytes = bytes(begin, whole.end);
+        command.bytes =
+            whole.joined ? bytes(begin, whole.joinedAt) + bytesFrom(*whole.joined, whole.joinedAt)
+                         : bytes(begin, whole.end);
+        const qsizetype written = command.bytes;
         // A comment left open runs over the line break that the saver adds at the end.
         if (whole.unclosedComment && !isBreak(m_text[m_size - 1]))
             command.bytes += 2;
-        command.rest = begin < restUntil;
         if (command.bytes <= kCommandBytes) {
+            if (whole.joined) // short: read whole
+                whole = split(begin, m_size, m_words, Mode::Part);
             command.unclosedQuote = whole.unclosedQuote;
             deliver(command, m_words, whole);
             p = whole.end;
@@ -211,10 +346,21 @@ Totals Reader::run() {
             if (counted < kCommandBytes)
                 cut = rest;
         }
-        const Split part = split(begin, cut, m_cutWords);
+        // A rest that met a kept reading within a few cuts' length is cheap to read again (at
+        // most four times the text in all); one that went further is kept.
+        constexpr qsizetype kWorthKeeping = 4096;
+        const Split part = split(begin, cut, m_cutWords, Mode::Part);
         command.cut = true;
         command.unclosedQuote = part.unclosedQuote;
-        command.cutKeepsWords = sameWords(m_cutWords, m_words);
+        if (!command.rest) {
+            command.cutKeepsWords =
+                std::equal(m_cutWords.cbegin(), m_cutWords.cend(), m_words.cbegin(), m_words.cend(),
+                           [](const WordRange& a, const WordRange& b) {
+                               return a.begin == b.begin && a.end == b.end && a.quoted == b.quoted;
+                           });
+        }
+        if (!whole.joined || whole.joinedAt - begin >= kWorthKeeping)
+            keep(begin, whole, written);
         deliver(command, m_cutWords, part);
         restUntil = std::max(restUntil, whole.end);
         p = rest;

@@ -86,7 +86,8 @@ struct CommandRange {
     bool cut = false;
     bool rest = false;
     bool unclosedQuote = false; // a double quote opened and ended only by the command's end
-    bool cutKeepsWords = false; // cut, yet what runs has all the words of the whole source
+    // Cut, yet what runs has all the words of the whole source; only for a cut that is no rest.
+    bool cutKeepsWords = false;
 };
 
 class Visitor {

@@ -19,15 +19,19 @@ private slots:
 
 namespace {
 
-// "line:word|word" per command, quoted words in quotes, joined by " / ".
+// "word|word", quoted words in quotes.
+QString wordsOf(const Command& command) {
+    QStringList words;
+    for (const Word& word : command.words)
+        words.append(word.quoted ? QLatin1Char('"') + word.text + QLatin1Char('"') : word.text);
+    return words.join(QLatin1Char('|'));
+}
+
+// "line:word|word" per command, joined by " / ".
 QString outline(const Script& script) {
     QStringList commands;
     for (const Command& command : script.commands) {
-        QStringList words;
-        for (const Word& word : command.words)
-            words.append(word.quoted ? QLatin1Char('"') + word.text + QLatin1Char('"') : word.text);
-        QString item =
-            QString::number(command.line) + QLatin1Char(':') + words.join(QLatin1Char('|'));
+        QString item = QString::number(command.line) + QLatin1Char(':') + wordsOf(command);
         if (command.cut)
             item += QLatin1String(" cut");
         if (command.rest)
@@ -186,6 +190,14 @@ QString randomText(QRandomGenerator& random) {
         QStringLiteral("*/"),   QStringLiteral("\n"),   QStringLiteral("\r"),
         QStringLiteral("\r\n"), QStringLiteral("\t"),   QStringLiteral("é€"),
         QStringLiteral("\\"),   QString(QChar(0xD800)), QString::fromUcs4(U"\U0001F600")};
+    static const QStringList runs = {
+        QStringLiteral("x"),
+        QStringLiteral(" "),
+        QStringLiteral("\"a\" "),
+        QStringLiteral("x /* y */ "),
+        QStringLiteral("x /*/ y */ "),
+        QStringLiteral("{\"k\":\"http://v\"} "),
+        QStringLiteral("/*%1*/ \"a\" \"b\" // c\n").arg(QString(4500, QLatin1Char(' ')))};
     QString text;
     const int count = int(random.bounded(12));
     for (int i = 0; i < count; ++i) {
@@ -199,15 +211,42 @@ QString randomText(QRandomGenerator& random) {
         case 0:
             text.truncate(at);
             break;
-        case 1:
-            text.insert(at, QString(random.bounded(400, 2200),
-                                    random.bounded(2) ? QLatin1Char('x') : QLatin1Char(' ')));
+        case 1: { // a long run, to be cut
+            const QString& run = runs[random.bounded(runs.size())];
+            text.insert(at, run.repeated(random.bounded(1000, 6000) / run.size() + 1));
             break;
+        }
         default:
             text.insert(at, inserts[random.bounded(inserts.size())]);
         }
     }
     return text;
+}
+
+// Every command of a text with words, as the visitor sees them.
+struct Ranges : Visitor {
+    QStringView text;
+    QList<CommandRange> commands;
+    QStringList words;
+
+    void command(const CommandRange& command, std::span<const WordRange> found) override {
+        if (found.empty())
+            return;
+        commands.append(command);
+        QStringList list;
+        for (const WordRange& word : found) {
+            const QString text = this->text.sliced(word.begin, word.end - word.begin).toString();
+            list.append(word.quoted ? QLatin1Char('"') + text + QLatin1Char('"') : text);
+        }
+        words.append(list.join(QLatin1Char('|')));
+    }
+};
+
+Ranges rangesOf(QStringView text) {
+    Ranges ranges;
+    ranges.text = text;
+    visit(text, ranges);
+    return ranges;
 }
 
 } // namespace
@@ -221,28 +260,34 @@ void ServerScriptTest::randomTexts() {
     for (int round = 0; round < 10000; ++round) {
         const QString text = randomText(random);
         const Script script = read(text);
+        const Ranges ranges = rangesOf(text);
+        QCOMPARE(script.commands.size(), ranges.commands.size());
         const int lines = lineCount(text);
-        qsizetype lastBegin = 0;
-        int lastLine = 1;
-        for (const Command& command : script.commands) {
-            QVERIFY2(0 <= command.begin && command.begin <= command.end &&
-                         command.end <= text.size(),
-                     qPrintable(text));
-            QVERIFY(command.begin >= lastBegin);
-            QVERIFY(command.line >= lastLine && command.line <= lines);
-            QVERIFY(!command.words.isEmpty());
+        for (qsizetype i = 0; i < ranges.commands.size(); ++i) {
+            const CommandRange& command = ranges.commands[i];
+            QVERIFY(0 <= command.begin && command.begin <= command.end &&
+                    command.end <= text.size());
+            QVERIFY(i == 0 || command.begin > ranges.commands[i - 1].begin);
+            QVERIFY(command.line >= (i == 0 ? 1 : ranges.commands[i - 1].line));
+            QVERIFY(command.line <= lines);
             QCOMPARE(command.cut, command.bytes > kCommandBytes);
-            lastBegin = command.begin;
-            lastLine = command.line;
-            // A command read on its own is read the same.
-            if (!command.cut && !command.rest) {
-                const Script alone =
-                    read(QStringView(text).sliced(command.begin, command.end - command.begin));
-                QCOMPARE(alone.commands.size(), 1);
-                QCOMPARE(outline(alone).section(QLatin1Char(':'), 1),
-                         outline({{command}, {}, 0, 0}).section(QLatin1Char(':'), 1));
-            }
-            (void)assignment(command);
+            QCOMPARE(wordsOf(script.commands[i]), ranges.words[i]);
+            QCOMPARE(script.commands[i].line, command.line);
+            (void)assignment(script.commands[i]);
+            // A rest is read as the text read from its beginning on; a whole command, as its
+            // source read alone.
+            if (!command.rest && command.cut)
+                continue;
+            const Ranges from = rangesOf(QStringView(text).sliced(
+                command.begin, (command.rest ? text.size() : command.end) - command.begin));
+            QVERIFY(!from.commands.isEmpty());
+            const CommandRange& first = from.commands.first();
+            QCOMPARE(first.begin, 0);
+            QCOMPARE(first.end, command.end - command.begin);
+            QCOMPARE(first.bytes, command.bytes);
+            QCOMPARE(first.cutKeepsWords && !command.rest, command.cutKeepsWords);
+            QCOMPARE(first.unclosedQuote, command.unclosedQuote);
+            QCOMPARE(from.words.first(), ranges.words[i]);
         }
         qsizetype lastComment = 0;
         for (const Comment& comment : script.comments) {
