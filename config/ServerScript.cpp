@@ -139,6 +139,14 @@ Reader::Split Reader::split(qsizetype from, qsizetype limit, QList<WordRange>& w
         return result.joined != nullptr;
     };
     const char16_t* const t = m_text;
+    // Of a long command, the words after its cut only tell that there are some: one is kept.
+    const qsizetype pastAnyCut = from + 2 * kCommandBytes + 2;
+    auto word = [&](qsizetype begin, qsizetype end, bool quoted) {
+        if (begin > pastAnyCut && !words.isEmpty() && words.last().begin > pastAnyCut)
+            words.last() = {begin, end, quoted};
+        else
+            words.append({begin, end, quoted});
+    };
     qsizetype p = from;
     while (p < limit) {
         const char16_t c = t[p];
@@ -154,7 +162,7 @@ Reader::Split Reader::split(qsizetype from, qsizetype limit, QList<WordRange>& w
             qsizetype q = p + 1;
             while (q < limit && t[q] != u'"' && !isBreak(t[q]))
                 ++q;
-            words.append({p + 1, q, true});
+            word(p + 1, q, true);
             const bool closed = q < limit && t[q] == u'"';
             result.unclosedQuote = !closed;
             if (tracked)
@@ -193,7 +201,7 @@ Reader::Split Reader::split(qsizetype from, qsizetype limit, QList<WordRange>& w
                 break;
             ++q;
         }
-        words.append({p, q, false});
+        word(p, q, false);
         p = q;
     }
     if (result.joined) {
