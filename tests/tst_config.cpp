@@ -219,56 +219,46 @@ void ConfigTest::decoding() {
     QTEST(CfgFile::decode(bytes), "text");
 }
 
-using Make = std::function<QString(const QString& folder)>;
-Q_DECLARE_METATYPE(Make)
-
-namespace {
-
-// A file of the folder holding `bytes`, with the permissions given.
-Make file(const QByteArray& bytes, QFile::Permissions permissions = QFile::ReadOwner) {
-    return [=](const QString& folder) {
-        const QString path = folder + QStringLiteral("/server.cfg");
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
-        file.close();
-        file.setPermissions(permissions);
-        return path;
-    };
-}
-
-} // namespace
-
+// Each row writes server.cfg, then reads `name` in the same folder.
 void ConfigTest::reading_data() {
-    QTest::addColumn<Make>("make");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("permissions");
     QTest::addColumn<CfgFile::ReadFailure>("failure");
     QTest::addColumn<QString>("reason");
     QTest::addColumn<QString>("text");
     using F = CfgFile::ReadFailure;
+    const QString cfg = QStringLiteral("server.cfg");
+    const int readable = QFile::ReadOwner | QFile::WriteOwner;
     const QByteArray mebibyte(1024 * 1024, 'x');
-    QTest::newRow("text") << file("set a \"\xE9\"\r\n") << F::None << QString()
-                          << QStringLiteral("set a \"é\"\r\n");
-    QTest::newRow("1 MiB") << file(mebibyte) << F::None << QString()
+    QTest::newRow("text") << cfg << QByteArray("set a \"\xE9\"\r\n") << readable << F::None
+                          << QString() << QStringLiteral("set a \"é\"\r\n");
+    QTest::newRow("1 MiB") << cfg << mebibyte << readable << F::None << QString()
                            << QString::fromLatin1(mebibyte);
-    QTest::newRow("missing") << Make([](const QString& folder) { return folder + "/none.cfg"; })
-                             << F::Open << QStringLiteral("No such file or directory") << QString();
-    QTest::newRow("a folder") << Make([](const QString& folder) { return folder; }) << F::Open
+    QTest::newRow("missing") << QStringLiteral("none.cfg") << QByteArray() << readable << F::Open
+                             << QStringLiteral("No such file or directory") << QString();
+    QTest::newRow("a folder") << QString() << QByteArray() << readable << F::Open
                               << QStringLiteral("Is a directory") << QString();
-    QTest::newRow("no permission")
-        << file("x", {}) << F::Open << QStringLiteral("Permission denied") << QString();
-    QTest::newRow("a NUL byte") << file(QByteArray("set a 1\n\0", 9)) << F::NotText << QString()
-                                << QString();
+    QTest::newRow("no permission") << cfg << QByteArray("x") << 0 << F::Open
+                                   << QStringLiteral("Permission denied") << QString();
+    QTest::newRow("a NUL byte") << cfg << QByteArray("set a 1\n\0", 9) << readable << F::NotText
+                                << QString() << QString();
     QTest::newRow("1 MiB and a byte")
-        << file(mebibyte + 'x') << F::TooLarge << QString() << QString();
+        << cfg << mebibyte + 'x' << readable << F::TooLarge << QString() << QString();
 }
 
 void ConfigTest::reading() {
-    QFETCH(Make, make);
-    if (QByteArray(QTest::currentDataTag()) == "no permission" && ::geteuid() == 0)
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, permissions);
+    if (permissions == 0 && ::geteuid() == 0)
         QSKIP("root may read any file");
     QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    const CfgFile::ReadResult result = CfgFile::read(make(folder.path()));
+    QFile file(folder.filePath(QStringLiteral("server.cfg")));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    QVERIFY(file.setPermissions(QFile::Permissions(permissions)));
+    const CfgFile::ReadResult result = CfgFile::read(folder.filePath(name));
     QTEST(result.failure, "failure");
     QTEST(result.reason, "reason");
     QTEST(result.text, "text");
