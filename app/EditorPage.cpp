@@ -1,11 +1,32 @@
 #include "app/EditorPage.h"
 
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTimer>
 
-EditorPage::EditorPage(QWidget* parent)
+namespace {
+
+constexpr int kMargin = 4;
+constexpr int kMemoHeight = 238;
+// With problems to show, the memo gives the list this much of its height.
+constexpr int kProblemsHeight = 78;
+constexpr int kNoteTop = 8;
+constexpr int kNotePitch = 18;
+constexpr int kNoteWidth = 600;
+constexpr int kNoteHeight = 16;
+// Checks follow typing once it pauses, within a frame.
+constexpr int kRecheckMilliseconds = 16;
+
+} // namespace
+
+EditorPage::EditorPage(const Vocabulary& known, QWidget* parent)
     : PageSheet("tabEditor", "Your CFG", "Your CFG", parent, "Label3")
-    , m_editor(new QPlainTextEdit(this)) {
+    , m_known(known)
+    , m_editor(new QPlainTextEdit(this))
+    , m_problems(new QListWidget(this))
+    , m_recheck(new QTimer(this)) {
     m_editor->setObjectName(QStringLiteral("editor"));
     m_editor->setStatusTip(QStringLiteral("You may edit your CFG here before save..."));
     // Named after the page's title, which a screen reader does not connect with the memo.
@@ -15,7 +36,26 @@ EditorPage::EditorPage(QWidget* parent)
     m_editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_editor->setTabChangesFocus(true);
-    m_editor->setGeometry(4, kTitleHeight + 4, kWidth - 8, 238);
+    m_editor->setGeometry(kMargin, kTitleHeight + kMargin, kWidth - 2 * kMargin, kMemoHeight);
+
+    m_problems->setObjectName(QStringLiteral("lstProblems"));
+    m_problems->setAccessibleName(QStringLiteral("Problems"));
+    m_problems->setStatusTip(QStringLiteral("Where the server would read your CFG otherwise than "
+                                            "it shows. Select one to go to its line."));
+    m_problems->setGeometry(kMargin, m_editor->geometry().bottom() + 1 - kProblemsHeight,
+                            kWidth - 2 * kMargin, kProblemsHeight);
+    m_problems->hide();
+    connect(m_problems, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (QListWidgetItem* item = m_problems->item(row))
+            goToLine(item->data(Qt::UserRole).toInt());
+    });
+    connect(m_problems, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { goToLine(item->data(Qt::UserRole).toInt()); });
+
+    m_recheck->setSingleShot(true);
+    m_recheck->setInterval(kRecheckMilliseconds);
+    connect(m_recheck, &QTimer::timeout, this, &EditorPage::check);
+    connect(m_editor, &QPlainTextEdit::textChanged, m_recheck, qOverload<>(&QTimer::start));
 
     const char* notes[][2] = {
         {"Label106",
@@ -23,12 +63,56 @@ EditorPage::EditorPage(QWidget* parent)
         {"Label4", "Press Save CFG to save as a .cfg format..."},
         {"Label107", "Thank you for using Orvanel's Ledgerwick!"},
     };
-    int y = m_editor->geometry().bottom() + 8;
+    int y = m_editor->geometry().bottom() + kNoteTop;
     for (const auto& note : notes) {
         auto* label = new QLabel(QString::fromLatin1(note[1]), this);
         label->setObjectName(QLatin1String(note[0]));
-        label->setGeometry(8, y, 600, 16);
-        y += 18;
+        label->setGeometry(kMargin * 2, y, kNoteWidth, kNoteHeight);
+        y += kNotePitch;
     }
     addCornerPicture(":/pic-paper.png")->setObjectName(QStringLiteral("Image72"));
+}
+
+QString EditorPage::text() const {
+    // The memo's own text: paragraph and line separators are its line breaks; nothing else is
+    // converted (a non-breaking space stays one).
+    QString text = m_editor->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
+}
+
+QList<Problem> EditorPage::check() {
+    m_recheck->stop();
+    const QList<Problem> problems =
+        m_editor->document()->isEmpty() ? QList<Problem>() : checkText(text(), m_known);
+    showProblems(problems);
+    return problems;
+}
+
+void EditorPage::showProblems(const QList<Problem>& problems) {
+    const int current = m_problems->currentRow();
+    {
+        const QSignalBlocker quiet(m_problems);
+        m_problems->clear();
+        for (const Problem& problem : problems) {
+            auto* item = new QListWidgetItem(problem.text(), m_problems);
+            item->setData(Qt::UserRole, problem.line);
+        }
+        if (current >= 0 && current < m_problems->count())
+            m_problems->setCurrentRow(current);
+    }
+    // Without problems the page is as it always was: the memo at its full height.
+    const bool any = !problems.isEmpty();
+    m_problems->setVisible(any);
+    m_editor->resize(m_editor->width(),
+                     any ? kMemoHeight - kProblemsHeight - kMargin : kMemoHeight);
+}
+
+void EditorPage::goToLine(int line) {
+    const QTextBlock block = m_editor->document()->findBlockByNumber(line - 1);
+    if (!block.isValid())
+        return;
+    m_editor->setTextCursor(QTextCursor(block));
+    m_editor->ensureCursorVisible();
 }

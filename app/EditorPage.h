@@ -1,17 +1,35 @@
 #pragma once
 
+#include "config/TextCheck.h"
 #include "pages/PageSheet.h"
 
+class QListWidget;
 class QPlainTextEdit;
+class QTimer;
 
-// The page that shows the generated configuration text for editing before it is saved.
+// The page that shows the generated configuration text for editing before it is saved. Below the
+// text, while there are any, the places where the server would read it otherwise than it shows;
+// the list follows the user's edits.
 class EditorPage : public PageSheet {
     Q_OBJECT
 public:
-    explicit EditorPage(QWidget* parent = nullptr);
+    // `known`: the variables the pages write, for the checks.
+    explicit EditorPage(const Vocabulary& known, QWidget* parent = nullptr);
 
     QPlainTextEdit* editor() const { return m_editor; }
+    // The memo's text with plain line breaks, as it is saved.
+    QString text() const;
+
+    // Checks the text now (otherwise it is checked shortly after each edit) and lists what it
+    // finds.
+    QList<Problem> check();
 
 private:
+    void showProblems(const QList<Problem>& problems);
+    void goToLine(int line);
+
+    Vocabulary m_known;
     QPlainTextEdit* m_editor;
+    QListWidget* m_problems;
+    QTimer* m_recheck;
 };

@@ -26,6 +26,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTextDocument>
@@ -239,7 +240,7 @@ void TForm1::createPages(QWidget* client) {
     gameOptions = new GameOptionsPage(PageControl1);
     gametypes = new GametypesPage(PageControl1);
     mapRotation = new MapRotationPage(PageControl1);
-    tabEditor = new EditorPage(PageControl1);
+    tabEditor = new EditorPage(knownVariables(), PageControl1);
     editor = tabEditor->editor();
     weapons = new WeaponsPage(PageControl1);
     auto* votes = gameOptions->votesPage();
@@ -332,6 +333,8 @@ void TForm1::btnFinishClick() {
     ConfigText text(chkNewSlashes->isChecked());
     writeDocument(text, [this](Section section, ConfigText& t) { writeBody(section, t); });
     editor->appendPlainText(text.lines().join(QLatin1Char('\n')));
+    // The problems show with the text, in a list on the page: never a box to close first.
+    tabEditor->check();
 
     btnFinish->setEnabled(false);
     btnFinish->hide();
@@ -350,16 +353,13 @@ void TForm1::Save1Click() {
     saveConfiguration();
 }
 
-void TForm1::saveConfiguration() {
+bool TForm1::saveConfiguration() {
+    const QString memo = tabEditor->text();
+    if (!saveDespiteProblems(tabEditor->check()))
+        return false;
     if (!saveDialog->execute(this))
-        return;
+        return false;
     const QString path = saveDialog->fileName();
-
-    // The memo's own text: paragraph and line separators are its line breaks; nothing else is
-    // converted (a non-breaking space stays one).
-    QString memo = editor->document()->toRawText();
-    memo.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    memo.replace(QChar::LineSeparator, QLatin1Char('\n'));
 
     const CfgFile::Encoded encoded = CfgFile::encode(memo);
     if (!encoded.ok()) {
@@ -367,12 +367,12 @@ void TForm1::saveConfiguration() {
                                  "store.")
                       .arg(encoded.badLine)
                       .arg(encoded.badCharacter));
-        return;
+        return false;
     }
     const CfgFile::WriteResult written = CfgFile::write(path, encoded.bytes);
     switch (written.failure) {
     case CfgFile::Failure::None:
-        break;
+        return true;
     case CfgFile::Failure::Create:
         showError(QStringLiteral("Cannot create file \"%1\". %2")
                       .arg(path, trimmedReason(written.reason)));
@@ -381,6 +381,39 @@ void TForm1::saveConfiguration() {
         showError(QStringLiteral("Stream write error"));
         break;
     }
+    return false;
+}
+
+bool TForm1::saveDespiteProblems(const QList<Problem>& problems) {
+    if (problems.isEmpty())
+        return true;
+    constexpr qsizetype kListed = 10;
+    QStringList lines;
+    for (qsizetype i = 0; i < qMin(problems.size(), kListed); ++i)
+        lines.append(problems[i].text());
+    if (problems.size() > kListed)
+        lines.append(QStringLiteral("and %1 more.").arg(problems.size() - kListed));
+    QMessageBox question(QMessageBox::Warning, applicationTitle(),
+                         QStringLiteral("The server would read this text otherwise than it "
+                                        "shows:\n\n%1\n\nSave it anyway?")
+                             .arg(lines.join(QLatin1Char('\n'))),
+                         QMessageBox::NoButton, this);
+    question.addButton(QStringLiteral("Save anyway"), QMessageBox::AcceptRole);
+    QPushButton* cancel = question.addButton(QMessageBox::Cancel);
+    question.setDefaultButton(cancel);
+    question.setEscapeButton(cancel);
+    question.exec();
+    return question.clickedButton() != cancel;
+}
+
+Vocabulary TForm1::knownVariables() {
+    Vocabulary known;
+    for (std::span<const SettingRow> settings :
+         {ServerInformationPage::settings(), ServerOptionsPage::settings(),
+          NetworkOptionsPage::settings(), GameOptionsPage::settings(), VotesPage::settings(),
+          GametypesPage::settings(), MapRotationPage::settings(), WeaponsPage::settings()})
+        learn(known, settings);
+    return known;
 }
 
 void TForm1::showError(QString message) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/Document.h"
+#include "config/TextCheck.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -26,6 +27,8 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
 
     static QString applicationTitle() { return QStringLiteral("Ledgerwick 1.1"); }
+    // What the checks of a text know of the variables the pages write.
+    static Vocabulary knownVariables();
 
 public slots:
     void FormCreate();
@@ -46,7 +49,10 @@ private:
     QWidget* createBottomStrip();
 
     void writeBody(Section section, ConfigText& text) const;
-    void saveConfiguration();
+    // True when the text was saved.
+    bool saveConfiguration();
+    // Asks, when there are problems, whether to save all the same.
+    bool saveDespiteProblems(const QList<Problem>& problems);
     void showError(QString message);
 
     QAction* Save1 = nullptr;

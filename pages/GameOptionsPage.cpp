@@ -94,6 +94,10 @@ constexpr int kPitch = 26;
 
 } // namespace
 
+std::span<const SettingRow> GameOptionsPage::settings() {
+    return gameRules;
+}
+
 GameOptionsPage::GameOptionsPage(QWidget* parent)
     : SettingsPage("TabSheet4", "Game Options", "Game Options", Section::GameRules, gameRules,
                    parent)

@@ -11,6 +11,9 @@ class GameOptionsPage : public SettingsPage {
 public:
     explicit GameOptionsPage(QWidget* parent = nullptr);
 
+    // The page's settings, as it declares them.
+    static std::span<const SettingRow> settings();
+
     VotesPage* votesPage() const { return m_votes; }
 
 signals:

@@ -35,12 +35,12 @@ constexpr SettingRow limits[] = {
      .text = "30", .at = {Deathmatch, 1}, .focus = {2, 22}, .section = Section::Deathmatch},
     // Their edits have no hint of their own.
     {.include = "chkHq1", .label = "Map score limit:", .hint = "Map score limit. (scr_hq_scorelimit)",
-     .valueHint = "", .control = Edit, .name = "edHq1s", .kind = Number, .form = LineForm::Bare,
+     .valueHint = "", .control = Edit, .name = "edHq1s", .kind = Number,
      .variable = "scr_hq_scorelimit", .text = "450", .at = {Headquarters, 0}, .focus = {19, 38},
      .section = Section::Headquarters},
     {.include = "chkHq2", .label = "Map time limit (0-1440m):",
      .hint = "Map time limit 0 to 1440, in minutes. (scr_hq_timelimit)",
-     .valueHint = "", .control = Edit, .name = "edHq2s", .kind = Number, .form = LineForm::Bare,
+     .valueHint = "", .control = Edit, .name = "edHq2s", .kind = Number,
      .variable = "scr_hq_timelimit", .text = "30", .at = {Headquarters, 1}, .focus = {20, 39},
      .section = Section::Headquarters},
     {.include = "chkTdm1", .label = "Map score limit:",
@@ -138,6 +138,10 @@ constexpr int kRowGap = 8;
 constexpr int kPitch = 24;
 
 } // namespace
+
+std::span<const SettingRow> GametypesPage::settings() {
+    return limits;
+}
 
 GametypesPage::GametypesPage(QWidget* parent)
     : SettingsPage("TabSheet5", "Gametypes Configuration", "Gametypes", Section::Deathmatch, limits,

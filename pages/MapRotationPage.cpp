@@ -113,6 +113,10 @@ QLabel* label(QWidget* parent, const char* text, const QRect& geometry) {
 
 } // namespace
 
+std::span<const SettingRow> MapRotationPage::settings() {
+    return rotation;
+}
+
 MapRotationPage::MapRotationPage(QWidget* parent)
     : SettingsPage("TabSheet6", "Map Rotation", "Map Rotation", Section::MapRotation, rotation,
                    parent) {

@@ -61,6 +61,10 @@ constexpr int kHeadingHeight = 22;
 
 } // namespace
 
+std::span<const SettingRow> NetworkOptionsPage::settings() {
+    return network;
+}
+
 NetworkOptionsPage::NetworkOptionsPage(QWidget* parent)
     : SettingsPage("TabSheet3", "Network Options", "Network Options", Section::NetworkOptions,
                    network, parent) {

@@ -99,7 +99,8 @@ void PageSheet::colour(QWidget* widget, QRgb background, QRgb text) {
         palette.setColor(QPalette::Window, QColor::fromRgba(background));
         palette.setColor(QPalette::Button, QColor::fromRgba(background));
     }
-    // Captions only: the marks inside check boxes and radio buttons keep the palette's Text on Base.
+    // Captions only: the marks inside check boxes and radio buttons keep the palette's Text on
+    // Base.
     if (qAlpha(text) != 0)
         for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText})
             palette.setColor(role, QColor::fromRgba(text));

@@ -101,9 +101,6 @@ void RowControls::write(ConfigText& text) const {
             text.valueLine(ConfigText::prefix("set", row->variable), value());
         }
         break;
-    case LineForm::Bare:
-        text.valueLine(QLatin1String(row->variable) + QLatin1String(" \""), value());
-        break;
     case LineForm::Info:
         text.infoLine(row->variable, value());
         break;

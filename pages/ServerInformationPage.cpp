@@ -412,6 +412,10 @@ constexpr int kPitch = 26;
 
 } // namespace
 
+std::span<const SettingRow> ServerInformationPage::settings() {
+    return information;
+}
+
 ServerInformationPage::ServerInformationPage(QWidget* parent)
     : SettingsPage("tabMain", "Server Information", "Server Information",
                    Section::ServerInformation, information, parent, "Label2") {

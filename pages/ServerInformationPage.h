@@ -7,6 +7,9 @@ class ServerInformationPage : public SettingsPage {
 public:
     explicit ServerInformationPage(QWidget* parent = nullptr);
 
+    // The page's settings, as it declares them.
+    static std::span<const SettingRow> settings();
+
     void writeSection(Section section, ConfigText& text) const override;
 
 signals:

@@ -94,6 +94,10 @@ constexpr int kPitch = 26;
 
 } // namespace
 
+std::span<const SettingRow> ServerOptionsPage::settings() {
+    return options;
+}
+
 ServerOptionsPage::ServerOptionsPage(QWidget* parent)
     : SettingsPage("TabSheet2", "Server Options", "Server Options", Section::ServerOptions, options,
                    parent) {

@@ -48,7 +48,6 @@ enum class Control {
 // How the row's line is written.
 enum class LineForm {
     Set,     // set NAME "value"
-    Bare,    // NAME "value", without set
     Info,    // sets .KEY "value": server info
     Contact, // a first or second contact: .KEY alone, or .KEY1 and .KEY2 (the page pairs them)
 };

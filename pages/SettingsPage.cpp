@@ -1,6 +1,23 @@
 #include "pages/SettingsPage.h"
 
+#include "config/ConfigText.h"
+#include "controls/TLMDEdit.h"
+#include "controls/TLMDListComboBox.h"
+
+#include <QAction>
 #include <QCheckBox>
+#include <QStyle>
+
+void learn(Vocabulary& known, std::span<const SettingRow> rows) {
+    for (const SettingRow& row : rows) {
+        const QString name = QString::fromLatin1(row.variable);
+        known.add(name, *row.kind);
+        if (row.form == LineForm::Contact) {
+            known.add(name + QLatin1Char('1'), *row.kind);
+            known.add(name + QLatin1Char('2'), *row.kind);
+        }
+    }
+}
 
 SettingsPage::SettingsPage(const char* objectName, const char* title, const char* titleHint,
                            Section section, std::span<const SettingRow> table, QWidget* parent,
@@ -53,4 +70,77 @@ void SettingsPage::finishRows() {
         if (!row.row || !row.valueControl())
             qFatal("%s: a row of its table has no controls", qPrintable(objectName()));
     finishKeyboardOrder();
+    learn(m_known, m_table);
+    markEdits();
+}
+
+QString SettingsPage::lineOf(const RowControls& row) const {
+    const SettingRow& setting = *row.row;
+    QString key = QString::fromLatin1(setting.variable);
+    switch (setting.form) {
+    case LineForm::Set:
+        return ConfigText::prefix("set", setting.variable) + row.value() + QLatin1Char('"');
+    case LineForm::Info:
+        break;
+    case LineForm::Contact: {
+        // The second of a pair is the later row of its key.
+        bool second = false;
+        for (const RowControls& other : m_rows) {
+            if (&other == &row)
+                break;
+            second = second || declaration::same(other.row->variable, setting.variable);
+        }
+        key += QLatin1Char(second ? '2' : '1');
+        break;
+    }
+    }
+    return QLatin1String("sets ") + key + QLatin1String(" \"") + row.value() + QLatin1Char('"');
+}
+
+QAction* SettingsPage::warningOf(const RowControls& row) const {
+    const auto index = &row - m_rows.constData();
+    return index < 0 || index >= m_warnings.size() ? nullptr : m_warnings[index];
+}
+
+void SettingsPage::markEdits() {
+    m_warnings.fill(nullptr, m_rows.size());
+    const QIcon icon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    for (qsizetype i = 0; i < m_rows.size(); ++i) {
+        const RowControls& row = m_rows[i];
+        QLineEdit* field = row.edit ? row.edit : row.list ? row.list->lineEdit() : nullptr;
+        if (!field)
+            continue;
+        // Without a text it has no tool tip: its hint shows in the status bar while the mouse is
+        // over it, as every hint does.
+        auto* mark = new QAction(icon, QString(), field);
+        mark->setObjectName(QStringLiteral("warning"));
+        field->addAction(mark, QLineEdit::TrailingPosition);
+        m_warnings[i] = mark;
+        connect(field, &QLineEdit::textChanged, this, [this, i] { recheck(i); });
+        if (row.include)
+            connect(row.include, &QCheckBox::toggled, this, [this, i] { recheck(i); });
+        recheck(i);
+    }
+}
+
+void SettingsPage::recheck(qsizetype index) {
+    const RowControls& row = m_rows[index];
+    QAction* mark = m_warnings[index];
+    QStringList says;
+    if (row.isIncluded())
+        for (const Problem& problem : checkText(lineOf(row), m_known)) {
+            QString sentence = problem.message;
+            if (!sentence.isEmpty())
+                sentence[0] = sentence[0].toUpper();
+            says.append(sentence);
+        }
+    const QString tip = says.join(QLatin1Char(' '));
+    mark->setStatusTip(tip);
+    mark->setVisible(!says.isEmpty());
+    // The mark's button reads as what it says.
+    for (QObject* button : mark->associatedObjects())
+        if (auto* widget = qobject_cast<QWidget*>(button); widget && widget != mark->parent()) {
+            widget->setAccessibleName(QStringLiteral("Warning"));
+            widget->setAccessibleDescription(tip);
+        }
 }

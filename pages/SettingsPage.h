@@ -1,8 +1,14 @@
 #pragma once
 
 #include "config/Document.h"
+#include "config/TextCheck.h"
 #include "pages/PageSheet.h"
 #include "pages/RowColumn.h"
+
+class QAction;
+
+// Adds what `rows` write to what the checks know: each variable or info key and its kind.
+void learn(Vocabulary& known, std::span<const SettingRow> rows);
 
 // A page whose controls are settings, declared in one table of rows, and whose section bodies they
 // write.
@@ -27,6 +33,12 @@ public:
     // The controls of the row that writes `variable` (its first row, for a contact pair).
     const RowControls& rowOf(const char* variable) const;
 
+    // The line a row of the page writes now, whether or not it is included; a contact as numbered.
+    QString lineOf(const RowControls& row) const;
+    // The warning mark inside a row's edit, shown while the server would read its line otherwise
+    // than the edit shows (null for a row without an edit).
+    QAction* warningOf(const RowControls& row) const;
+
     // A builder hands over the controls it made for a row of the table.
     void bind(const SettingRow& row, const RowControls& controls);
 
@@ -36,7 +48,12 @@ protected:
     void finishRows();
 
 private:
+    void markEdits();
+    void recheck(qsizetype index);
+
     Section m_section;
     std::span<const SettingRow> m_table;
     QList<RowControls> m_rows;
+    QList<QAction*> m_warnings; // by row, null where the row has no edit
+    Vocabulary m_known;
 };

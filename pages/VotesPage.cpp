@@ -56,6 +56,10 @@ constexpr int kRowPitch = 32;
 
 } // namespace
 
+std::span<const SettingRow> VotesPage::settings() {
+    return votes;
+}
+
 VotesPage::VotesPage(QWidget* parent)
     : SettingsPage("tabVotes", "Allowed Votes", "Allowed Votes", Section::AllowedVotes, votes,
                    parent) {

@@ -133,6 +133,10 @@ QRect boxPlace(Place at) {
 
 } // namespace
 
+std::span<const SettingRow> WeaponsPage::settings() {
+    return weapons;
+}
+
 WeaponsPage::WeaponsPage(QWidget* parent)
     : SettingsPage("TabSheet1", "Allowed Weapons", "Allowed weapons", Section::Weapons, weapons,
                    parent) {

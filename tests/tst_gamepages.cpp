@@ -47,8 +47,8 @@ const QStringList kGametypes = {
     R"(set scr_dm_scorelimit "50")",
     R"(set scr_dm_timelimit "30")",
     R"(//-- Headquarters)",
-    R"(scr_hq_scorelimit "450")",
-    R"(scr_hq_timelimit "30")",
+    R"(set scr_hq_scorelimit "450")",
+    R"(set scr_hq_timelimit "30")",
     R"(//-- Team Deathmatch)",
     R"(set scr_tdm_scorelimit "100")",
     R"(set scr_tdm_timelimit "30")",
@@ -235,8 +235,8 @@ void GamePagesTest::editsAreWrittenAsTyped() {
     setText(form, "edHq2s", QStringLiteral("15"));
     QStringList expected = kGameOptions + kGametypes;
     for (const char* line : {R"(set scr_teambalance "")", R"(set scr_dm_timelimit "1500")",
-                             R"(set scr_re_roundlength "")", R"(scr_hq_scorelimit " 7" ")",
-                             R"(scr_hq_timelimit "15")"})
+                             R"(set scr_re_roundlength "")", R"(set scr_hq_scorelimit " 7" ")",
+                             R"(set scr_hq_timelimit "15")"})
         expected = withLine(expected, QString::fromLatin1(line));
     QCOMPARE(bothSections(form), expected);
 }

@@ -45,6 +45,14 @@ QStringList proposedFiles(TForm1& form) {
     return proposed;
 }
 
+// "Finish!" with the two number settings that start empty filled in: a text the server reads as it
+// shows, which saves without a question first.
+QStringList finishClean(TForm1& form) {
+    setText(form, "edMaxplayerss", QStringLiteral("20"));
+    setText(form, "edPvtps", QStringLiteral("0"));
+    return finish(form);
+}
+
 void setMemo(TForm1& form, const QString& text) {
     child<QPlainTextEdit>(&form, "editor")->setPlainText(text);
 }
@@ -98,7 +106,7 @@ void SaveTest::init() {
 void SaveTest::savesTheGeneratedText() {
     TForm1 form;
     form.show();
-    const QStringList lines = finish(form);
+    const QStringList lines = finishClean(form);
     const MessageSeen seen = saveThroughDialog(form, path("server.cfg"));
     QVERIFY(!seen.seen);
     QCOMPARE(readFile(path("server.cfg")), crlf(lines));
@@ -120,7 +128,7 @@ void SaveTest::savesTheGeneratedText() {
 void SaveTest::dialogSettings() {
     TForm1 form;
     form.show();
-    finish(form);
+    finishClean(form);
     QString proposed;
     QStringList filters;
     QString suffix;
@@ -153,7 +161,7 @@ void SaveTest::dialogSettings() {
 void SaveTest::secondSaveProposesTheFirstPath() {
     TForm1 form;
     form.show();
-    finish(form);
+    finishClean(form);
     saveThroughDialog(form, path("first.cfg"));
     QCOMPARE(proposedFiles(form), QStringList{path("first.cfg")});
 }
@@ -161,7 +169,7 @@ void SaveTest::secondSaveProposesTheFirstPath() {
 void SaveTest::replacesWithoutAQuestionKeepingPermissions() {
     TForm1 form;
     form.show();
-    const QStringList lines = finish(form);
+    const QStringList lines = finishClean(form);
     writeFile(path("old.cfg"), QByteArray(100000, 'x'));
     QVERIFY(QFile::setPermissions(path("old.cfg"), QFile::ReadOwner | QFile::WriteOwner));
     const MessageSeen seen = saveThroughDialog(form, path("old.cfg"));
@@ -174,7 +182,7 @@ void SaveTest::replacesWithoutAQuestionKeepingPermissions() {
 void SaveTest::cancelWritesNothing() {
     TForm1 form;
     form.show();
-    const QStringList lines = finish(form);
+    const QStringList lines = finishClean(form);
     const ModalHandler cancel = answerSaveDialog(QString());
     click(form, "btnSave");
     QCOMPARE(entries(m_folder->path()), QStringList());
@@ -200,7 +208,7 @@ void SaveTest::savesTheMemoAsEdited() {
     QFETCH(QByteArray, bytes);
     TForm1 form;
     form.show();
-    finish(form);
+    finishClean(form);
     writeFile(path("edited.cfg"), "old contents");
     setMemo(form, memo);
     QVERIFY(!saveThroughDialog(form, path("edited.cfg")).seen);
@@ -210,7 +218,7 @@ void SaveTest::savesTheMemoAsEdited() {
 void SaveTest::replacesWhatALinkPointsTo() {
     TForm1 form;
     form.show();
-    const QStringList lines = finish(form);
+    const QStringList lines = finishClean(form);
     writeFile(path("target.cfg"), "old");
     QVERIFY(QFile::link(path("target.cfg"), path("link.cfg")));
     QVERIFY(!saveThroughDialog(form, path("link.cfg")).seen);
@@ -221,7 +229,7 @@ void SaveTest::replacesWhatALinkPointsTo() {
 void SaveTest::characterACfgCannotStore() {
     TForm1 form;
     form.show();
-    finish(form);
+    finishClean(form);
     writeFile(path("kept.cfg"), "kept");
     setMemo(form, QStringLiteral("set a \"1\"\nset sv_hostname \"Ωmega and ж\""));
     verifyError(saveThroughDialog(form, path("kept.cfg")),
@@ -247,7 +255,7 @@ void SaveTest::cannotCreate() {
     QFETCH(QString, reason);
     TForm1 form;
     form.show();
-    finish(form);
+    finishClean(form);
     writeFile(path("file"), "a file");
     writeFile(path("readonly.cfg"), "read only");
     QVERIFY(QFile::setPermissions(path("readonly.cfg"), QFile::ReadOwner | QFile::ReadUser));
@@ -264,7 +272,7 @@ void SaveTest::cannotCreate() {
 void SaveTest::pathThatIsAFolder() {
     TForm1 form;
     form.show();
-    finish(form);
+    finishClean(form);
     QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("folder.cfg")));
     const MessageCatcher catcher;
     const ModalHandler handler([&](QWidget* widget) {
@@ -312,7 +320,7 @@ void SaveTest::folderWithoutWritePermission() {
     QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
     TForm1 form;
     form.show();
-    finish(form);
+    finishClean(form);
     for (const char* name : {"server.cfg", "kept.cfg"}) {
         const QString target = folder.filePath(QLatin1String(name));
         verifyError(saveThroughDialog(form, target),
@@ -327,7 +335,7 @@ void SaveTest::folderWithoutWritePermission() {
 void SaveTest::failedWriteKeepsTheOldFile() {
     TForm1 form;
     form.show();
-    finish(form);
+    finishClean(form);
     writeFile(path("server.cfg"), "old contents");
     setMemo(form, QString(20000, QLatin1Char('x')));
 
@@ -382,7 +390,7 @@ void SaveTest::fullDisk() {
     }
     TForm1 form;
     form.show();
-    finish(form);
+    finishClean(form);
     if (memo > 0)
         setMemo(form, QString(memo, QLatin1Char('m')));
     const MessageSeen seen = saveThroughDialog(form, target);

@@ -398,14 +398,15 @@ void ServerPagesTest::valuesVerbatim_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("expected");
     QStringList si = serverInformationDefaults;
-    si[0] = QStringLiteral("set sv_hostname \"^1Brant \"holm\" \"");
+    // A double quote is refused from the keyboard.
+    si[0] = QStringLiteral("set sv_hostname \"^1Brant holm \"");
     QTest::newRow("server name") << serverInformation << "edServernames"
                                  << QStringLiteral("^1Brant \"holm\" ") << si;
     si = serverInformationDefaults;
     si[1] = QStringLiteral("set scr_motd \"\"");
     QTest::newRow("empty motd") << serverInformation << "edMotds" << QString() << si;
     QStringList so = serverOptionsDefaults;
-    so[1] = QStringLiteral("set rconpassword \"  se\"cret  \"");
+    so[1] = QStringLiteral("set rconpassword \"  secret  \"");
     QTest::newRow("rcon") << serverOptions << "edRcons" << QStringLiteral("  se\"cret  ") << so;
     so = serverOptionsDefaults;
     so[8] = QStringLiteral("set g_log \"\"");
@@ -414,7 +415,7 @@ void ServerPagesTest::valuesVerbatim_data() {
     no[1] = QStringLiteral("set net_port \"\"");
     QTest::newRow("empty port") << networkOptions << "edPorts" << QString() << no;
     no = networkOptionsDefaults;
-    no[4] = QStringLiteral("set sv_minping \" -5 \"\"");
+    no[4] = QStringLiteral("set sv_minping \" -5 \"");
     QTest::newRow("min ping") << networkOptions << "edMips" << QStringLiteral(" -5 \"") << no;
 }
 
@@ -431,6 +432,10 @@ void ServerPagesTest::valuesVerbatim() {
     QTest::keyClick(line, Qt::Key_Delete);
     QTest::keyClicks(line, text);
     QCOMPARE(section(form, header), expected);
+    if (text.contains(QLatin1Char('"')))
+        QCOMPARE(form.statusBar()->currentMessage(),
+                 QStringLiteral("A value cannot hold a double quote: the server would end the "
+                                "value there."));
 }
 
 void ServerPagesTest::irregularHints() {

@@ -103,6 +103,13 @@ void typeFileName(QWidget* dialog, const QString& path) {
 
 ModalHandler answerSaveDialog(const QString& path) {
     return ModalHandler([path](QWidget* dialog) {
+        // The question before saving a text with problems comes first.
+        if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == QLatin1String("Save anyway"))
+                    button->click();
+            return false;
+        }
         if (!dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
             return false;
         if (path.isEmpty()) {
@@ -120,7 +127,13 @@ MessageCatcher::MessageCatcher()
         auto* box = qobject_cast<QMessageBox*>(widget);
         if (!box)
             return false;
-        message = {true, box->windowTitle(), box->text(), box->icon()};
+        for (QAbstractButton* button : box->buttons())
+            if (button->text() == QLatin1String("Save anyway")) {
+                ++message.questions;
+                button->click();
+                return false;
+            }
+        message = {true, box->windowTitle(), box->text(), box->icon(), message.questions};
         box->button(QMessageBox::Ok)->click();
         return true;
     }) {}

@@ -66,9 +66,12 @@ struct MessageSeen {
     QString title;
     QString text;
     int icon = 0;
+    // The question before saving a text with problems: how often it came, answered "Save anyway".
+    int questions = 0;
 };
 
-// Notes the next message box and closes it with OK.
+// Notes the next message box and closes it with OK; answers the question before saving a text
+// with problems with "Save anyway".
 class MessageCatcher {
 public:
     MessageCatcher();
