@@ -1,5 +1,7 @@
 #include "pages/MapRotationPage.h"
 
+#include "config/ConfigText.h"
+#include "config/ServerScript.h"
 #include "controls/TLMDEdit.h"
 #include "controls/TLMDTextButton.h"
 #include "pages/SettingRow.h"
@@ -8,6 +10,8 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
+#include <QStatusTipEvent>
 
 namespace {
 
@@ -219,4 +223,16 @@ MapRotationPage::MapRotationPage(QWidget* parent)
 
 void MapRotationPage::appendToken(const char* token) {
     edRotation->AppendText(QString::fromLatin1(token));
+    // The caret rule keeps the view at the start, so the press is told in the status bar: the
+    // rotation's length against the longest value the server reads whole on its line.
+    const QLocale numbers(QLocale::English, QLocale::UnitedStates);
+    const qsizetype prefix = ConfigText::prefix("set", rotation[0].variable).size();
+    const qsizetype limit = ServerScript::kCommandBytes - prefix;
+    const qsizetype length = edRotation->text().size();
+    QString message = QStringLiteral("Rotation: %1 of %2 characters")
+                          .arg(numbers.toString(length), numbers.toString(limit));
+    if (length > limit)
+        message += QStringLiteral(": the server would cut it.");
+    QStatusTipEvent tip(message);
+    QCoreApplication::sendEvent(this, &tip);
 }

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHash>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -82,6 +83,28 @@ QString randomText(QRandomGenerator& random) {
     for (int i = 0; i < length; ++i)
         text.append(alphabet.at(random.bounded(static_cast<int>(alphabet.size()))));
     return text;
+}
+
+// Whether a line of the text breaks one of the server's reading rules, judged on its own: a
+// double quote inside its value, a line the server cuts, a game variable too long to load, a
+// server-info value it leaves out, a number setting it reads as something else.
+bool breaksARule(const QString& line, const Vocabulary& known) {
+    static const QRegularExpression form(QStringLiteral(R"re(^(set|sets) (\S+) "(.*)"$)re"));
+    const QRegularExpressionMatch match = form.match(line);
+    if (line.size() > 1024 || !match.hasMatch())
+        return line.size() > 1024 || line.count(QLatin1Char('"')) % 2 == 1;
+    const QString name = match.captured(2);
+    const QString value = match.captured(3);
+    if (value.contains(QLatin1Char('"')))
+        return true;
+    if ((name.startsWith(QLatin1String("g_")) || name.startsWith(QLatin1String("scr_"))) &&
+        value.size() >= 256)
+        return true;
+    if ((match.captured(1) == QLatin1String("sets") || name == QLatin1String("sv_hostname")) &&
+        (value.contains(QLatin1Char('\\')) || value.contains(QLatin1Char(';'))))
+        return true;
+    static const QRegularExpression whole(QStringLiteral("^-?[0-9]+$"));
+    return known.kind(name) == ValueKind::Number && !whole.match(value).hasMatch();
 }
 
 bool chance(QRandomGenerator& random, int percent) {
@@ -212,6 +235,16 @@ void RandomStatesTest::randomise(QRandomGenerator& random) {
 }
 
 QString RandomStatesTest::verify(const QStringList& lines) const {
+    // Every problem the editor lists names a line that breaks a rule.
+    static const Vocabulary known = TForm1::knownVariables();
+    const auto* problems = child<QListWidget>(m_form.get(), "lstProblems");
+    static const QRegularExpression lineNumber(QStringLiteral("^Line (\\d+)"));
+    for (int i = 0; i < problems->count(); ++i) {
+        const QString item = problems->item(i)->text();
+        const int number = lineNumber.match(item).captured(1).toInt();
+        if (number < 1 || number > lines.size() || !breaksARule(lines[number - 1], known))
+            return QStringLiteral("listed, yet the line breaks no rule: %1").arg(item);
+    }
     const bool slashes = child<QCheckBox>(m_form.get(), "chkNewSlashes")->isChecked();
     QStringList comments;
     QStringList values;
@@ -253,6 +286,12 @@ QString RandomStatesTest::verify(const QStringList& lines) const {
     QHash<QString, int> included;
     for (const Setting& setting : m_settings)
         included[setting.text] += setting.include->isChecked() ? 1 : 0;
+    // Without a problem listed, no line breaks a rule, and every value is a control's text whole.
+    if (problems->count() == 0)
+        for (const QString& line : lines)
+            if (breaksARule(line, known))
+                return QStringLiteral("no problem listed, yet this line breaks a rule: %1")
+                    .arg(line);
     for (auto it = included.cbegin(); it != included.cend(); ++it) {
         const auto found = values.count(it.key());
         if (switchValue.match(it.key()).hasMatch() ? found < it.value() : found != it.value())
