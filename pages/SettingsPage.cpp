@@ -104,7 +104,6 @@ QAction* SettingsPage::warningOf(const RowControls& row) const {
 
 void SettingsPage::markEdits() {
     m_warnings.fill(nullptr, m_rows.size());
-    const QIcon icon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
     for (qsizetype i = 0; i < m_rows.size(); ++i) {
         const RowControls& row = m_rows[i];
         QLineEdit* field = row.edit ? row.edit : row.list ? row.list->lineEdit() : nullptr;
@@ -112,7 +111,7 @@ void SettingsPage::markEdits() {
             continue;
         // Without a text it has no tool tip: its hint shows in the status bar while the mouse is
         // over it, as every hint does.
-        auto* mark = new QAction(icon, QString(), field);
+        auto* mark = new QAction(field);
         mark->setObjectName(QStringLiteral("warning"));
         field->addAction(mark, QLineEdit::TrailingPosition);
         m_warnings[i] = mark;
@@ -121,6 +120,21 @@ void SettingsPage::markEdits() {
             connect(row.include, &QCheckBox::toggled, this, [this, i] { recheck(i); });
         recheck(i);
     }
+}
+
+void SettingsPage::showWarningIcon(QAction* mark) const {
+    // Looked up once, and only when a page first shows a mark: finding a themed icon searches the
+    // desktop's icon folders, which would slow the window's start.
+    static const QIcon icon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    if (mark->isVisible() && mark->icon().isNull())
+        mark->setIcon(icon);
+}
+
+void SettingsPage::showEvent(QShowEvent* event) {
+    for (QAction* mark : std::as_const(m_warnings))
+        if (mark)
+            showWarningIcon(mark);
+    PageSheet::showEvent(event);
 }
 
 void SettingsPage::recheck(qsizetype index) {
@@ -137,6 +151,8 @@ void SettingsPage::recheck(qsizetype index) {
     const QString tip = says.join(QLatin1Char(' '));
     mark->setStatusTip(tip);
     mark->setVisible(!says.isEmpty());
+    if (isVisible())
+        showWarningIcon(mark);
     // The mark's button reads as what it says.
     for (QObject* button : mark->associatedObjects())
         if (auto* widget = qobject_cast<QWidget*>(button); widget && widget != mark->parent()) {

@@ -43,6 +43,8 @@ public:
     void bind(const SettingRow& row, const RowControls& controls);
 
 protected:
+    void showEvent(QShowEvent* event) override;
+
     Section sectionOf(const SettingRow& row) const;
     // Once every row is built: each row has its controls, and the keyboard order is set.
     void finishRows();
@@ -50,6 +52,7 @@ protected:
 private:
     void markEdits();
     void recheck(qsizetype index);
+    void showWarningIcon(QAction* mark) const;
 
     Section m_section;
     std::span<const SettingRow> m_table;
