@@ -55,10 +55,12 @@ void PageControl::setTabShown(QWidget* page, bool shown) {
         setTabIcon(place, tab.icon);
         setTabVisible(place, true);
     } else {
-        setTabVisible(index, false);
-        setTabText(index, QString());
-        setTabIcon(index, QIcon());
-        tabBar()->moveTab(index, count() - 1);
+        // Moved while still shown, so that what the tab row tells of the move names a shown tab.
+        const int last = count() - 1;
+        tabBar()->moveTab(index, last);
+        setTabVisible(last, false);
+        setTabText(last, QString());
+        setTabIcon(last, QIcon());
     }
 }
 

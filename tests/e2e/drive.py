@@ -217,13 +217,38 @@ def drive(program, folder):
                if n.getRole() == pyatspi.ROLE_PUSH_BUTTON):
             raise Failure(f"{gone!r} still shows after finishing")
 
+    # The two number settings that start empty are read as 0 by the server: the editor lists them.
+    problems = wait_find(window, pyatspi.ROLE_LIST, "Problems")
+    items = [n.name for n in walk(problems) if n.getRole() == pyatspi.ROLE_LIST_ITEM]
+    expected_problems = [
+        "Line 11 (sv_privateclients): the server reads an empty value as 0.",
+        "Line 12 (sv_maxclients): the server reads an empty value as 0.",
+    ]
+    if items != expected_problems:
+        raise Failure(f"the editor lists the problems {items!r}, expected {expected_problems!r}")
+    log(f"the editor lists {len(items)} problems: {items[0]!r} and {items[1]!r}")
+
     # The save dialog is Qt's own (no platform theme under plain Xvfb): a dialog of the program.
     target = os.path.join(folder, "server é.cfg")
     press(find(window, pyatspi.ROLE_PUSH_BUTTON, "Save CFG"))
 
+    # Saving a text with problems asks first.
+    def question():
+        for node in app:
+            if node is not None and node.name == "Ledgerwick 1.1" and any(
+                    n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "Save anyway"
+                    for n in walk(node)):
+                return node
+        return None
+
+    asked = wait_for("the question before saving a text with problems", question)
+    press(find(asked, pyatspi.ROLE_PUSH_BUTTON, "Save anyway"))
+    log("saving asked about the problems; answered 'Save anyway'")
+
     def dialog():
         for node in app:
-            if node is not None and node.getRole() in (pyatspi.ROLE_DIALOG, pyatspi.ROLE_FILE_CHOOSER):
+            if node is not None and node.getRole() in (pyatspi.ROLE_DIALOG, pyatspi.ROLE_FILE_CHOOSER) \
+                    and node.name != "Ledgerwick 1.1":
                 return node
         return None
 
