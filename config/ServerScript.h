@@ -22,6 +22,9 @@ struct Word {
     bool quoted = false;
 };
 
+// A cut command's source and bytes are those written, up to where the server would have ended it
+// uncut; what runs after the cut follows as rest commands, which begin inside that source. A
+// command spans lines only through a "/* */" comment.
 struct Command {
     int line = 0;        // the line (from 1) on which the command begins
     qsizetype begin = 0; // its source in the text: [begin, end), without its ';' or line break
