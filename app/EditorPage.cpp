@@ -26,7 +26,17 @@ EditorPage::EditorPage(const Vocabulary& known, QWidget* parent)
     , m_known(known)
     , m_editor(new QPlainTextEdit(this))
     , m_problems(new QListWidget(this))
+    , m_settingsChanged(new QLabel(this))
     , m_recheck(new QTimer(this)) {
+    // On the title strip, right of the title.
+    m_settingsChanged->setObjectName(QStringLiteral("lblSettingsChanged"));
+    m_settingsChanged->setText(QStringLiteral(
+        "Settings changed since Finish!: press Clear Cfg, then Finish! to take them in."));
+    m_settingsChanged->setFont(headingFont(11));
+    colour(m_settingsChanged, 0, 0xff800000);
+    m_settingsChanged->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_settingsChanged->setGeometry(kWidth / 4, 3, kWidth * 3 / 4 - 2 * kMargin, kTitleHeight - 6);
+    m_settingsChanged->hide();
     m_editor->setObjectName(QStringLiteral("editor"));
     m_editor->setStatusTip(QStringLiteral("You may edit your CFG here before save..."));
     // Named after the page's title, which a screen reader does not connect with the memo.
@@ -71,6 +81,10 @@ EditorPage::EditorPage(const Vocabulary& known, QWidget* parent)
         y += kNotePitch;
     }
     addCornerPicture(":/pic-paper.png")->setObjectName(QStringLiteral("Image72"));
+}
+
+void EditorPage::setSettingsChanged(bool changed) {
+    m_settingsChanged->setVisible(changed);
 }
 
 QString EditorPage::text() const {

@@ -3,6 +3,7 @@
 #include "config/TextCheck.h"
 #include "pages/PageSheet.h"
 
+class QLabel;
 class QListWidget;
 class QPlainTextEdit;
 class QTimer;
@@ -20,6 +21,9 @@ public:
     // The memo's text with plain line breaks, as it is saved.
     QString text() const;
 
+    // Says, or no longer says, that settings changed since the text was generated.
+    void setSettingsChanged(bool changed);
+
     // Checks the text now (otherwise it is checked shortly after each edit) and lists what it
     // finds.
     QList<Problem> check();
@@ -31,5 +35,6 @@ private:
     Vocabulary m_known;
     QPlainTextEdit* m_editor;
     QListWidget* m_problems;
+    QLabel* m_settingsChanged;
     QTimer* m_recheck;
 };

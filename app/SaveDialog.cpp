@@ -1,6 +1,8 @@
 #include "app/SaveDialog.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QSettings>
 
 SaveDialog::SaveDialog(QObject* parent)
     : QObject(parent) {
@@ -15,6 +17,12 @@ bool SaveDialog::execute(QWidget* owner) {
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilter(QStringLiteral(".cfg (*.cfg)"));
     dialog.setDefaultSuffix(QStringLiteral("cfg"));
+    // Until a file was chosen or opened, the proposed name stands in the folder last used.
+    const QString folder = QSettings(QStringLiteral("Kestrane"), QStringLiteral("Ledgerwick"))
+                               .value(QStringLiteral("lastFolder"))
+                               .toString();
+    if (QFileInfo(m_fileName).isRelative() && !folder.isEmpty())
+        dialog.setDirectory(folder);
     dialog.selectFile(m_fileName);
     if (dialog.exec() != QDialog::Accepted)
         return false;

@@ -1,14 +1,17 @@
 #include "app/TForm1.h"
 
 #include "app/Accessibility.h"
+#include "app/CheckCommand.h"
 #include "app/EditorPage.h"
 #include "app/PageControl.h"
 #include "app/SaveDialog.h"
 #include "config/CfgFile.h"
 #include "config/ConfigText.h"
+#include "config/Opening.h"
 #include "controls/TLMDTextButton.h"
 #include "controls/TLMDTextCheckBox.h"
 #include "controls/TLMDTextCheckGroup.h"
+#include "pages/CustomLinesPage.h"
 #include "pages/GameOptionsPage.h"
 #include "pages/GametypesPage.h"
 #include "pages/MapRotationPage.h"
@@ -20,16 +23,22 @@
 #include "pages/WeaponsPage.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTextDocument>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -57,9 +66,15 @@ constexpr QRect kMakerArea(10, 12, 56, 14);
 constexpr QRect kFrameArea(78, 0, 392, kStripHeight - 1);
 constexpr QRect kSlashesArea(8, 16, kFrameArea.width() - 14, 18); // in the frame, under its caption
 constexpr int kButtonTop = 6;
-constexpr QSize kButtonSize(124, 25);
-constexpr int kSaveX = 492;
-constexpr int kFinishX = 634; // "Clear Cfg" stands in the same place
+constexpr int kButtonHeight = 25;
+constexpr QRect kCustomArea(476, kButtonTop, 84, kButtonHeight);
+constexpr QRect kSaveArea(566, kButtonTop, 94, kButtonHeight);
+constexpr QRect kFinishArea(666, kButtonTop, 94, kButtonHeight); // "Clear Cfg" stands there too
+constexpr int kRecentFiles = 5;
+
+QSettings savedSettings() {
+    return QSettings(QStringLiteral("Kestrane"), QStringLiteral("Ledgerwick"));
+}
 // Grey on white, darker than mid grey so that it reads at 4.5:1 and more.
 constexpr QRgb kMakerGrey = 0xff6e6e6e;
 
@@ -147,6 +162,7 @@ TForm1::TForm1(QWidget* parent)
     setStatusBar(StatusBar1);
 
     saveDialog = new SaveDialog(this);
+    setAcceptDrops(true);
 
     // Screen readers read each hint as its control's description.
     Accessibility::describeByHints(this);
@@ -172,9 +188,17 @@ void TForm1::createMenu() {
 
     QMenu* file = bar->addMenu(QStringLiteral("File"));
     file->setObjectName(QStringLiteral("este1"));
+    Open1 = menuItem(file, "Open1", "Open...", "Open a CFG to change it", ":/menu-open.png");
+    Open1->setShortcut(QKeySequence::Open);
+    OpenRecent1 = file->addMenu(QStringLiteral("Open Recent"));
+    OpenRecent1->setObjectName(QStringLiteral("OpenRecent1"));
+    fillRecentMenu();
     Save1 = menuItem(file, "Save1", "Save", "Save CFG", ":/menu-save.png");
+    Save1->setShortcut(QKeySequence::Save);
     file->addSeparator()->setObjectName(QStringLiteral("N1"));
     Exit1 = menuItem(file, "Exit1", "Exit", "Exit Program", ":/menu-exit.png");
+    // Not QKeySequence::Quit, which some desktops leave without a key.
+    Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* help = bar->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("este21"));
@@ -187,9 +211,10 @@ void TForm1::createMenu() {
 
     auto* menuStyle = new GreyedItemsHighlight;
     menuStyle->setParent(this);
-    for (QMenu* menu : {file, help, about})
+    for (QMenu* menu : {file, OpenRecent1, help, about})
         menu->setStyle(menuStyle);
 
+    connect(Open1, &QAction::triggered, this, &TForm1::Open1Click);
     connect(Save1, &QAction::triggered, this, &TForm1::Save1Click);
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
     connect(Support1, &QAction::triggered, this, &TForm1::Support1Click);
@@ -258,6 +283,7 @@ void TForm1::createPages(QWidget* client) {
     PageControl1->addPage(tabEditor, QStringLiteral("editor"), icon(0), false);
     PageControl1->addPage(weapons, QStringLiteral("Weapons"), icon(7));
     PageControl1->addPage(tabVotes, QStringLiteral("Votes"), icon(8), false);
+    PageControl1->addPage(tabCustom, QStringLiteral("Custom Lines"), icon(0), false);
 
     connect(serverInformation, &ServerInformationPage::colourTestRequested, this,
             &TForm1::LMDTextButton29Click);
@@ -294,21 +320,27 @@ QWidget* TForm1::createBottomStrip() {
     chkNewSlashes->setChecked(true);
     chkNewSlashes->setGeometry(kSlashesArea);
 
-    auto button = [strip](const char* name, const char* caption, const char* hint, int x) {
+    auto button = [strip](const char* name, const char* caption, const char* hint,
+                          const QRect& area) {
         auto* b = new TLMDTextButton(QLatin1String(caption), strip);
         b->setObjectName(QLatin1String(name));
         b->setStatusTip(QLatin1String(hint));
-        b->setGeometry(QRect(QPoint(x, kButtonTop), kButtonSize));
+        b->setGeometry(area);
         return b;
     };
-    btnSave = button("btnSave", "Save CFG", "Save CFG to hard drive...", kSaveX);
-    btnFinish = button("btnFinish", "Finish!", "Create CFG", kFinishX);
-    btnClear = button("btnClear", "Clear Cfg", "Clear CFG to make changes...", kFinishX);
+    btnCustom = button("btnCustom", "Custom Lines",
+                       "Lines of your own for the cfg: settings and commands the pages have no "
+                       "place for",
+                       kCustomArea);
+    btnSave = button("btnSave", "Save CFG", "Save CFG to hard drive...", kSaveArea);
+    btnFinish = button("btnFinish", "Finish!", "Create CFG", kFinishArea);
+    btnClear = button("btnClear", "Clear Cfg", "Clear CFG to make changes...", kFinishArea);
     btnClear->hide();
 
     connect(btnSave, &QPushButton::clicked, this, &TForm1::btnSaveClick);
     connect(btnFinish, &QPushButton::clicked, this, &TForm1::btnFinishClick);
     connect(btnClear, &QPushButton::clicked, this, &TForm1::btnClearClick);
+    connect(btnCustom, &QPushButton::clicked, this, &TForm1::btnCustomClick);
     return strip;
 }
 
@@ -332,7 +364,13 @@ void TForm1::btnFinishClick() {
 
     ConfigText text(chkNewSlashes->isChecked());
     writeDocument(text, [this](Section section, ConfigText& t) { writeBody(section, t); });
-    editor->appendPlainText(text.lines().join(QLatin1Char('\n')));
+    // The memo is empty here. The generated text is where its undo history begins, it counts as
+    // unchanged (it can be generated again), and it shows from its first line.
+    editor->setPlainText(text.lines().join(QLatin1Char('\n')));
+    editor->document()->clearUndoRedoStacks();
+    editor->document()->setModified(false);
+    editor->moveCursor(QTextCursor::Start);
+    tabEditor->setSettingsChanged(false);
     // The problems show with the text, in a list on the page: never a box to close first.
     tabEditor->check();
 
@@ -372,6 +410,8 @@ bool TForm1::saveConfiguration() {
     const CfgFile::WriteResult written = CfgFile::write(path, encoded.bytes);
     switch (written.failure) {
     case CfgFile::Failure::None:
+        editor->document()->setModified(false);
+        rememberFile(path);
         return true;
     case CfgFile::Failure::Create:
         showError(QStringLiteral("Cannot create file \"%1\". %2")
@@ -423,7 +463,14 @@ void TForm1::showError(QString message) {
 }
 
 void TForm1::btnClearClick() {
+    if (!maybeSave())
+        return;
+    showSettings();
+}
+
+void TForm1::showSettings() {
     editor->clear();
+    tabEditor->setSettingsChanged(false);
     PageControl1->setTabShown(tabEditor, false);
     chkNewSlashes->setEnabled(true);
     btnFinish->show();
@@ -435,7 +482,125 @@ void TForm1::btnClearClick() {
 }
 
 void TForm1::Exit1Click() {
-    QCoreApplication::quit();
+    // Through the window's closing, which asks about unsaved edits first.
+    if (close())
+        QCoreApplication::quit();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (maybeSave())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TForm1::maybeSave() {
+    if (!editor->document()->isModified())
+        return true;
+    QMessageBox question(QMessageBox::Warning, applicationTitle(),
+                         QStringLiteral("The text in the editor has changes that are not saved."),
+                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    question.setInformativeText(QStringLiteral("Do you want to save them?"));
+    question.setDefaultButton(QMessageBox::Save);
+    question.setEscapeButton(QMessageBox::Cancel);
+    switch (question.exec()) {
+    case QMessageBox::Save:
+        return saveConfiguration();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TForm1::Open1Click() {
+    QFileDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("OpenDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({QStringLiteral(".cfg (*.cfg)"), QStringLiteral("All files (*)")});
+    const QString folder = savedSettings().value(QStringLiteral("lastFolder")).toString();
+    if (!folder.isEmpty())
+        dialog.setDirectory(folder);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    openFile(dialog.selectedFiles().first());
+}
+
+bool TForm1::openFile(const QString& path) {
+    if (!maybeSave())
+        return false;
+    // The whole file first: the pages change only when it could be read.
+    const CfgFile::ReadResult read = CfgFile::read(path);
+    if (!read.ok()) {
+        showError(QStringLiteral("Cannot open file \"%1\". %2")
+                      .arg(path, trimmedReason(readFailureReason(read))));
+        return false;
+    }
+    Opening opening(read.text);
+    showSettings();
+    for (SettingsPage* page : std::as_const(m_settingsPages))
+        page->take(opening);
+    chkNewSlashes->setChecked(opening.hasDocumentComments());
+
+    const int settings = opening.takenCount();
+    const auto custom = static_cast<int>(opening.customLines().size());
+    StatusBar1->showMessage(
+        QStringLiteral("%1: %2 %3 on the pages, %4 %5.")
+            .arg(QFileInfo(path).fileName())
+            .arg(settings)
+            .arg(settings == 1 ? QStringLiteral("setting") : QStringLiteral("settings"))
+            .arg(custom)
+            .arg(custom == 1 ? QStringLiteral("custom line") : QStringLiteral("custom lines")));
+    saveDialog->setFileName(QFileInfo(path).absoluteFilePath());
+    rememberFile(path);
+    return true;
+}
+
+void TForm1::rememberFile(const QString& path) {
+    const QString whole = QFileInfo(path).absoluteFilePath();
+    QSettings settings = savedSettings();
+    QStringList recent = settings.value(QStringLiteral("recentFiles")).toStringList();
+    recent.removeAll(whole);
+    recent.prepend(whole);
+    while (recent.size() > kRecentFiles)
+        recent.removeLast();
+    settings.setValue(QStringLiteral("recentFiles"), recent);
+    settings.setValue(QStringLiteral("lastFolder"), QFileInfo(whole).absolutePath());
+    fillRecentMenu();
+}
+
+void TForm1::fillRecentMenu() {
+    OpenRecent1->clear();
+    const QStringList recent =
+        savedSettings().value(QStringLiteral("recentFiles")).toStringList().mid(0, kRecentFiles);
+    for (const QString& path : recent) {
+        QAction* item =
+            OpenRecent1->addAction(QString(path).replace(QLatin1Char('&'), QLatin1String("&&")));
+        item->setStatusTip(QStringLiteral("Open %1").arg(path));
+        connect(item, &QAction::triggered, this, [this, path] { openFile(path); });
+    }
+    OpenRecent1->setEnabled(!recent.isEmpty());
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drop is over, so that a question or an error box does not hold it up.
+    const QString path = urls.first().toLocalFile();
+    QTimer::singleShot(0, this, [this, path] { openFile(path); });
+}
+
+void TForm1::btnCustomClick() {
+    PageControl1->setCurrentWidget(tabCustom);
 }
 
 void TForm1::Support1Click() {

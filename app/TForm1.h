@@ -6,10 +6,12 @@
 #include <QList>
 #include <QMainWindow>
 
+class CustomLinesPage;
 class EditorPage;
 class GameOptionsPage;
 class PageControl;
 class QAction;
+class QMenu;
 class QPlainTextEdit;
 class QStatusBar;
 class SaveDialog;
@@ -30,6 +32,10 @@ public:
     // What the checks of a text know of the variables the pages write.
     static Vocabulary knownVariables();
 
+    // Opens a .cfg file into the pages, after asking about unsaved edits of the text; shows an
+    // error box and changes nothing when the file cannot be read. True when it was opened.
+    bool openFile(const QString& path);
+
 public slots:
     void FormCreate();
     void btnFinishClick();
@@ -41,6 +47,13 @@ public slots:
     void Kestrane1Click();
     void LMDTextButton29Click();
     void LMDTextButton30Click();
+    void Open1Click();
+    void btnCustomClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createMenu();
@@ -54,7 +67,17 @@ private:
     // Asks, when there are problems, whether to save all the same.
     bool saveDespiteProblems(const QList<Problem>& problems);
     void showError(QString message);
+    // Before the text is dropped: when the user changed it since "Finish!" or the last save, asks
+    // whether to save it. False when the user chose to keep it (or saving failed).
+    bool maybeSave();
+    // The settings state, as after "Clear Cfg": the text gone, the settings shown.
+    void showSettings();
+    // Notes a file opened or saved: the recent files, the folder both file dialogs start in.
+    void rememberFile(const QString& path);
+    void fillRecentMenu();
 
+    QAction* Open1 = nullptr;
+    QMenu* OpenRecent1 = nullptr;
     QAction* Save1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* Support1 = nullptr;
@@ -70,12 +93,14 @@ private:
     EditorPage* tabEditor = nullptr;
     SettingsPage* weapons = nullptr;
     QWidget* tabVotes = nullptr;
+    CustomLinesPage* tabCustom = nullptr;
     QPlainTextEdit* editor = nullptr;
 
     TLMDTextCheckBox* chkNewSlashes = nullptr;
     TLMDTextButton* btnSave = nullptr;
     TLMDTextButton* btnFinish = nullptr;
     TLMDTextButton* btnClear = nullptr;
+    TLMDTextButton* btnCustom = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     SaveDialog* saveDialog = nullptr;
     // Every page whose controls are settings; the document asks them for its sections.

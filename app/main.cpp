@@ -45,6 +45,8 @@ int main(int argc, char* argv[]) {
                        "there is any, 2 when FILE cannot be read."),
         QStringLiteral("FILE"));
     parser.addOption(check);
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A .cfg file to open."),
+                                 QStringLiteral("[FILE]"));
     parser.process(*application);
 
     if (parser.isSet(check)) {
@@ -56,5 +58,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("ledgerwick"));
     TForm1 form;
     form.show();
+    if (!parser.positionalArguments().isEmpty())
+        form.openFile(parser.positionalArguments().first());
     return QApplication::exec();
 }

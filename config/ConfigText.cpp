@@ -25,6 +25,10 @@ void ConfigText::infoLine(const QString& key, const QString& text) {
     m_lines.append(QLatin1String("sets ") + key + QLatin1String(" \"") + text + quote);
 }
 
+void ConfigText::verbatim(const QString& line) {
+    m_lines.append(line);
+}
+
 void ConfigText::comment(QString line) {
     if (m_comments)
         m_lines.append(std::move(line));

@@ -24,6 +24,9 @@ public:
     // `sets .Key "text"`
     void infoLine(const QString& key, const QString& text);
 
+    // A line as it stands, e.g. one of the user's own.
+    void verbatim(const QString& line);
+
     void header(const char* title);
     void subHeader(const char* name);
     void separator();

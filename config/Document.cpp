@@ -57,6 +57,7 @@ constexpr Step document[] = {
     body(Section::MapRotation),
     header("Weapons"),
     body(Section::Weapons),
+    body(Section::CustomLines),
 };
 
 } // namespace
@@ -78,4 +79,13 @@ void writeDocument(ConfigText& text, const SectionWriter& bodyWriter) {
             break;
         }
     }
+}
+
+QStringList documentComments() {
+    ConfigText text(true);
+    writeDocument(text, [](Section, ConfigText&) {});
+    text.header(kCustomLinesTitle);
+    QStringList comments = text.lines();
+    comments.removeDuplicates();
+    return comments;
 }

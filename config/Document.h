@@ -22,10 +22,20 @@ enum class Section {
     SearchAndDestroy,
     MapRotation,
     Weapons,
+    // Lines of the user's own, after everything else; under a header of their own when there are
+    // any and comment lines are written.
+    CustomLines,
 };
+
+// The header the custom lines stand under.
+inline constexpr const char* kCustomLinesTitle = "Custom Lines";
 
 using SectionWriter = std::function<void(Section, ConfigText&)>;
 
 // Writes the whole document: headers, sub-headers and separators in their fixed places, and each
 // body through `body` at its place.
 void writeDocument(ConfigText& text, const SectionWriter& body);
+
+// Every comment line a document can hold: its headers, sub-headers and separators, and the custom
+// lines' header.
+QStringList documentComments();

@@ -1,5 +1,9 @@
 #include "controls/TLMDTextButton.h"
 
+#include <QApplication>
+#include <QCursor>
+#include <QMouseEvent>
+
 TLMDTextButton::TLMDTextButton(const QString& caption, QWidget* parent)
     : QPushButton(QString(caption).replace(QLatin1Char('&'), QLatin1String("&&")), parent) {
     setAutoDefault(false);
@@ -8,4 +12,33 @@ TLMDTextButton::TLMDTextButton(const QString& caption, QWidget* parent)
     QPalette colours = palette();
     colours.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
     setPalette(colours);
+}
+
+void TLMDTextButton::setVisible(bool visible) {
+    const bool appearing = visible && isHidden() && window()->isVisible();
+    QPushButton::setVisible(visible);
+    if (appearing && rect().contains(mapFromGlobal(QCursor::pos())))
+        m_appeared.start();
+    else if (!visible)
+        m_appeared.invalidate();
+}
+
+bool TLMDTextButton::justAppeared() const {
+    return m_appeared.isValid() && m_appeared.elapsed() < QApplication::doubleClickInterval();
+}
+
+void TLMDTextButton::mousePressEvent(QMouseEvent* event) {
+    if (justAppeared()) {
+        event->ignore();
+        return;
+    }
+    QPushButton::mousePressEvent(event);
+}
+
+void TLMDTextButton::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (justAppeared()) {
+        event->ignore();
+        return;
+    }
+    QPushButton::mouseDoubleClickEvent(event);
 }

@@ -109,6 +109,45 @@ void RowControls::write(ConfigText& text) const {
     }
 }
 
+void RowControls::leaveOut() const {
+    if (include)
+        include->setChecked(false);
+    else if (check)
+        check->setChecked(row->checkedAtStart);
+}
+
+bool RowControls::take(const QString& value) const {
+    switch (*row->control) {
+    case Control::Edit:
+        edit->SetText(value);
+        break;
+    case Control::List:
+        if (list->text() != value) {
+            list->setEditText(value);
+            list->lineEdit()->setCursorPosition(0);
+        }
+        break;
+    case Control::Check:
+        if (value != QLatin1String("1") && value != QLatin1String("0"))
+            return false;
+        check->setChecked(value == QLatin1String("1"));
+        break;
+    case Control::Radios: {
+        qsizetype chosen = -1;
+        for (size_t i = 0; i < row->buttons.size(); ++i)
+            if (value == QLatin1String(row->buttons[i].value))
+                chosen = static_cast<qsizetype>(i);
+        if (chosen < 0)
+            return false;
+        buttons[chosen]->setChecked(true);
+        break;
+    }
+    }
+    if (include)
+        include->setChecked(true);
+    return true;
+}
+
 RowColumn::RowColumn(SettingsPage* page, const Geometry& geometry)
     : m_page(page)
     , m_geometry(geometry)

@@ -35,6 +35,13 @@ struct RowControls {
     QString value() const;
     // Appends the row's line if it is included. Contact rows are written by their page in pairs.
     void write(ConfigText& text) const;
+
+    // As the row stands when a file being opened does not mention it: left out, or, without an
+    // include box, at its start value.
+    void leaveOut() const;
+    // Puts `value` into the control and includes the row; false, and nothing changed, when the
+    // control cannot hold it (no radio button or check box state writes it).
+    bool take(const QString& value) const;
 };
 
 // Lays settings rows out one under the other in a column of a page: include box at the left

@@ -474,3 +474,30 @@ void ServerInformationPage::writeContact(ConfigText& text, const RowControls& fi
     if (second.isIncluded())
         text.infoLine(key + QLatin1Char('2'), second.text());
 }
+
+void ServerInformationPage::take(Opening& opening) {
+    SettingsPage::take(opening);
+    const QList<RowControls>& all = rows();
+    for (qsizetype i = 0; i + 1 < all.size(); ++i) {
+        const RowControls& first = all[i];
+        const RowControls& second = all[i + 1];
+        if (first.row->form != LineForm::Contact ||
+            !declaration::same(first.row->variable, second.row->variable))
+            continue;
+        // Only keys the pair writes back as they stand: .Key alone, or .Key1 with .Key2, or .Key2.
+        const QString key = QString::fromLatin1(first.row->variable);
+        auto info = [&opening](const QString& name) {
+            Opening::Setting* found = opening.find(name);
+            return found && found->verb == ServerScript::Verb::Sets ? found : nullptr;
+        };
+        Opening::Setting* numbered = info(key + QLatin1Char('1'));
+        Opening::Setting* alone = info(key);
+        if (Opening::Setting* other = info(key + QLatin1Char('2'))) {
+            other->taken = second.take(other->value);
+            if (numbered)
+                numbered->taken = first.take(numbered->value);
+        } else if (alone) {
+            alone->taken = first.take(alone->value);
+        }
+    }
+}

@@ -11,6 +11,7 @@ public:
     static std::span<const SettingRow> settings();
 
     void writeSection(Section section, ConfigText& text) const override;
+    void take(Opening& opening) override;
 
 signals:
     // "Click here to test colors" was pressed.

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QRadioButton>
 #include <QStyle>
 
 void learn(Vocabulary& known, std::span<const SettingRow> rows) {
@@ -65,6 +66,20 @@ void SettingsPage::bind(const SettingRow& row, const RowControls& controls) {
         setFocusPlace(row.focus.value, value);
 }
 
+void SettingsPage::take(Opening& opening) {
+    for (const RowControls& row : std::as_const(m_rows)) {
+        row.leaveOut();
+        const SettingRow& setting = *row.row;
+        if (setting.form == LineForm::Contact)
+            continue; // the page pairs them
+        Opening::Setting* found = opening.find(QString::fromLatin1(setting.variable));
+        // The line is written with set, or with sets for server info: only those forms are held.
+        const bool info = found && found->verb == ServerScript::Verb::Sets;
+        if (found && info == (setting.form == LineForm::Info) && row.take(found->value))
+            found->taken = true;
+    }
+}
+
 void SettingsPage::finishRows() {
     for (const RowControls& row : std::as_const(m_rows))
         if (!row.row || !row.valueControl())
@@ -119,6 +134,19 @@ void SettingsPage::markEdits() {
         if (row.include)
             connect(row.include, &QCheckBox::toggled, this, [this, i] { recheck(i); });
         recheck(i);
+    }
+    // Any change of a setting is told.
+    for (const RowControls& row : std::as_const(m_rows)) {
+        if (row.include)
+            connect(row.include, &QCheckBox::toggled, this, &SettingsPage::settingChanged);
+        if (row.edit)
+            connect(row.edit, &QLineEdit::textChanged, this, &SettingsPage::settingChanged);
+        if (row.list)
+            connect(row.list, &QComboBox::editTextChanged, this, &SettingsPage::settingChanged);
+        if (row.check)
+            connect(row.check, &QCheckBox::toggled, this, &SettingsPage::settingChanged);
+        for (QRadioButton* button : row.buttons)
+            connect(button, &QRadioButton::toggled, this, &SettingsPage::settingChanged);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/Document.h"
+#include "config/Opening.h"
 #include "config/TextCheck.h"
 #include "pages/PageSheet.h"
 #include "pages/RowColumn.h"
@@ -39,6 +40,16 @@ public:
     // than the edit shows (null for a row without an edit).
     QAction* warningOf(const RowControls& row) const;
 
+    // Takes into its rows the settings of a file being opened that they can hold exactly, and
+    // marks them taken; a row the file does not mention is left out (or, without an include box,
+    // back at its start value).
+    virtual void take(Opening& opening);
+
+signals:
+    // A setting of the page changed, by the user or by a button of the page.
+    void settingChanged();
+
+public:
     // A builder hands over the controls it made for a row of the table.
     void bind(const SettingRow& row, const RowControls& controls);
 

@@ -363,6 +363,17 @@ convert "$TMP/t.png" \
     "$TMP/t.png"
 save_png "$TMP/t.png" menu-save.png 18 17
 
+# menu-open: an open yellow folder
+lgrad 18 17 "$TMP/f.png" 180 '#ffe38a' '#e0a42a'
+lgrad 18 17 "$TMP/g.png" 180 '#fff2c0' '#f2c04a'
+canvas 18 17 "$TMP/t.png"
+convert "$TMP/t.png" \
+    -tile "$TMP/f.png" -draw "$SC stroke #8a5a0e stroke-width 0.8 stroke-linejoin round polygon 0.8,2.5 6,2.5 7.6,4.3 14.5,4.3 14.5,15.6 0.8,15.6" +tile \
+    -draw "$SC fill #ffffff stroke #9aa3b0 stroke-width 0.6 rectangle 3,5.6 13,12" \
+    -tile "$TMP/g.png" -draw "$SC stroke #8a5a0e stroke-width 0.8 stroke-linejoin round polygon 3.4,8 17.3,8 14.6,15.6 0.8,15.6" +tile \
+    "$TMP/t.png"
+save_png "$TMP/t.png" menu-open.png 18 17
+
 # menu-exit: a door with a red arrow pointing out of it
 lgrad 18 17 "$TMP/f.png" 180 '#cf8a4a' '#8a5022'
 lgrad 18 17 "$TMP/g.png" 180 '#ff7a62' '#c42616'

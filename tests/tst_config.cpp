@@ -114,7 +114,8 @@ void ConfigTest::documentOrder_data() {
                                 "//",
                                 "<MapRotation",
                                 "//Weapons",
-                                "<Weapons"};
+                                "<Weapons",
+                                "<CustomLines"};
     QStringList bodiesOnly;
     for (QString& line : withComments) {
         if (line.startsWith(QLatin1Char('<'))) {
@@ -133,7 +134,7 @@ void ConfigTest::documentOrder() {
                            "GameOptions",       "AllowedVotes",  "GameRules",
                            "Deathmatch",        "Headquarters",  "TeamDeathmatch",
                            "BehindEnemyLines",  "Retrieval",     "SearchAndDestroy",
-                           "MapRotation",       "Weapons"};
+                           "MapRotation",       "Weapons",        "CustomLines"};
     ConfigText text(comments);
     writeDocument(text, [&](Section section, ConfigText& t) {
         t.valueLine("<", QLatin1String(names[static_cast<int>(section)]));

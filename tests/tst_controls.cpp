@@ -4,6 +4,7 @@
 #include "controls/TLMDTextButton.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -165,19 +166,38 @@ void ControlsTest::buttonCaptionIsPlainText() {
     QVERIFY(button.shortcut().isEmpty());
 }
 
+// A button that appears under the pointer ignores mouse presses for the double-click interval, so
+// that the second click of a double click does not press it; any other click reaches it.
 void ControlsTest::hiddenButtonWorksAgainWhenShown() {
     QWidget window;
-    auto* button = new TLMDTextButton(QStringLiteral("Finish!"), &window);
+    window.resize(300, 100);
+    auto* button = new TLMDTextButton(QStringLiteral("Clear Cfg"), &window);
+    button->setGeometry(10, 10, 120, 25);
     window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     QSignalSpy clicks(button, &QPushButton::clicked);
+
+    QTest::mouseMove(button, button->rect().center());
     button->hide();
-    button->click(); // programmatic clicks reach even a hidden button; the user cannot
     button->show();
     QTest::mouseClick(button, Qt::LeftButton);
-    QCOMPARE(clicks.size(), 2);
-    button->setEnabled(false);
+    QTest::mouseDClick(button, Qt::LeftButton);
+    QCOMPARE(clicks.size(), 0);
+    button->click(); // the keyboard, a screen reader or the program
+    QCOMPARE(clicks.size(), 1);
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(clicks.size(), 2);
+
+    // Shown away from the pointer, it takes a mouse click at once.
+    QTest::mouseMove(&window, QPoint(250, 80));
+    button->hide();
+    button->show();
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(clicks.size(), 3);
+    button->setEnabled(false);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(clicks.size(), 3);
 }
 
 // Grey as RGB(128, 128, 128), whatever grey the style would choose for disabled text.

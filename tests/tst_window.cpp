@@ -163,7 +163,10 @@ void WindowTest::menuHints() {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     auto* file = child<QMenu>(&form, "este1");
     auto* exit = child<QAction>(&form, "Exit1");
-    QVERIFY(exit->shortcut().isEmpty());
+    // Shortcuts, shown in the menu.
+    QCOMPARE(exit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QCOMPARE(child<QAction>(&form, "Save1")->shortcut(), QKeySequence(QKeySequence::Save));
+    QCOMPARE(child<QAction>(&form, "Open1")->shortcut(), QKeySequence(QKeySequence::Open));
     form.menuBar()->setActiveAction(file->menuAction());
     QVERIFY(QTest::qWaitForWindowExposed(file));
     file->setActiveAction(exit);

@@ -1,0 +1,62 @@
+#include "pages/CustomLinesPage.h"
+
+#include "config/ConfigText.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+
+namespace {
+
+constexpr int kMargin = 6;
+constexpr int kIntroHeight = 30;
+
+} // namespace
+
+CustomLinesPage::CustomLinesPage(QWidget* parent)
+    : SettingsPage("tabCustom", "Custom Lines", "Custom Lines", Section::CustomLines, {}, parent)
+    , memCustom(new QPlainTextEdit(this)) {
+    auto* intro = new QLabel(
+        QStringLiteral("Lines of your own, one command or comment each. \"Finish!\" writes them "
+                       "as they stand at the end of the cfg, after the weapons."),
+        this);
+    intro->setWordWrap(true);
+    intro->setGeometry(kMargin + 2, kTitleHeight + 4, kWidth - 2 * kMargin, kIntroHeight);
+
+    memCustom->setObjectName(QStringLiteral("memCustom"));
+    memCustom->setAccessibleName(QStringLiteral("Custom Lines"));
+    memCustom->setStatusTip(QStringLiteral("Your own lines for the cfg: settings and commands the "
+                                           "pages have no place for, written as they stand."));
+    memCustom->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memCustom->setTabChangesFocus(true);
+    const int top = kTitleHeight + 4 + kIntroHeight + 4;
+    memCustom->setGeometry(kMargin, top, kWidth - 2 * kMargin, kHeight - top - kMargin);
+    connect(memCustom, &QPlainTextEdit::textChanged, this, &SettingsPage::settingChanged);
+    finishRows();
+}
+
+QStringList CustomLinesPage::lines() const {
+    QString text = memCustom->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+void CustomLinesPage::writeSection(Section, ConfigText& text) const {
+    const QStringList own = lines();
+    if (own.isEmpty())
+        return;
+    text.header(kCustomLinesTitle);
+    for (const QString& line : own)
+        text.verbatim(line);
+}
+
+void CustomLinesPage::take(Opening& opening) {
+    QStringList kept = opening.customLines();
+    const QString note = opening.note();
+    if (!note.isEmpty())
+        kept.prepend(note);
+    memCustom->setPlainText(kept.join(QLatin1Char('\n')));
+}
