@@ -270,8 +270,16 @@ void TForm1::createPages(QWidget* client) {
     weapons = new WeaponsPage(PageControl1);
     auto* votes = gameOptions->votesPage();
     tabVotes = votes;
-    m_settingsPages = {tabMain, serverOptions, networkOptions, gameOptions,
-                       votes,   gametypes,     mapRotation,    weapons};
+    tabCustom = new CustomLinesPage(PageControl1);
+    // The custom lines last: they take whatever of an opened file the others did not.
+    m_settingsPages = {tabMain,   serverOptions, networkOptions, gameOptions, votes,
+                       gametypes, mapRotation,   weapons,        tabCustom};
+    // A setting changed after "Finish!" does not reach the text: the editor page says so.
+    for (SettingsPage* page : std::as_const(m_settingsPages))
+        connect(page, &SettingsPage::settingChanged, this, [this] {
+            if (!btnClear->isHidden())
+                tabEditor->setSettingsChanged(true);
+        });
 
     auto icon = [](int index) { return QIcon(QStringLiteral(":/tab%1.png").arg(index)); };
     PageControl1->addPage(tabMain, QStringLiteral("Server Information"), icon(1));
