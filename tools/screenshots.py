@@ -23,8 +23,18 @@ PAGES = [
     ("gametypes", ("tab", "Gametypes")),
     ("map-rotation", ("tab", "Map Rotation")),
     ("weapons", ("tab", "Weapons")),
+    ("custom-lines", ("button", "Custom Lines")),
     ("editor", ("button", "Finish!")),
 ]
+
+# Lines of an admin's own, as opening a hand-kept file leaves them, for the custom-lines picture.
+CUSTOM_LINES = "\n".join([
+    "// Opened: now written with set: sv_fps.",
+    "// Tuned by hand for the weekend league",
+    "set sv_custom_motd_interval \"90\"",
+    "exec league_rules.cfg",
+    "map mp_harbor",
+])
 
 
 def wait_for(what, probe, timeout=15.0):
@@ -104,6 +114,10 @@ def main(program, folder):
                 kind, caption = show
                 role = pyatspi.ROLE_PAGE_TAB if kind == "tab" else pyatspi.ROLE_PUSH_BUTTON
                 press(wait_for(f"{kind} {caption!r}", lambda: find(window, role, caption)))
+            if picture == "custom-lines":
+                box = wait_for("the custom lines box",
+                               lambda: find(window, pyatspi.ROLE_TEXT, "Custom Lines"))
+                box.queryEditableText().setTextContents(CUSTOM_LINES)
             time.sleep(0.5)  # let the page paint
             out = os.path.join(folder, f"{picture}.png")
             subprocess.run(["import", "-window", window_id, out], check=True)
