@@ -87,19 +87,29 @@ Encoded encode(const QString& text) {
     Encoded result;
     if (text.isEmpty())
         return result;
-    // One kind of line break, also after the last line; each becomes CR LF once encoded.
+    // One kind of line break, each CR LF once encoded, also after the last line. Most texts hold
+    // LF only: they are encoded as they stand.
     QString lines = text;
-    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    if (!lines.endsWith(QLatin1Char('\n')))
-        lines.append(QLatin1Char('\n'));
+    if (lines.contains(QLatin1Char('\r'))) {
+        lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    }
     QStringEncoder encoder("windows-1252", QStringConverter::Flag::Stateless);
     QByteArray bytes = encoder.encode(lines);
     if (encoder.hasError()) {
         findBadCharacter(lines, result);
         return result;
     }
-    result.bytes = bytes.replace('\n', "\r\n");
+    if (!bytes.endsWith('\n'))
+        bytes.append('\n');
+    // A CR before every LF, in one pass (QByteArray::replace searches for each one anew).
+    result.bytes.resize(bytes.size() + bytes.count('\n'));
+    char* out = result.bytes.data();
+    for (const char c : std::as_const(bytes)) {
+        if (c == '\n')
+            *out++ = '\r';
+        *out++ = c;
+    }
     return result;
 }
 
