@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -98,6 +99,8 @@ private:
 };
 
 void SaveTest::init() {
+    // Each test starts without a folder saved by an earlier one.
+    QSettings(QStringLiteral("Kestrane"), QStringLiteral("Ledgerwick")).clear();
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(m_folder->isValid());
     ::umask(022);

@@ -81,7 +81,7 @@ void WindowTest::pagesAndTabs() {
     auto* pages = child<PageControl>(&form, "PageControl1");
     // The hidden tabs stand behind the shown ones.
     const char* names[] = {"tabMain",   "TabSheet2", "TabSheet3", "TabSheet4", "TabSheet5",
-                           "TabSheet6", "TabSheet1", "tabEditor", "tabVotes"};
+                           "TabSheet6", "TabSheet1", "tabEditor", "tabVotes",  "tabCustom"};
     const char* captions[] = {"Server Information",
                               "Server Options",
                               "Network Options",
@@ -90,9 +90,10 @@ void WindowTest::pagesAndTabs() {
                               "Map Rotation",
                               "Weapons",
                               "",
+                              "",
                               ""};
-    QCOMPARE(pages->count(), 9);
-    for (int i = 0; i < 9; ++i) {
+    QCOMPARE(pages->count(), 10);
+    for (int i = 0; i < 10; ++i) {
         QCOMPARE(pages->widget(i)->objectName(), QLatin1String(names[i]));
         QCOMPARE(pages->tabText(i), QLatin1String(captions[i]));
         QCOMPARE(pages->isTabVisible(i), captions[i][0] != 0);
