@@ -134,7 +134,7 @@ void ConfigTest::documentOrder() {
                            "GameOptions",       "AllowedVotes",  "GameRules",
                            "Deathmatch",        "Headquarters",  "TeamDeathmatch",
                            "BehindEnemyLines",  "Retrieval",     "SearchAndDestroy",
-                           "MapRotation",       "Weapons",        "CustomLines"};
+                           "MapRotation",       "Weapons",       "CustomLines"};
     ConfigText text(comments);
     writeDocument(text, [&](Section section, ConfigText& t) {
         t.valueLine("<", QLatin1String(names[static_cast<int>(section)]));
