@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Drives the installed ledgerwick from outside its process, only through the accessibility tree,
-as a user with a screen reader would: fill in, finish, read, save, clear, exit.
+as a user with a screen reader would: fill in, finish, read, save, clear; open the saved file in a
+second instance, change it, save it again; exit.
 
 Run by tests/e2e/run inside Xvfb and a session D-Bus (dbus-run-session). Starts the AT-SPI bus
 itself. Fails with what it saw when something is missing, and leaves no process behind.
@@ -16,6 +17,7 @@ import time
 
 TITLE = "Brantholm - Ledgerwick 1.1"
 SERVER_NAME = "Café Brantholm"  # "é" must reach the file as the single byte 0xE9
+NEW_SERVER_NAME = "Brantholm Nordwärts"  # the second instance's, "ä" as 0xE4
 ADMIN = "Orvanel"
 TIMEOUT = 15.0
 
@@ -146,10 +148,11 @@ def type_into(node, value):
     wait_for(f"{describe(node)} to hold {value!r}", lambda: text_of(node) == value)
 
 
-def application_window(desktop):
+def application_window(desktop, pid):
+    """The main window of the program's process `pid`: instances share the title, not the process."""
     def probe():
         for app in desktop:
-            if app is None:
+            if app is None or app.get_process_id() != pid:
                 continue
             for window in app:
                 if window is not None and window.name == TITLE:
@@ -157,11 +160,66 @@ def application_window(desktop):
         return None
 
     try:
-        return wait_for(f"a window titled {TITLE!r} on the accessibility bus", probe)
+        return wait_for(f"a window titled {TITLE!r} of process {pid} on the accessibility bus", probe)
     except Failure as failure:
-        seen = [f"{app.name!r}: {[w.name for w in app if w is not None]}"
+        seen = [f"{app.name!r} (pid {app.get_process_id()}): {[w.name for w in app if w is not None]}"
                 for app in desktop if app is not None]
         raise Failure(f"{failure}; the bus shows {seen or 'no application'}") from None
+
+
+def save_dialog_after_question(app, window):
+    """Presses "Save CFG" on a text with problems: answers the question that comes first with
+    "Save anyway" and returns the save dialog (Qt's own: no platform theme under plain Xvfb)."""
+    import pyatspi
+
+    press(find(window, pyatspi.ROLE_PUSH_BUTTON, "Save CFG"))
+
+    def question():
+        for node in app:
+            if node is not None and node.name == "Ledgerwick 1.1" and any(
+                    n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "Save anyway"
+                    for n in walk(node)):
+                return node
+        return None
+
+    asked = wait_for("the question before saving a text with problems", question)
+    press(find(asked, pyatspi.ROLE_PUSH_BUTTON, "Save anyway"))
+    try:
+        return wait_for("the save dialog", lambda: program_dialog(app))
+    except Failure as failure:
+        raise Failure(f"{failure}; the program's windows: "
+                      f"{[describe(n) for n in app if n is not None]}") from None
+
+
+def program_dialog(app):
+    """The program's open dialog other than a message box, or None."""
+    import pyatspi
+    for node in app:
+        if node is not None and node.getRole() in (pyatspi.ROLE_DIALOG, pyatspi.ROLE_FILE_CHOOSER) \
+                and node.name != "Ledgerwick 1.1":
+            return node
+    return None
+
+
+def exit_through_menu(window, program, which):
+    """File > Exit: opens the menu from the menu bar, chooses the item, waits for the end."""
+    import pyatspi
+    file_menu = find(window, pyatspi.ROLE_MENU_ITEM, "File")
+    actions = file_menu.queryAction()
+    names = [actions.getName(i) for i in range(actions.nActions)]
+    press(file_menu, "ShowMenu" if "ShowMenu" in names else "Press")
+    exit_item = wait_find(file_menu, pyatspi.ROLE_MENU_ITEM, "Exit")
+    if exit_item.description != "Exit Program":
+        raise Failure(f"File > Exit is described as {exit_item.description!r}, "
+                      "expected 'Exit Program'")
+    press(exit_item)
+    try:
+        status = program.wait(timeout=TIMEOUT)
+    except subprocess.TimeoutExpired:
+        raise Failure(f"{which} did not end within {TIMEOUT:.0f} s of File > Exit") from None
+    if status != 0:
+        raise Failure(f"{which} ended with status {status} after File > Exit")
+    log(f"File > Exit ended {which} with status 0")
 
 
 # --- the run ------------------------------------------------------------------------------------
@@ -172,11 +230,12 @@ def check_lines(what, actual, expected):
                       + "\nexpected\n  " + "\n  ".join(map(repr, expected)))
 
 
-def drive(program, folder):
+def drive(program, folder, start):
+    """`start(arguments)` starts another instance of the program as the first one was started."""
     import pyatspi
 
     desktop = pyatspi.Registry.getDesktop(0)
-    app, window = application_window(desktop)
+    app, window = application_window(desktop, program.pid)
     log(f"found {describe(window)} of application {app.name!r}")
     if window.getRole() != pyatspi.ROLE_FRAME:
         raise Failure(f"the main window is a {window.getRoleName()}, not a frame")
@@ -228,35 +287,10 @@ def drive(program, folder):
         raise Failure(f"the editor lists the problems {items!r}, expected {expected_problems!r}")
     log(f"the editor lists {len(items)} problems: {items[0]!r} and {items[1]!r}")
 
-    # The save dialog is Qt's own (no platform theme under plain Xvfb): a dialog of the program.
-    target = os.path.join(folder, "server é.cfg")
-    press(find(window, pyatspi.ROLE_PUSH_BUTTON, "Save CFG"))
-
     # Saving a text with problems asks first.
-    def question():
-        for node in app:
-            if node is not None and node.name == "Ledgerwick 1.1" and any(
-                    n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "Save anyway"
-                    for n in walk(node)):
-                return node
-        return None
-
-    asked = wait_for("the question before saving a text with problems", question)
-    press(find(asked, pyatspi.ROLE_PUSH_BUTTON, "Save anyway"))
+    target = os.path.join(folder, "server é.cfg")
+    save_dialog = save_dialog_after_question(app, window)
     log("saving asked about the problems; answered 'Save anyway'")
-
-    def dialog():
-        for node in app:
-            if node is not None and node.getRole() in (pyatspi.ROLE_DIALOG, pyatspi.ROLE_FILE_CHOOSER) \
-                    and node.name != "Ledgerwick 1.1":
-                return node
-        return None
-
-    try:
-        save_dialog = wait_for("the save dialog", dialog)
-    except Failure as failure:
-        raise Failure(f"{failure}; the program's windows: "
-                      f"{[describe(n) for n in app if n is not None]}") from None
     log(f"the save dialog opened: {describe(save_dialog)}")
     file_name = wait_find(save_dialog, pyatspi.ROLE_TEXT, "File name:")
     proposed = text_of(file_name)
@@ -264,7 +298,7 @@ def drive(program, folder):
         raise Failure(f"the save dialog proposes {proposed!r}, expected 'servercfg'")
     type_into(file_name, target)
     press(find(save_dialog, pyatspi.ROLE_PUSH_BUTTON, "Save"))
-    wait_for("the save dialog to close", lambda: dialog() is None)
+    wait_for("the save dialog to close", lambda: program_dialog(app) is None)
     saved = wait_for(f"the file {target}", lambda: os.path.exists(target) and open(target, "rb").read())
     log(f"saved {len(saved)} bytes to {target}")
 
@@ -296,23 +330,68 @@ def drive(program, folder):
         raise Failure("'Clear Cfg' still shows after clearing")
     log("Clear Cfg emptied the editor and brought 'Finish!' back")
 
-    # File > Exit: open the menu from the menu bar, then choose the item.
-    file_menu = find(window, pyatspi.ROLE_MENU_ITEM, "File")
-    actions = file_menu.queryAction()
-    names = [actions.getName(i) for i in range(actions.nActions)]
-    press(file_menu, "ShowMenu" if "ShowMenu" in names else "Press")
-    exit_item = wait_find(file_menu, pyatspi.ROLE_MENU_ITEM, "Exit")
-    if exit_item.description != "Exit Program":
-        raise Failure(f"File > Exit is described as {exit_item.description!r}, "
-                      "expected 'Exit Program'")
-    press(exit_item)
-    try:
-        status = program.wait(timeout=TIMEOUT)
-    except subprocess.TimeoutExpired:
-        raise Failure(f"the program did not end within {TIMEOUT:.0f} s of File > Exit") from None
-    if status != 0:
-        raise Failure(f"the program ended with status {status} after File > Exit")
-    log("File > Exit ended the program with status 0")
+    open_in_second_instance(desktop, start, target, saved)
+
+    exit_through_menu(window, program, "the program")
+
+
+def open_in_second_instance(desktop, start, target, saved):
+    """`ledgerwick FILE` opens the file saved before into a second instance, whose pages hold what
+    was typed; a changed server name saves over the file, changing only its line."""
+    import pyatspi
+
+    second = start([target])
+    log(f"started a second instance with {target!r} (pid {second.pid})")
+    app, window = application_window(desktop, second.pid)
+    server_name = find(window, pyatspi.ROLE_TEXT, "Server name:")
+    wait_for(f"the second instance's server name to be {SERVER_NAME!r}",
+             lambda: text_of(server_name) == SERVER_NAME)
+    include_admin = find(window, pyatspi.ROLE_CHECK_BOX, "Administrator:")
+    if not include_admin.getState().contains(pyatspi.STATE_CHECKED):
+        raise Failure("the second instance does not include the first administrator")
+    admin = text_of(find(window, pyatspi.ROLE_TEXT, "Administrator:"))
+    if admin != ADMIN:
+        raise Failure(f"the second instance's first administrator is {admin!r}, expected {ADMIN!r}")
+    log(f"the second instance opened the file: server name {SERVER_NAME!r}, "
+        f"administrator {ADMIN!r} included")
+
+    type_into(server_name, NEW_SERVER_NAME)
+    press(find(window, pyatspi.ROLE_PUSH_BUTTON, "Finish!"))
+    memo = wait_find(window, pyatspi.ROLE_TEXT, "Your CFG")
+    lines = wait_for("text in the second instance's editor", lambda: text_of(memo)).split("\n")
+    name_line = f'set sv_hostname "{NEW_SERVER_NAME}"'
+    if lines[1] != name_line:
+        raise Failure(f"the second instance's editor begins {lines[:3]!r}; expected the second "
+                      f"line {name_line!r}")
+    log(f"changed the server name and finished: {lines[1]!r}")
+
+    # The dialog proposes the opened file: its folder in "Look in", its name in "File name".
+    save_dialog = save_dialog_after_question(app, window)
+    file_name = wait_find(save_dialog, pyatspi.ROLE_TEXT, "File name:")
+    look_in = [n.name for n in walk(save_dialog)
+               if n.getRole() == pyatspi.ROLE_COMBO_BOX and n.name.startswith("/")]
+    proposed = os.path.join(look_in[0], text_of(file_name)) if len(look_in) == 1 else None
+    if proposed != target:
+        raise Failure(f"the save dialog proposes {text_of(file_name)!r} in {look_in!r}, "
+                      f"expected {target!r}")
+    log(f"the save dialog proposes the opened file {proposed!r}")
+    press(find(save_dialog, pyatspi.ROLE_PUSH_BUTTON, "Save"))
+    wait_for("the save dialog to close", lambda: program_dialog(app) is None)
+    resaved = wait_for(f"{target} to change", lambda: open(target, "rb").read() != saved
+                       and open(target, "rb").read())
+
+    before = saved.split(b"\r\n")
+    after = resaved.split(b"\r\n")
+    expected = before[:1] + [name_line.encode("cp1252")] + before[2:]
+    if after != expected:
+        changed = [i + 1 for i in range(max(len(before), len(after)))
+                   if i >= len(before) or i >= len(after) or before[i] != after[i]]
+        raise Failure(f"saving again changed the lines {changed[:10]} of {len(before) - 1}; "
+                      f"line 2 is now {after[1] if len(after) > 1 else None!r}, "
+                      f"expected {name_line!r}")
+    log(f"saved again: only line 2 changed, now {after[1]!r}")
+
+    exit_through_menu(window, second, "the second instance")
 
 
 def main():
@@ -324,25 +403,34 @@ def main():
     if installed != "/usr/bin/ledgerwick":
         raise Failure(f"the installed program is not /usr/bin/ledgerwick but {installed!r}")
 
-    launcher = program = None
+    launcher = None
+    started = []
     folder = tempfile.mkdtemp(prefix="ledgerwick-e2e-")
     runtime = tempfile.mkdtemp(prefix="ledgerwick-e2e-runtime-")  # private, as Qt wants it
+    settings = tempfile.mkdtemp(prefix="ledgerwick-e2e-config-")  # the recent files, not yours
     try:
         launcher = start_accessibility_bus()
         environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                           QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime)
+                           QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime,
+                           XDG_CONFIG_HOME=settings)
         environment.pop("QT_QPA_PLATFORMTHEME", None)
-        program = subprocess.Popen([installed], cwd=folder, env=environment,
-                                   start_new_session=True)
+
+        def start(arguments):
+            started.append(subprocess.Popen([installed] + arguments, cwd=folder, env=environment,
+                                            start_new_session=True))
+            return started[-1]
+
+        program = start([])
         log(f"started {installed} (pid {program.pid})")
-        drive(program, folder)
+        drive(program, folder, start)
     finally:
-        if program is not None and program.poll() is None:
-            log(f"ending the program (pid {program.pid})")
-        stop(program)
+        for program in started:
+            if program.poll() is None:
+                log(f"ending the program (pid {program.pid})")
+            stop(program)
         stop(launcher)
-        shutil.rmtree(folder, ignore_errors=True)
-        shutil.rmtree(runtime, ignore_errors=True)
+        for made in (folder, runtime, settings):
+            shutil.rmtree(made, ignore_errors=True)
 
 
 if __name__ == "__main__":
