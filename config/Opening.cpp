@@ -9,8 +9,11 @@
 
 namespace {
 
+// The line breaks of the text, and the two that the custom lines box breaks lines at too: a line
+// holding one would show as two there, and be written as two.
 bool isLineBreak(QChar c) {
-    return c == QLatin1Char('\n') || c == QLatin1Char('\r');
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator ||
+           c == QChar::ParagraphSeparator;
 }
 
 } // namespace
@@ -41,7 +44,7 @@ Opening::Opening(const QString& text)
         if (assignment) {
             part.setting = static_cast<int>(m_settings.size());
             m_settings.append({assignment->verb, assignment->name, assignment->value});
-            m_last.insert(assignment->name.toLower(), part.setting);
+            m_byName[assignment->name.toLower()].append(part.setting);
         }
         m_parts.append(part);
     }
@@ -64,9 +67,17 @@ Opening::Opening(const QString& text)
                      [](const Part& a, const Part& b) { return a.begin < b.begin; });
 }
 
+QList<Opening::Setting*> Opening::settingsOf(QStringView name) {
+    QList<Setting*> found;
+    const QList<int> indices = m_byName.value(name.toString().toLower());
+    for (auto index = indices.crbegin(); index != indices.crend(); ++index)
+        found.append(&m_settings[*index]);
+    return found;
+}
+
 Opening::Setting* Opening::find(QStringView name) {
-    const auto last = m_last.constFind(name.toString().toLower());
-    return last == m_last.cend() ? nullptr : &m_settings[*last];
+    const QList<Setting*> found = settingsOf(name);
+    return found.isEmpty() ? nullptr : found.first();
 }
 
 int Opening::takenCount() const {
@@ -74,16 +85,19 @@ int Opening::takenCount() const {
                                           [](const Setting& s) { return s.taken; }));
 }
 
-// A part that does not go into the custom lines: a setting a page holds, an earlier setting of a
-// variable whose last one a page holds (the server ends with the last), a generated comment.
+// A part that does not go into the custom lines: a setting a page holds, a setting before it of
+// the same variable (the page's line stands for them; later ones stay and still come after it),
+// a generated comment.
 bool Opening::isLeftOut(const Part& part) const {
     if (part.generated)
         return true;
     if (part.setting < 0)
         return false;
-    const Setting& setting = m_settings[part.setting];
-    const int last = m_last.value(setting.name.toLower(), -1);
-    return last >= 0 && m_settings[last].taken;
+    const QList<int> same = m_byName.value(m_settings[part.setting].name.toLower());
+    for (qsizetype i = same.indexOf(part.setting); i < same.size(); ++i)
+        if (m_settings[same[i]].taken)
+            return true;
+    return false;
 }
 
 QStringList Opening::customLines() const {
@@ -97,8 +111,9 @@ QStringList Opening::customLines() const {
             --end;
         return m_text.mid(m_lineStarts[line], end - m_lineStarts[line]);
     };
+    static const QRegularExpression lineBreak(QStringLiteral("\\r\\n|[\\n\\r\\x{2028}\\x{2029}]"));
     auto addLines = [&lines](const QString& text) {
-        for (const QString& line : text.split(QRegularExpression(QStringLiteral("\\r\\n|\\n|\\r"))))
+        for (const QString& line : text.split(lineBreak))
             if (!line.trimmed().isEmpty())
                 lines.append(line);
     };
@@ -132,14 +147,13 @@ QStringList Opening::customLines() const {
 QString Opening::note() const {
     QStringList twice;
     QStringList withSet;
-    QHash<QString, int> counts;
-    for (const Setting& setting : m_settings)
-        ++counts[setting.name.toLower()];
     for (const Setting& setting : m_settings) {
         if (!setting.taken)
             continue;
-        const int count = counts.value(setting.name.toLower());
-        if (count > 1)
+        // Those before the one a page holds are gone; only the last one left none after it.
+        const QList<int> same = m_byName.value(setting.name.toLower());
+        const auto count = static_cast<int>(same.size());
+        if (count > 1 && &m_settings[same.last()] == &setting)
             twice.append(QStringLiteral("%1 (%2 times)").arg(setting.name).arg(count));
         if (setting.verb == ServerScript::Verb::Seta || setting.verb == ServerScript::Verb::Bare)
             withSet.append(setting.name);

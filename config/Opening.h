@@ -24,6 +24,9 @@ public:
     // The setting of `name` (any letter case) that the server holds at the end: the last one of
     // that name. Null when the text sets no such variable.
     Setting* find(QStringView name);
+    // Every setting of `name`, the last one first. A page that cannot hold the last one may hold
+    // an earlier one: the later ones then stay custom lines and still come after the page's line.
+    QList<Setting*> settingsOf(QStringView name);
 
     // After the pages have taken theirs:
     // how many settings they hold;
@@ -53,6 +56,6 @@ private:
     QList<qsizetype> m_lineStarts;
     QList<Part> m_parts; // in file order
     QList<Setting> m_settings;
-    QHash<QString, int> m_last; // by lower-case name: the index of the last setting of that name
+    QHash<QString, QList<int>> m_byName; // by lower-case name: the settings of that name, in order
     bool m_documentComments = false;
 };

@@ -72,11 +72,15 @@ void SettingsPage::take(Opening& opening) {
         const SettingRow& setting = *row.row;
         if (setting.form == LineForm::Contact)
             continue; // the page pairs them
-        Opening::Setting* found = opening.find(QString::fromLatin1(setting.variable));
-        // The line is written with set, or with sets for server info: only those forms are held.
-        const bool info = found && found->verb == ServerScript::Verb::Sets;
-        if (found && info == (setting.form == LineForm::Info) && row.take(found->value))
-            found->taken = true;
+        // The last setting of the variable that the row can hold; the line is written with set,
+        // or with sets for server info: only those forms are held.
+        for (Opening::Setting* found : opening.settingsOf(QString::fromLatin1(setting.variable))) {
+            const bool info = found->verb == ServerScript::Verb::Sets;
+            if (info == (setting.form == LineForm::Info) && row.take(found->value)) {
+                found->taken = true;
+                break;
+            }
+        }
     }
 }
 

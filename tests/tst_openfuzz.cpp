@@ -27,7 +27,8 @@ constexpr qsizetype kMiB = 1024 * 1024;
 const QList<QByteArray> kPieces =
     QByteArray(
         "\"|;|//|/*|*/|\r|\n|\r\n|\\| |\t|set |seta |sets .|\"\"|\xC3|\xC3\x28|\xE2\x82|"
-        "\xED\xA0\x80|\xF4\x90\x80\x80|\xEF\xBB\xBF|\xC3\xA9|\xE2\x82\xAC|\xC2\xA0|\xA0|\x0B")
+        "\xED\xA0\x80|\xF4\x90\x80\x80|\xEF\xBB\xBF|\xC3\xA9|\xE2\x82\xAC|\xC2\xA0|\xA0|\x0B|"
+        "\xE2\x80\xA8|\xE2\x80\xA9")
         .split('|');
 
 QByteArray mutated(QByteArray bytes, QRandomGenerator& random, bool withNul) {
@@ -61,7 +62,10 @@ QString rawText(const TForm1& form, const char* memo) {
 }
 
 // The value each variable has once the server has run the text, by its lower-case name.
-QHash<QString, QString> endValues(const QString& text) {
+QHash<QString, QString> endValues(QString text) {
+    // The window's text boxes break lines at the line and paragraph separators too (a .cfg it
+    // writes cannot hold them): so does the text, as the window shows it.
+    text.replace(QChar::LineSeparator, '\n').replace(QChar::ParagraphSeparator, '\n');
     QHash<QString, QString> values;
     for (const ServerScript::Command& command : ServerScript::read(text).commands)
         if (const auto set =
