@@ -116,11 +116,6 @@ QString SettingsPage::lineOf(const RowControls& row) const {
     return QLatin1String("sets ") + key + QLatin1String(" \"") + row.value() + QLatin1Char('"');
 }
 
-QAction* SettingsPage::warningOf(const RowControls& row) const {
-    const auto index = &row - m_rows.constData();
-    return index < 0 || index >= m_warnings.size() ? nullptr : m_warnings[index];
-}
-
 void SettingsPage::markEdits() {
     m_warnings.fill(nullptr, m_rows.size());
     for (qsizetype i = 0; i < m_rows.size(); ++i) {
@@ -128,12 +123,6 @@ void SettingsPage::markEdits() {
         QLineEdit* field = row.edit ? row.edit : row.list ? row.list->lineEdit() : nullptr;
         if (!field)
             continue;
-        // Without a text it has no tool tip: its hint shows in the status bar while the mouse is
-        // over it, as every hint does.
-        auto* mark = new QAction(field);
-        mark->setObjectName(QStringLiteral("warning"));
-        field->addAction(mark, QLineEdit::TrailingPosition);
-        m_warnings[i] = mark;
         connect(field, &QLineEdit::textChanged, this, [this, i] { recheck(i); });
         if (row.include)
             connect(row.include, &QCheckBox::toggled, this, [this, i] { recheck(i); });
@@ -171,7 +160,6 @@ void SettingsPage::showEvent(QShowEvent* event) {
 
 void SettingsPage::recheck(qsizetype index) {
     const RowControls& row = m_rows[index];
-    QAction* mark = m_warnings[index];
     QStringList says;
     if (row.isIncluded())
         for (const Problem& problem : checkText(lineOf(row), m_known)) {
@@ -180,6 +168,19 @@ void SettingsPage::recheck(qsizetype index) {
                 sentence[0] = sentence[0].toUpper();
             says.append(sentence);
         }
+    QAction* mark = m_warnings[index];
+    if (!mark && says.isEmpty())
+        return;
+    if (!mark) {
+        // Made when first needed: most edits never have anything to warn of.
+        QLineEdit* field = row.edit ? row.edit : row.list->lineEdit();
+        // Without a text it has no tool tip: its hint shows in the status bar while the mouse is
+        // over it, as every hint does.
+        mark = new QAction(field);
+        mark->setObjectName(QStringLiteral("warning"));
+        field->addAction(mark, QLineEdit::TrailingPosition);
+        m_warnings[index] = mark;
+    }
     const QString tip = says.join(QLatin1Char(' '));
     mark->setStatusTip(tip);
     mark->setVisible(!says.isEmpty());

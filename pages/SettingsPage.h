@@ -36,9 +36,6 @@ public:
 
     // The line a row of the page writes now, whether or not it is included; a contact as numbered.
     QString lineOf(const RowControls& row) const;
-    // The warning mark inside a row's edit, shown while the server would read its line otherwise
-    // than the edit shows (null for a row without an edit).
-    QAction* warningOf(const RowControls& row) const;
 
     // Takes into its rows the settings of a file being opened that they can hold exactly, and
     // marks them taken; a row the file does not mention is left out (or, without an include box,

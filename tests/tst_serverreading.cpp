@@ -146,9 +146,9 @@ void ServerReadingTest::marksShowWhereAValueBreaksARule() {
     include->setChecked(included);
     line->setText(text);
 
+    // An edit that has nothing to warn of has no mark, or a hidden one.
     QAction* mark = warning(line);
-    QVERIFY(mark);
-    QCOMPARE(mark->isVisible(), !says.isEmpty());
+    QCOMPARE(mark && mark->isVisible(), !says.isEmpty());
     if (says.isEmpty())
         return;
     QCOMPARE(mark->statusTip(), says);
