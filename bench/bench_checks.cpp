@@ -3,6 +3,7 @@
 //
 // Each figure is the median of many timed runs (see README.md for the commands and the figures of
 // one run); `valgrind --tool=callgrind --toggle-collect='checkText*'` counts instructions.
+#include "BenchReport.h"
 #include "config/TextCheck.h"
 
 #include <QElapsedTimer>
@@ -70,18 +71,6 @@ Vocabulary vocabulary() {
     return known;
 }
 
-// Median, least and largest of some milliseconds, reported with the median as the result.
-void report(const char* what, QList<double> milliseconds, double target) {
-    std::sort(milliseconds.begin(), milliseconds.end());
-    const qsizetype n = milliseconds.size();
-    const double median =
-        n % 2 ? milliseconds[n / 2] : (milliseconds[n / 2 - 1] + milliseconds[n / 2]) / 2;
-    qInfo("%s: median %.4f ms, least %.4f ms, largest %.4f ms, %lld runs (target under %g ms)",
-          what, median, milliseconds.first(), milliseconds.last(), static_cast<long long>(n),
-          target);
-    QTest::setBenchmarkResult(median, QTest::WalltimeMilliseconds);
-}
-
 template <class Work> QList<double> timed(int runs, Work work) {
     QList<double> milliseconds;
     milliseconds.reserve(runs);
@@ -89,7 +78,7 @@ template <class Work> QList<double> timed(int runs, Work work) {
         QElapsedTimer clock;
         clock.start();
         work();
-        milliseconds.append(double(clock.nsecsElapsed()) / 1e6);
+        milliseconds.append(bench::millisecondsSince(clock));
     }
     return milliseconds;
 }
@@ -115,7 +104,8 @@ void ChecksBenchmark::megabyteText() {
     const Vocabulary known = vocabulary();
     // A file this large is one problem: the server runs none of it.
     QCOMPARE(checkText(text, known).size(), 1);
-    report("checkText, 1 MiB of generated text", timed(50, [&] { checkText(text, known); }), 20);
+    bench::report("checkText, 1 MiB of generated text", timed(50, [&] { checkText(text, known); }),
+                  20, 4);
 }
 
 // One line of 1 MiB with quotes and comments, as a pasted blob: cut every 1,023 bytes, each rest
@@ -126,14 +116,15 @@ void ChecksBenchmark::megabyteLine() {
         QStringLiteral("{\"k\": \"http://v\"} /* x */ ").repeated(1024 * 1024 / 31);
     const Vocabulary known = vocabulary();
     QVERIFY(checkText(text, known).size() > 1);
-    report("checkText, one line of 1 MiB", timed(20, [&] { checkText(text, known); }), 20);
+    bench::report("checkText, one line of 1 MiB", timed(20, [&] { checkText(text, known); }), 20,
+                  4);
 }
 
 void ChecksBenchmark::oneLine() {
     const QString line = QStringLiteral("set sv_hostname \"Brantholm Café Server 24/7\"");
     const Vocabulary known = vocabulary();
     QVERIFY(checkText(line, known).isEmpty());
-    report("checkText, one line", timed(10000, [&] { checkText(line, known); }), 0.1);
+    bench::report("checkText, one line", timed(10000, [&] { checkText(line, known); }), 0.1, 4);
 }
 
 QTEST_GUILESS_MAIN(ChecksBenchmark)

@@ -4,6 +4,7 @@
 // rotation presses are QBENCHMARK blocks, so that `-callgrind` can count their instructions; the
 // others time one step of a longer sequence (a "Finish!" needs a "Clear Cfg" before it, a save
 // needs its dialog answered) and report the median of many runs with QTest::setBenchmarkResult.
+#include "BenchReport.h"
 #include "app/TForm1.h"
 #include "controls/TLMDEdit.h"
 
@@ -23,47 +24,9 @@
 #include <algorithm>
 #include <functional>
 
+using namespace bench;
+
 namespace {
-
-template <class T> T* child(const QObject* root, const char* name) {
-    T* found = root->findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("no child named %s", name);
-    return found;
-}
-
-// Median, least and largest of some milliseconds.
-struct Spread {
-    double median = 0;
-    double least = 0;
-    double largest = 0;
-};
-
-Spread spread(QList<double> values) {
-    std::sort(values.begin(), values.end());
-    const qsizetype n = values.size();
-    const double median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-    return {median, values.first(), values.last()};
-}
-
-// Reports the median as the test's result and the spread beside it.
-void report(const char* what, const QList<double>& milliseconds, double target = 0) {
-    const Spread s = spread(milliseconds);
-    QString line = QStringLiteral("%1: median %2 ms, least %3 ms, largest %4 ms, %5 runs")
-                       .arg(QLatin1String(what))
-                       .arg(s.median, 0, 'f', 3)
-                       .arg(s.least, 0, 'f', 3)
-                       .arg(s.largest, 0, 'f', 3)
-                       .arg(milliseconds.size());
-    if (target > 0)
-        line += QStringLiteral(" (target under %1 ms)").arg(target);
-    qInfo().noquote() << line;
-    QTest::setBenchmarkResult(s.median, QTest::WalltimeMilliseconds);
-}
-
-double millisecondsSince(const QElapsedTimer& clock) {
-    return double(clock.nsecsElapsed()) / 1e6;
-}
 
 // Saves through the real dialog, typing `path` into it, and returns the milliseconds from the
 // dialog's acceptance until the save has returned: the wait of a user who pressed Save.
