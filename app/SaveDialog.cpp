@@ -1,8 +1,9 @@
 #include "app/SaveDialog.h"
 
+#include "app/SavedSettings.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QSettings>
 
 SaveDialog::SaveDialog(QObject* parent)
     : QObject(parent) {
@@ -18,9 +19,7 @@ bool SaveDialog::execute(QWidget* owner) {
     dialog.setNameFilter(QStringLiteral(".cfg (*.cfg)"));
     dialog.setDefaultSuffix(QStringLiteral("cfg"));
     // Until a file was chosen or opened, the proposed name stands in the folder last used.
-    const QString folder = QSettings(QStringLiteral("Kestrane"), QStringLiteral("Ledgerwick"))
-                               .value(QStringLiteral("lastFolder"))
-                               .toString();
+    const QString folder = savedSettings().value(kLastFolderKey).toString();
     if (QFileInfo(m_fileName).isRelative() && !folder.isEmpty())
         dialog.setDirectory(folder);
     dialog.selectFile(m_fileName);

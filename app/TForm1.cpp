@@ -5,6 +5,7 @@
 #include "app/EditorPage.h"
 #include "app/PageControl.h"
 #include "app/SaveDialog.h"
+#include "app/SavedSettings.h"
 #include "config/CfgFile.h"
 #include "config/ConfigText.h"
 #include "config/Opening.h"
@@ -35,7 +36,6 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <QStatusBar>
 #include <QTextDocument>
 #include <QTimer>
@@ -72,9 +72,6 @@ constexpr QRect kSaveArea(566, kButtonTop, 94, kButtonHeight);
 constexpr QRect kFinishArea(666, kButtonTop, 94, kButtonHeight); // "Clear Cfg" stands there too
 constexpr int kRecentFiles = 5;
 
-QSettings savedSettings() {
-    return QSettings(QStringLiteral("Kestrane"), QStringLiteral("Ledgerwick"));
-}
 // Grey on white, darker than mid grey so that it reads at 4.5:1 and more.
 constexpr QRgb kMakerGrey = 0xff6e6e6e;
 
@@ -527,7 +524,7 @@ void TForm1::Open1Click() {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters({QStringLiteral(".cfg (*.cfg)"), QStringLiteral("All files (*)")});
-    const QString folder = savedSettings().value(QStringLiteral("lastFolder")).toString();
+    const QString folder = savedSettings().value(kLastFolderKey).toString();
     if (!folder.isEmpty())
         dialog.setDirectory(folder);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -568,20 +565,20 @@ bool TForm1::openFile(const QString& path) {
 void TForm1::rememberFile(const QString& path) {
     const QString whole = QFileInfo(path).absoluteFilePath();
     QSettings settings = savedSettings();
-    QStringList recent = settings.value(QStringLiteral("recentFiles")).toStringList();
+    QStringList recent = settings.value(kRecentFilesKey).toStringList();
     recent.removeAll(whole);
     recent.prepend(whole);
     while (recent.size() > kRecentFiles)
         recent.removeLast();
-    settings.setValue(QStringLiteral("recentFiles"), recent);
-    settings.setValue(QStringLiteral("lastFolder"), QFileInfo(whole).absolutePath());
+    settings.setValue(kRecentFilesKey, recent);
+    settings.setValue(kLastFolderKey, QFileInfo(whole).absolutePath());
     fillRecentMenu();
 }
 
 void TForm1::fillRecentMenu() {
     OpenRecent1->clear();
     const QStringList recent =
-        savedSettings().value(QStringLiteral("recentFiles")).toStringList().mid(0, kRecentFiles);
+        savedSettings().value(kRecentFilesKey).toStringList().mid(0, kRecentFiles);
     for (const QString& path : recent) {
         QAction* item =
             OpenRecent1->addAction(QString(path).replace(QLatin1Char('&'), QLatin1String("&&")));

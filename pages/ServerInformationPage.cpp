@@ -449,7 +449,7 @@ ServerInformationPage::ServerInformationPage(QWidget* parent)
     finishRows();
 }
 
-void ServerInformationPage::writeSection(Section section, ConfigText& text) const {
+void ServerInformationPage::writeSection(Section, ConfigText& text) const {
     const QList<RowControls>& all = rows();
     for (qsizetype i = 0; i < all.size(); ++i) {
         const RowControls& row = all[i];
@@ -461,7 +461,6 @@ void ServerInformationPage::writeSection(Section section, ConfigText& text) cons
         if (i + 1 < all.size() && declaration::same(all[i + 1].row->variable, row.row->variable))
             writeContact(text, row, all[i + 1]);
     }
-    Q_UNUSED(section);
 }
 
 // The plain key names the first contact only while the second is left out; as soon as the

@@ -90,7 +90,7 @@ void SettingsPage::finishRows() {
             qFatal("%s: a row of its table has no controls", qPrintable(objectName()));
     finishKeyboardOrder();
     learn(m_known, m_table);
-    markEdits();
+    watchValues();
 }
 
 QString SettingsPage::lineOf(const RowControls& row) const {
@@ -116,7 +116,7 @@ QString SettingsPage::lineOf(const RowControls& row) const {
     return QLatin1String("sets ") + key + QLatin1String(" \"") + row.value() + QLatin1Char('"');
 }
 
-void SettingsPage::markEdits() {
+void SettingsPage::watchValues() {
     m_warnings.fill(nullptr, m_rows.size());
     for (qsizetype i = 0; i < m_rows.size(); ++i) {
         const RowControls& row = m_rows[i];

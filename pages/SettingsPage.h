@@ -58,7 +58,8 @@ protected:
     void finishRows();
 
 private:
-    void markEdits();
+    // Rechecks an edit's line as it changes, and tells of any change of a setting.
+    void watchValues();
     void recheck(qsizetype index);
     void showWarningIcon(QAction* mark) const;
 
