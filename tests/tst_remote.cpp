@@ -1,0 +1,522 @@
+// Files on servers: real sshd and FTP servers on 127.0.0.1, started here with keys made here.
+#include "support/LoopbackServers.h"
+#include "support/TestSupport.h"
+
+#include "remote/History.h"
+#include "remote/KnownHosts.h"
+#include "remote/RemoteClient.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QThread>
+
+#include <unistd.h>
+
+using namespace LoopbackServers;
+using Failure = RemoteTransfer::Failure;
+
+namespace {
+
+// What the user would answer to each question, and which questions came.
+struct Answers {
+    bool trust = true;
+    QStringList passwords;
+    bool remember = false;
+    bool overwrite = false;
+
+    QStringList asked;
+    QString fingerprint;
+    QStringList changedLines;
+    int changedCount = 0;
+};
+
+RemoteClient::Result perform(Answers& answers, const std::function<void(RemoteClient&)>& start,
+                             bool interactive = true) {
+    RemoteClient client;
+    client.setInteractive(interactive);
+    QObject::connect(&client, &RemoteClient::trustQuestion,
+                     [&](const QString&, const QString& fingerprint, bool) {
+                         answers.asked << QStringLiteral("trust");
+                         answers.fingerprint = fingerprint;
+                         client.answerTrust(answers.trust);
+                     });
+    QObject::connect(&client, &RemoteClient::passwordQuestion, [&](const QString&, bool refused) {
+        answers.asked << (refused ? QStringLiteral("password again") : QStringLiteral("password"));
+        client.answerPassword(answers.passwords.isEmpty() ? QString()
+                                                          : answers.passwords.takeFirst(),
+                              answers.remember);
+    });
+    QObject::connect(&client, &RemoteClient::overwriteQuestion,
+                     [&](const QString&, int count, const QStringList& lines) {
+                         answers.asked << QStringLiteral("overwrite");
+                         answers.changedCount = count;
+                         answers.changedLines = lines;
+                         client.answerOverwrite(answers.overwrite);
+                     });
+    start(client);
+    return client.waitForFinished();
+}
+
+RemoteClient::Result fetch(const QString& address, Answers& answers, bool interactive = true) {
+    return perform(
+        answers, [&](RemoteClient& c) { c.fetch(RemoteAddress::parse(address)); }, interactive);
+}
+
+RemoteClient::Result store(const QString& address, const QByteArray& bytes,
+                           const QByteArray& expected, Answers& answers) {
+    return perform(
+        answers, [&](RemoteClient& c) { c.store(RemoteAddress::parse(address), bytes, expected); });
+}
+
+// A hand-kept server.cfg of some size.
+QByteArray configText(int lines) {
+    QByteArray text = "// my server\r\nset sv_hostname \"Fox Den\"\r\nseta g_gametype dm ; set "
+                      "sv_maxclients 16\r\n";
+    for (int i = 0; i < lines; ++i)
+        text += "set custom_" + QByteArray::number(i) + " \"value " + QByteArray::number(i) +
+                "\"\t// note\r\n";
+    return text;
+}
+
+} // namespace
+
+class TestRemote : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void sftpRoundTrip();
+    void sftpHostKeys();
+    void sftpFaults_data();
+    void sftpFaults();
+    void sftpFullDisk();
+    void droppedDuringUpload();
+    void silentServer();
+    void ftps();
+    void ftpListing();
+
+private:
+    QTemporaryDir m_home;
+    std::unique_ptr<Sshd> m_sshd;
+    QString m_sshHome;
+};
+
+void TestRemote::initTestCase() {
+    m_sshd = std::make_unique<Sshd>();
+    QVERIFY2(m_sshd->start(), qPrintable(m_sshd->error()));
+    // The client's key, as a user's own, and the program's data folder in a place of the test's.
+    m_sshHome = m_sshd->home();
+    qputenv("HOME", m_sshHome.toLocal8Bit());
+    qputenv("XDG_DATA_HOME", m_home.path().toLocal8Bit());
+    qunsetenv("SSH_AUTH_SOCK");
+}
+
+void TestRemote::init() {
+    // Each test starts knowing no server and no password.
+    QDir(m_home.path()).removeRecursively();
+    QDir().mkpath(m_home.path());
+    RemoteClient::forgetPasswords();
+    qputenv("HOME", m_sshHome.toLocal8Bit());
+}
+
+void TestRemote::sftpRoundTrip() {
+    const QString path = m_sshd->files() + QStringLiteral("/server.cfg");
+    const QByteArray original = configText(3);
+    TestSupport::writeFile(path, original);
+    m_sshd->own(path);
+    const QString address = m_sshd->address(QStringLiteral("server.cfg"));
+
+    Answers first;
+    RemoteClient::Result opened = fetch(address, first);
+    QVERIFY2(opened.ok, qPrintable(opened.message));
+    QCOMPARE(opened.bytes, original);
+    QCOMPARE(first.asked, QStringList{QStringLiteral("trust")});
+    QCOMPARE(first.fingerprint, KnownHosts::keyFingerprint(m_sshd->hostKey()));
+
+    // One setting changed and saved: the server has exactly that, and History the old file.
+    QByteArray changed = original;
+    changed.replace("Fox Den", "Wolf Den");
+    Answers second;
+    const RemoteClient::Result saved = store(address, changed, original, second);
+    QVERIFY2(saved.ok, qPrintable(saved.message));
+    QVERIFY(second.asked.isEmpty());
+    QCOMPARE(TestSupport::readFile(path), changed);
+    const QList<History::Version> versions = History().versions(
+        QStringLiteral("127.0.0.1"), m_sshd->files() + QStringLiteral("/server.cfg"));
+    QCOMPARE(versions.size(), 1);
+    QCOMPARE(TestSupport::readFile(versions[0].file), original);
+    // No file of the save is left beside it.
+    QCOMPARE(QDir(m_sshd->files()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("server.cfg")});
+
+    // Changed on the server since: the question counts and shows the lines; Cancel writes nothing.
+    QByteArray theirs = changed;
+    theirs.replace("sv_maxclients 16", "sv_maxclients 24").append("set g_motd \"hi\"\r\n");
+    TestSupport::writeFile(path, theirs);
+    Answers third;
+    third.overwrite = false;
+    QByteArray mine = changed;
+    mine.replace("Wolf Den", "Bear Den");
+    const RemoteClient::Result refused = store(address, mine, changed, third);
+    QVERIFY(refused.cancelled);
+    QCOMPARE(third.asked, QStringList{QStringLiteral("overwrite")});
+    QCOMPARE(third.changedCount, 2);
+    QCOMPARE(third.changedLines,
+             (QStringList{QStringLiteral("seta g_gametype dm ; set sv_maxclients 24"),
+                          QStringLiteral("set g_motd \"hi\""),
+                          QStringLiteral("(removed) seta g_gametype dm ; set sv_maxclients 16")}));
+    QCOMPARE(TestSupport::readFile(path), theirs);
+    Answers fourth;
+    fourth.overwrite = true;
+    const RemoteClient::Result overwritten = store(address, mine, changed, fourth);
+    QVERIFY2(overwritten.ok, qPrintable(overwritten.message));
+    QCOMPARE(TestSupport::readFile(path), mine);
+    QCOMPARE(History().versions(QStringLiteral("127.0.0.1"), path).size(), 2);
+}
+
+void TestRemote::sftpHostKeys() {
+    const QString path = m_sshd->files() + QStringLiteral("/keys.cfg");
+    TestSupport::writeFile(path, configText(1));
+    m_sshd->own(path);
+    const QString address = m_sshd->address(QStringLiteral("keys.cfg"));
+
+    // Without questions an unknown key fails and says what to do; nothing is recorded.
+    Answers quiet;
+    const RemoteClient::Result unknown = fetch(address, quiet, false);
+    QVERIFY(!unknown.ok);
+    QCOMPARE(unknown.failure, Failure::UnknownHostKey);
+    QVERIFY2(unknown.message.contains(address) &&
+                 unknown.message.contains(KnownHosts::keyFingerprint(m_sshd->hostKey())) &&
+                 unknown.message.contains(QStringLiteral("trust the key")),
+             qPrintable(unknown.message));
+    Answers declined;
+    declined.trust = false;
+    QVERIFY(fetch(address, declined).cancelled);
+    QVERIFY(!QFile::exists(KnownHosts().keyFile()));
+
+    // A key in the user's own known_hosts is trusted without a question.
+    const QString own = m_sshHome + QStringLiteral("/.ssh/known_hosts");
+    TestSupport::writeFile(own, QStringLiteral("[127.0.0.1]:%1 ssh-ed25519 %2\n")
+                                    .arg(m_sshd->port())
+                                    .arg(QString::fromLatin1(m_sshd->hostKey().toBase64()))
+                                    .toUtf8());
+    Answers known;
+    QVERIFY(fetch(address, known).ok);
+    QVERIFY(known.asked.isEmpty());
+
+    // Another key on record, in either file: refused, both fingerprints named, no question.
+    const QString other = m_home.path() + QStringLiteral("/other");
+    runTool(QStringLiteral("ssh-keygen"), {QStringLiteral("-q"),
+                                           QStringLiteral("-t"),
+                                           QStringLiteral("ed25519"),
+                                           QStringLiteral("-N"),
+                                           {},
+                                           QStringLiteral("-f"),
+                                           other});
+    QFile pub(other + QStringLiteral(".pub"));
+    QVERIFY(pub.open(QIODevice::ReadOnly));
+    const QByteArray otherKey = QByteArray::fromBase64(pub.readAll().split(' ').value(1));
+    for (const bool inUsersFile : {true, false}) {
+        QFile::remove(own);
+        QFile::remove(KnownHosts().keyFile());
+        if (inUsersFile)
+            TestSupport::writeFile(own, QStringLiteral("[127.0.0.1]:%1 ssh-ed25519 %2\n")
+                                            .arg(m_sshd->port())
+                                            .arg(QString::fromLatin1(otherKey.toBase64()))
+                                            .toUtf8());
+        else
+            QVERIFY(KnownHosts().trustKey(QStringLiteral("127.0.0.1:%1").arg(m_sshd->port()),
+                                          otherKey, nullptr));
+        Answers changed;
+        const RemoteClient::Result refused = fetch(address, changed);
+        QCOMPARE(refused.failure, Failure::ChangedHostKey);
+        QVERIFY(changed.asked.isEmpty());
+        QVERIFY2(refused.message.contains(KnownHosts::keyFingerprint(otherKey)) &&
+                     refused.message.contains(KnownHosts::keyFingerprint(m_sshd->hostKey())) &&
+                     refused.message.contains(address),
+                 qPrintable(refused.message));
+    }
+}
+
+void TestRemote::sftpFaults_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<int>("failure");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("missing") << "absent.cfg"
+                             << "" << false << int(Failure::NotFound) << "no such file";
+    QTest::newRow("a folder") << "conf"
+                              << "folder" << false << int(Failure::IsFolder) << "is a folder";
+    QTest::newRow("over 1 MiB") << "huge.cfg"
+                                << "huge" << false << int(Failure::TooLarge) << "larger than 1 MiB";
+    if (geteuid() == 0) {
+        QTest::newRow("file not readable")
+            << "secret.cfg"
+            << "unreadable" << false << int(Failure::AccessDenied) << "does not permit";
+        QTest::newRow("folder not writable")
+            << "locked/server.cfg"
+            << "locked folder" << true << int(Failure::AccessDenied) << "does not permit";
+    }
+    QTest::newRow("wrong password") << "server.cfg"
+                                    << "no key" << false << int(Failure::Cancelled) << "cancelled";
+}
+
+void TestRemote::sftpFaults() {
+    QFETCH(QString, name);
+    QFETCH(QString, setup);
+    QFETCH(bool, save);
+    QFETCH(int, failure);
+    QFETCH(QString, reason);
+
+    const QString files = m_sshd->files();
+    const QString path = files + QLatin1Char('/') + name;
+    const QByteArray before = configText(2);
+    if (setup == QLatin1String("folder")) {
+        QDir().mkpath(path);
+    } else if (setup == QLatin1String("huge")) {
+        TestSupport::writeFile(path, QByteArray(RemoteTransfer::kMaxFileSize + 1, 'x'));
+    } else if (setup == QLatin1String("unreadable")) {
+        TestSupport::writeFile(path, before);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    } else if (setup == QLatin1String("locked folder")) {
+        QDir().mkpath(files + QStringLiteral("/locked"));
+        TestSupport::writeFile(path, before);
+        m_sshd->own(path);
+    } else if (!setup.isEmpty() || name != QLatin1String("absent.cfg")) {
+        TestSupport::writeFile(path, before);
+        m_sshd->own(path);
+    }
+    if (setup == QLatin1String("no key"))
+        qputenv("HOME", m_home.path().toLocal8Bit());
+    const QByteArray onServer = TestSupport::readFile(path);
+
+    QVERIFY(KnownHosts().trustKey(QStringLiteral("127.0.0.1:%1").arg(m_sshd->port()),
+                                  m_sshd->hostKey(), nullptr));
+    const QString address = m_sshd->address(name);
+    Answers answers;
+    answers.passwords = {QStringLiteral("wrong"), QStringLiteral("wrong too")};
+    const RemoteClient::Result result =
+        save ? store(address, "set sv_hostname x\r\n", before, answers) : fetch(address, answers);
+    QVERIFY(!result.ok);
+    QCOMPARE(int(result.failure), failure);
+    QVERIFY2(result.message.startsWith(
+                 QStringLiteral("Cannot %1 %2: ").arg(save ? "save to" : "open", address)) &&
+                 result.message.contains(reason, Qt::CaseInsensitive),
+             qPrintable(result.message));
+    QCOMPARE(TestSupport::readFile(path), onServer);
+    if (setup == QLatin1String("no key")) {
+        // Asked twice (the second time saying the first was refused), then the user gave up.
+        QCOMPARE(answers.asked,
+                 (QStringList{QStringLiteral("password"), QStringLiteral("password again"),
+                              QStringLiteral("password again")}));
+        QVERIFY(!result.message.contains(QStringLiteral("wrong")));
+        // Without questions: the refusal, and what to do.
+        Answers none;
+        const RemoteClient::Result quiet = fetch(address, none, false);
+        QCOMPARE(quiet.failure, Failure::LoginDenied);
+        QVERIFY2(quiet.message.contains(QStringLiteral("refused the user name")) &&
+                     quiet.message.contains(QStringLiteral("remember the password")),
+                 qPrintable(quiet.message));
+    }
+    QVERIFY(QDir(files)
+                .entryList(QDir::Hidden | QDir::Files)
+                .filter(QStringLiteral(".new-"))
+                .isEmpty());
+}
+
+void TestRemote::sftpFullDisk() {
+    if (geteuid() != 0)
+        QSKIP("a full disk needs a small tmpfs, which only root can mount");
+    const QString folder = m_sshd->files() + QStringLiteral("/small");
+    QDir().mkpath(folder);
+    QVERIFY(QProcess::execute(QStringLiteral("mount"),
+                              {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                               QStringLiteral("size=64k,mode=0777"), QStringLiteral("tmpfs"),
+                               folder}) == 0);
+    const auto unmount = qScopeGuard([&] {
+        QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), folder});
+    });
+    const QString path = folder + QStringLiteral("/server.cfg");
+    const QByteArray before = configText(20);
+    TestSupport::writeFile(path, before);
+    m_sshd->own(path);
+    // The rest of the disk taken.
+    QFile filler(folder + QStringLiteral("/filler"));
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, 'f')) > 0) {
+    }
+    filler.close();
+
+    QVERIFY(KnownHosts().trustKey(QStringLiteral("127.0.0.1:%1").arg(m_sshd->port()),
+                                  m_sshd->hostKey(), nullptr));
+    Answers answers;
+    const RemoteClient::Result result = store(m_sshd->address(QStringLiteral("small/server.cfg")),
+                                              configText(400), before, answers);
+    QVERIFY(!result.ok);
+    QVERIFY2(result.message.contains(QStringLiteral("could not write")),
+             qPrintable(result.message));
+    QCOMPARE(TestSupport::readFile(path), before);
+}
+
+void TestRemote::droppedDuringUpload() {
+    // A large file, the server killed part way, again and again: the old file every time.
+    const QString path = m_sshd->files() + QStringLiteral("/big.cfg");
+    const QByteArray before = configText(10);
+    QVERIFY(KnownHosts().trustKey(QStringLiteral("127.0.0.1:%1").arg(m_sshd->port()),
+                                  m_sshd->hostKey(), nullptr));
+    const QString address = m_sshd->address(QStringLiteral("big.cfg"));
+    const QByteArray large = configText(20000).left(RemoteTransfer::kMaxFileSize - 1);
+    int killedMidway = 0;
+    for (int attempt = 0; attempt < 60 && killedMidway < 20; ++attempt) {
+        TestSupport::writeFile(path, before);
+        m_sshd->own(path);
+        QVERIFY(m_sshd->start());
+        RemoteClient client;
+        bool killed = false;
+        connect(&client, &RemoteClient::progress, this, [&](const QString& step, qint64, qint64) {
+            if (!killed && step.startsWith(QStringLiteral("Writing"))) {
+                QThread::usleep(QRandomGenerator::global()->bounded(20000));
+                m_sshd->kill();
+                killed = true;
+            }
+        });
+        client.store(RemoteAddress::parse(address), large, before);
+        const RemoteClient::Result result = client.waitForFinished();
+        if (result.ok) {
+            QCOMPARE(TestSupport::readFile(path), large);
+            continue;
+        }
+        QVERIFY2(result.message.startsWith(QStringLiteral("Cannot save to ") + address),
+                 qPrintable(result.message));
+        // Killed after the rename, while reading back: the whole new file, and the message says so.
+        if (result.message.contains(QStringLiteral("put in place"))) {
+            QCOMPARE(TestSupport::readFile(path), large);
+            continue;
+        }
+        QCOMPARE(TestSupport::readFile(path), before);
+        ++killedMidway;
+    }
+    QCOMPARE(killedMidway, 20);
+    QVERIFY(m_sshd->start());
+}
+
+void TestRemote::silentServer() {
+    // A port that takes the connection and never says a word.
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost, 0));
+    QList<QTcpSocket*> held;
+    connect(&silent, &QTcpServer::newConnection, [&] { held << silent.nextPendingConnection(); });
+    const QString address =
+        QStringLiteral("sftp://admin@127.0.0.1:%1/server.cfg").arg(silent.serverPort());
+
+    QElapsedTimer clock;
+    clock.start();
+    Answers answers;
+    const RemoteClient::Result result = fetch(address, answers);
+    QCOMPARE(result.failure, Failure::NoAnswer);
+    QVERIFY2(result.message.contains(address) &&
+                 result.message.contains(QStringLiteral("10 seconds")),
+             qPrintable(result.message));
+    QVERIFY(clock.elapsed() >= 9500 && clock.elapsed() < 14000);
+
+    // Cancel stops the wait within a second.
+    RemoteClient client;
+    client.fetch(RemoteAddress::parse(address));
+    QTest::qWait(500);
+    clock.restart();
+    client.cancel();
+    const RemoteClient::Result cancelled = client.waitForFinished();
+    QVERIFY(cancelled.cancelled);
+    QVERIFY(clock.elapsed() < 1000);
+}
+
+void TestRemote::ftps() {
+    FtpServer server(true);
+    QVERIFY2(server.start(), qPrintable(server.error()));
+    const QString path = server.files() + QStringLiteral("/server.cfg");
+    const QByteArray before = configText(4);
+    TestSupport::writeFile(path, before);
+    const QString address = server.address(QStringLiteral("admin"), QStringLiteral("server.cfg"));
+
+    // The self-signed certificate: its fingerprint asked about, then remembered; the password
+    // typed in the address is used and kept out of everything said.
+    Answers first;
+    const QString typed =
+        server.address(QStringLiteral("admin:secret"), QStringLiteral("server.cfg"));
+    const RemoteClient::Result opened = fetch(typed, first);
+    QVERIFY2(opened.ok, qPrintable(opened.message));
+    QCOMPARE(opened.bytes, before);
+    QCOMPARE(first.asked, QStringList{QStringLiteral("trust")});
+    QVERIFY(first.fingerprint.count(QLatin1Char(':')) == 31);
+    QVERIFY(!opened.address.toString().contains(QStringLiteral("secret")));
+
+    // The password given for the account is used again in this run; the certificate is known.
+    QByteArray changed = before;
+    changed.replace("16", "20");
+    Answers second;
+    const RemoteClient::Result saved = store(address, changed, before, second);
+    QVERIFY2(saved.ok, qPrintable(saved.message));
+    QVERIFY(second.asked.isEmpty());
+    QCOMPARE(TestSupport::readFile(path), changed);
+    QCOMPARE(QDir(server.files()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("server.cfg")});
+
+    // A user who may only read: refused, the file as it was.
+    RemoteClient::forgetPasswords();
+    Answers reader;
+    reader.passwords = {QStringLiteral("secret")};
+    const QString readerAddress =
+        server.address(QStringLiteral("reader"), QStringLiteral("server.cfg"));
+    const RemoteClient::Result denied = store(readerAddress, before, changed, reader);
+    QVERIFY(!denied.ok);
+    QVERIFY2(denied.message.startsWith(QStringLiteral("Cannot save to ") + readerAddress) &&
+                 denied.message.contains(QStringLiteral("550")),
+             qPrintable(denied.message));
+    QCOMPARE(TestSupport::readFile(path), changed);
+
+    // A wrong password, asked again, then given up.
+    Answers wrong;
+    wrong.passwords = {QStringLiteral("nope")};
+    const RemoteClient::Result refused = fetch(address, wrong);
+    QCOMPARE(refused.failure, Failure::Cancelled);
+    QCOMPARE(wrong.asked,
+             (QStringList{QStringLiteral("password"), QStringLiteral("password again")}));
+}
+
+void TestRemote::ftpListing() {
+    FtpServer server(false);
+    QVERIFY2(server.start(), qPrintable(server.error()));
+    const QString files = server.files();
+    QDir().mkpath(files + QStringLiteral("/zeta"));
+    QDir().mkpath(files + QStringLiteral("/Alpha"));
+    TestSupport::writeFile(files + QStringLiteral("/b.cfg"), QByteArray(1234, 'b'));
+    TestSupport::writeFile(files + QStringLiteral("/A server.cfg"), "set a 1\n");
+    TestSupport::writeFile(files + QStringLiteral("/notes.txt"), "not a config");
+
+    Answers answers;
+    answers.passwords = {QStringLiteral("secret")};
+    const RemoteClient::Result result = perform(answers, [&](RemoteClient& c) {
+        c.list(RemoteAddress::parse(server.address(QStringLiteral("admin"), QString())));
+    });
+    QVERIFY2(result.ok, qPrintable(result.message));
+    QStringList seen;
+    for (const RemoteEntry& entry : result.entries)
+        seen << QStringLiteral("%1 %2 %3")
+                    .arg(entry.name)
+                    .arg(entry.isFolder)
+                    .arg(entry.isFolder ? 0 : entry.size);
+    QCOMPARE(seen, (QStringList{"Alpha 1 0", "zeta 1 0", "A server.cfg 0 8", "b.cfg 0 1234"}));
+    const QDateTime now = QDateTime::currentDateTime();
+    QVERIFY(qAbs(result.entries.last().time.secsTo(now)) < 120);
+}
+
+QTEST_MAIN(TestRemote)
+#include "tst_remote.moc"
