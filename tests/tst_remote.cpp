@@ -3,9 +3,11 @@
 #include "support/TestSupport.h"
 
 #include "remote/History.h"
+#include "remote/Keyring.h"
 #include "remote/KnownHosts.h"
 #include "remote/RemoteClient.h"
 
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -100,6 +102,7 @@ private slots:
     void silentServer();
     void ftps();
     void ftpListing();
+    void passwordInKeyring();
 
 private:
     QTemporaryDir m_home;
@@ -450,13 +453,13 @@ void TestRemote::ftps() {
     // typed in the address is used and kept out of everything said.
     Answers first;
     const QString typed =
-        server.address(QStringLiteral("admin:secret"), QStringLiteral("server.cfg"));
+        server.address(QStringLiteral("admin:") + kFtpPassword, QStringLiteral("server.cfg"));
     const RemoteClient::Result opened = fetch(typed, first);
     QVERIFY2(opened.ok, qPrintable(opened.message));
     QCOMPARE(opened.bytes, before);
     QCOMPARE(first.asked, QStringList{QStringLiteral("trust")});
     QVERIFY(first.fingerprint.count(QLatin1Char(':')) == 31);
-    QVERIFY(!opened.address.toString().contains(QStringLiteral("secret")));
+    QVERIFY(!opened.address.toString().contains(QLatin1String(kFtpPassword)));
 
     // The password given for the account is used again in this run; the certificate is known.
     QByteArray changed = before;
@@ -472,7 +475,7 @@ void TestRemote::ftps() {
     // A user who may only read: refused, the file as it was.
     RemoteClient::forgetPasswords();
     Answers reader;
-    reader.passwords = {QStringLiteral("secret")};
+    reader.passwords = {QLatin1String(kFtpPassword)};
     const QString readerAddress =
         server.address(QStringLiteral("reader"), QStringLiteral("server.cfg"));
     const RemoteClient::Result denied = store(readerAddress, before, changed, reader);
@@ -502,7 +505,7 @@ void TestRemote::ftpListing() {
     TestSupport::writeFile(files + QStringLiteral("/notes.txt"), "not a config");
 
     Answers answers;
-    answers.passwords = {QStringLiteral("secret")};
+    answers.passwords = {QLatin1String(kFtpPassword)};
     const RemoteClient::Result result = perform(answers, [&](RemoteClient& c) {
         c.list(RemoteAddress::parse(server.address(QStringLiteral("admin"), QString())));
     });
@@ -516,6 +519,48 @@ void TestRemote::ftpListing() {
     QCOMPARE(seen, (QStringList{"Alpha 1 0", "zeta 1 0", "A server.cfg 0 8", "b.cfg 0 1234"}));
     const QDateTime now = QDateTime::currentDateTime();
     QVERIFY(qAbs(result.entries.last().time.secsTo(now)) < 120);
+}
+
+void TestRemote::passwordInKeyring() {
+    if (qEnvironmentVariableIsEmpty("LEDGERWICK_KEYRING_SESSION"))
+        QSKIP("needs the Secret Service that the test tst_remote_keyring starts");
+    FtpServer server(false);
+    QVERIFY2(server.start(), qPrintable(server.error()));
+    TestSupport::writeFile(server.files() + QStringLiteral("/server.cfg"), "set a 1\r\n");
+    const QString address = server.address(QStringLiteral("admin"), QStringLiteral("server.cfg"));
+    Keyring().remove(RemoteAddress::parse(address).account());
+
+    // Asked once, remembered in the keyring: the command line's way of working needs no question.
+    Answers first;
+    first.passwords = {QLatin1String(kFtpPassword)};
+    first.remember = true;
+    const RemoteClient::Result opened = fetch(address, first);
+    QVERIFY2(opened.ok && opened.message.isEmpty(), qPrintable(opened.message));
+    QCOMPARE(first.asked, QStringList{QStringLiteral("password")});
+    RemoteClient::forgetPasswords();
+    Answers none;
+    const RemoteClient::Result again = fetch(address, none, false);
+    QVERIFY2(again.ok, qPrintable(again.message));
+    QCOMPARE(Keyring().read(RemoteAddress::parse(address).account()).secret,
+             QLatin1String(kFtpPassword));
+
+    // A keyring password that no longer works: refused, and the user is asked again.
+    QVERIFY(
+        Keyring().write(RemoteAddress::parse(address).account(), QStringLiteral("old")).isEmpty());
+    RemoteClient::forgetPasswords();
+    Answers stale;
+    stale.passwords = {QLatin1String(kFtpPassword)};
+    QVERIFY(fetch(address, stale).ok);
+    QCOMPARE(stale.asked, QStringList{QStringLiteral("password again")});
+
+    // The password is in no file of the program's: not its settings, history or records.
+    for (const QString& root : {m_home.path(), qEnvironmentVariable("XDG_CONFIG_HOME")}) {
+        QDirIterator files(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString file = files.next();
+            QVERIFY2(!TestSupport::readFile(file).contains(kFtpPassword), qPrintable(file));
+        }
+    }
 }
 
 QTEST_MAIN(TestRemote)

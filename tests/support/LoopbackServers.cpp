@@ -216,8 +216,8 @@ from pyftpdlib.servers import FTPServer
 logging.basicConfig(level=logging.ERROR)
 root, tls, cert = sys.argv[1:4]
 users = DummyAuthorizer()
-users.add_user("admin", "secret", root, perm="elradfmwMT")
-users.add_user("reader", "secret", root, perm="elr")
+users.add_user("admin", "Tr0ut-Lake-7", root, perm="elradfmwMT")
+users.add_user("reader", "Tr0ut-Lake-7", root, perm="elr")
 
 class DataHandler(TLS_DTPHandler):
     # A client may start the data connection's TLS handshake before its transfer command.

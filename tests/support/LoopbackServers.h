@@ -11,6 +11,9 @@
 // configuration and keys made in a temporary folder when it starts.
 namespace LoopbackServers {
 
+// The FTP users' password: a word that appears nowhere else, so that a test can look for it.
+inline constexpr const char* kFtpPassword = "Tr0ut-Lake-7";
+
 // A free TCP port on 127.0.0.1 (free when asked; the server takes it at once).
 int freePort();
 
@@ -49,8 +52,8 @@ private:
 };
 
 // pyftpdlib, with TLS required on the control and data connections when `tls`, a self-signed
-// certificate made at start, the user "admin" (password "secret") who may do everything and the
-// user "reader" (password "secret") who may only read.
+// certificate made at start, the user "admin" (password kFtpPassword) who may do everything and the
+// user "reader" (password kFtpPassword) who may only read.
 class FtpServer {
 public:
     explicit FtpServer(bool tls);
