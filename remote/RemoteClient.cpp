@@ -307,7 +307,12 @@ void RemoteClient::finish(const Outcome& outcome) {
                 result.message = QStringLiteral("The password was not remembered: %1").arg(error);
         }
     } else {
-        result.message = failureMessage(outcome);
+        result.reason = failureMessage(outcome);
+        const char* verb = m_task == Task::Fetch  ? "open"
+                           : m_task == Task::List ? "list"
+                                                  : "save to";
+        result.message = QStringLiteral("Cannot %1 %2: %3")
+                             .arg(QLatin1String(verb), m_address.toString(), result.reason);
     }
     m_password.fill(QChar(0));
     m_password.clear();

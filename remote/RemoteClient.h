@@ -31,6 +31,8 @@ public:
         // What went wrong, naming the address; or, after success, anything the user should know
         // (a password that could not be kept in the keyring).
         QString message;
+        // What went wrong, without the address.
+        QString reason;
         QByteArray bytes;
         QList<RemoteEntry> entries;
     };

@@ -447,6 +447,40 @@ struct RemoteTransfer::Impl {
         return outcome;
     }
 
+    // A save cut off between moving the old file aside and putting the new one in its place
+    // leaves the old one under its aside name: it goes back, or, when the new one made it, goes.
+    // Returns a failure that ends the task (no answer, an unknown key…); a folder that cannot be
+    // listed is left for the task itself to report on.
+    Outcome tidyUp() {
+        const RemoteAddress folder = address.folder();
+        step = QStringLiteral("Listing %1").arg(folder.shortName());
+        prepare(folder.path());
+        curl_easy_setopt(easy, CURLOPT_DIRLISTONLY, 1L);
+        if (const CURLcode code = run(); code != CURLE_OK) {
+            Outcome outcome = failed(code);
+            if (outcome.failure == Failure::NotFound || outcome.failure == Failure::AccessDenied ||
+                outcome.failure == Failure::Other)
+                return {};
+            return outcome;
+        }
+        QStringList asides;
+        const QString prefix = QLatin1Char('.') + address.fileName() + QStringLiteral(".old-");
+        for (const QByteArray& line : received.split('\n')) {
+            const QString name = QString::fromUtf8(line).trimmed();
+            if (name.startsWith(prefix))
+                asides.append(folder.path() + name);
+        }
+        if (asides.isEmpty())
+            return {};
+        QList<QByteArray> steps;
+        if (download(address.path()).failure == Failure::NotFound)
+            steps += rename(asides.takeFirst(), address.path(), true);
+        for (const QString& aside : std::as_const(asides))
+            steps += remove(aside);
+        commands(steps);
+        return {};
+    }
+
     Outcome listing(const QString& folder) {
         step = QStringLiteral("Listing %1").arg(address.withPath(folder).shortName());
         prepare(folder);
@@ -553,6 +587,8 @@ RemoteTransfer::~RemoteTransfer() {
 }
 
 Outcome RemoteTransfer::fetch() {
+    if (Outcome cut = d->tidyUp(); !cut.ok())
+        return cut;
     Outcome outcome = d->download(d->address.path());
     switch (outcome.failure) {
     case Failure::NotFound:
@@ -626,7 +662,15 @@ Outcome RemoteTransfer::store(const QByteArray& bytes, const QByteArray& expecte
                 undo += d->rename(aside, path, true);
             undo += d->remove(temporary);
             d->commands(undo);
-            if (outcome.failure != Failure::Cancelled)
+            if (outcome.failure == Failure::Dropped || outcome.failure == Failure::NoAnswer ||
+                outcome.failure == Failure::Stalled)
+                outcome.reason =
+                    QStringLiteral("The connection was lost while the new file took the old "
+                                   "one's place. The server holds one of them whole: the old one "
+                                   "may be under the name %1, and goes back to its own name when "
+                                   "the file is next opened.")
+                        .arg(aside);
+            else if (outcome.failure != Failure::Cancelled)
                 outcome.reason = QStringLiteral("The new file could not take the old one's name%1.")
                                      .arg(d->detail());
             return outcome;

@@ -103,6 +103,7 @@ private slots:
     void ftps();
     void ftpListing();
     void passwordInKeyring();
+    void checkCommand();
 
 private:
     QTemporaryDir m_home;
@@ -377,6 +378,7 @@ void TestRemote::droppedDuringUpload() {
                                   m_sshd->hostKey(), nullptr));
     const QString address = m_sshd->address(QStringLiteral("big.cfg"));
     const QByteArray large = configText(20000).left(RemoteTransfer::kMaxFileSize - 1);
+    const auto restart = qScopeGuard([this] { m_sshd->start(); });
     int killedMidway = 0;
     for (int attempt = 0; attempt < 60 && killedMidway < 20; ++attempt) {
         TestSupport::writeFile(path, before);
@@ -399,6 +401,16 @@ void TestRemote::droppedDuringUpload() {
         }
         QVERIFY2(result.message.startsWith(QStringLiteral("Cannot save to ") + address),
                  qPrintable(result.message));
+        // Killed between the renames, the old file is under another name until the next open.
+        if (result.message.contains(QStringLiteral("took the old one's place"))) {
+            QVERIFY(m_sshd->start());
+            Answers answers;
+            const RemoteClient::Result reopened = fetch(address, answers);
+            QVERIFY2(reopened.bytes == before || reopened.bytes == large,
+                     qPrintable(reopened.message));
+            QCOMPARE(TestSupport::readFile(path), reopened.bytes);
+            continue;
+        }
         // Killed after the rename, while reading back: the whole new file, and the message says so.
         if (result.message.contains(QStringLiteral("put in place"))) {
             QCOMPARE(TestSupport::readFile(path), large);
@@ -408,7 +420,15 @@ void TestRemote::droppedDuringUpload() {
         ++killedMidway;
     }
     QCOMPARE(killedMidway, 20);
+    // Nothing of the saves is left beside the file.
     QVERIFY(m_sshd->start());
+    Answers answers;
+    QVERIFY(fetch(address, answers).ok);
+    QVERIFY2(QDir(m_sshd->files())
+                 .entryList(QDir::Hidden | QDir::Files)
+                 .filter(QStringLiteral(".old-"))
+                 .isEmpty(),
+             qPrintable(QDir(m_sshd->files()).entryList(QDir::Hidden | QDir::Files).join(' ')));
 }
 
 void TestRemote::silentServer() {
@@ -561,6 +581,50 @@ void TestRemote::passwordInKeyring() {
             QVERIFY2(!TestSupport::readFile(file).contains(kFtpPassword), qPrintable(file));
         }
     }
+}
+
+void TestRemote::checkCommand() {
+    // `ledgerwick --check ADDRESS`: the local file's rules and statuses, and no question.
+    const QString path = m_sshd->files() + QStringLiteral("/checked.cfg");
+    TestSupport::writeFile(path, "set sv_hostname \"Fox\"\r\nset sv_maxclients sixteen\r\n");
+    m_sshd->own(path);
+    const QString address = m_sshd->address(QStringLiteral("checked.cfg"));
+    auto check = [&](const QString& argument, QByteArray* out, QByteArray* errors) {
+        QProcess program;
+        program.start(QStringLiteral(LEDGERWICK_PROGRAM), {QStringLiteral("--check"), argument});
+        program.closeWriteChannel();
+        if (!program.waitForFinished(30000))
+            return -1;
+        *out = program.readAllStandardOutput();
+        *errors = program.readAllStandardError();
+        return program.exitCode();
+    };
+    QByteArray out, errors;
+    QCOMPARE(check(address, &out, &errors), 2);
+    QVERIFY2(errors.contains(address.toUtf8()) && errors.contains("Ledgerwick's window") &&
+                 errors.contains(KnownHosts::keyFingerprint(m_sshd->hostKey()).toUtf8()),
+             errors.constData());
+
+    QVERIFY(KnownHosts(m_home.path() + QStringLiteral("/ledgerwick"))
+                .trustKey(QStringLiteral("127.0.0.1:%1").arg(m_sshd->port()), m_sshd->hostKey(),
+                          nullptr));
+    QCOMPARE(check(address, &out, &errors), 1);
+    QVERIFY2(out.startsWith(address.toUtf8() + ":2: sv_maxclients: "), out.constData());
+    QCOMPARE(check(m_sshd->address(QStringLiteral("absent.cfg")), &out, &errors), 2);
+    QVERIFY2(errors.contains("no such file"), errors.constData());
+
+    // A password typed in the address is never printed.
+    FtpServer server(false);
+    QVERIFY2(server.start(), qPrintable(server.error()));
+    TestSupport::writeFile(server.files() + QStringLiteral("/ok.cfg"), "set sv_hostname \"Fox\"\n");
+    const QString typed =
+        server.address(QStringLiteral("admin:") + kFtpPassword, QStringLiteral("ok.cfg"));
+    QCOMPARE(check(typed, &out, &errors), 0);
+    QCOMPARE(check(server.address(QStringLiteral("admin:wrong"), QStringLiteral("ok.cfg")), &out,
+                   &errors),
+             2);
+    QVERIFY2(errors.contains("refused the user name") && !errors.contains("wrong"),
+             errors.constData());
 }
 
 QTEST_MAIN(TestRemote)
