@@ -278,9 +278,7 @@ QString RemoteClient::failureMessage(const Outcome& outcome) const {
             break;
         }
     }
-    const char* verb = m_task == Task::Fetch ? "open" : m_task == Task::List ? "list" : "save to";
-    return QStringLiteral("Cannot %1 %2: %3")
-        .arg(QLatin1String(verb), m_address.toString(), reason);
+    return reason;
 }
 
 void RemoteClient::finish(const Outcome& outcome) {

@@ -19,7 +19,8 @@ struct RemoteEntry {
     QDateTime time;
 };
 
-// Reading and writing files of one server account with libcurl, blocking: made, used and ended in
+// Reading and writing files of one server account with libcurl (in the module that RemoteBackend
+// loads at first use), blocking: made, used and ended in
 // one worker thread. One connection serves every step of a task (read again, upload, rename, read
 // back). A step stops within a tenth of a second of `cancel` becoming true.
 class RemoteTransfer {
@@ -99,5 +100,9 @@ public:
     struct Impl;
 
 private:
-    Impl* d;
+    Outcome unloaded() const;
+
+    QString m_loadError;
+    const struct RemoteBackend* m_backend = nullptr;
+    Impl* d = nullptr;
 };
