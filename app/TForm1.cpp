@@ -4,6 +4,7 @@
 #include "app/CheckCommand.h"
 #include "app/EditorPage.h"
 #include "app/PageControl.h"
+#include "app/RemoteSession.h"
 #include "app/SaveDialog.h"
 #include "app/SavedSettings.h"
 #include "config/CfgFile.h"
@@ -442,9 +443,11 @@ bool TForm1::saveConfiguration() {
     const QString memo = tabEditor->text();
     if (!saveDespiteProblems(tabEditor->check()))
         return false;
-    if (!saveDialog->execute(this))
+    // A file from a server goes back to where it came from.
+    const bool remote = m_remoteAddress.isValid();
+    if (!remote && !saveDialog->execute(this))
         return false;
-    const QString path = saveDialog->fileName();
+    const QString path = remote ? m_remoteAddress.toString() : saveDialog->fileName();
 
     // An opened file is written as it was: its encoding, and each line that stayed with its own
     // line break.
@@ -464,12 +467,24 @@ bool TForm1::saveConfiguration() {
                       .arg(encoded.badCharacter));
         return false;
     }
-    const CfgFile::WriteResult written = CfgFile::write(path, encoded.bytes);
+    CfgFile::WriteResult written;
+    if (remote) {
+        const RemoteClient::Result stored =
+            m_remote->store(m_remoteAddress, encoded.bytes, m_remoteBytes);
+        if (!stored.ok) {
+            if (!stored.cancelled)
+                showError(stored.message);
+            return false;
+        }
+        m_remoteBytes = encoded.bytes;
+    } else {
+        written = CfgFile::write(path, encoded.bytes);
+    }
     switch (written.failure) {
     case CfgFile::Failure::None: {
         const QScopedValueRollback quiet(m_quiet, m_quiet + 1);
         editor->document()->setModified(false);
-        m_documentPath = QFileInfo(path).absoluteFilePath();
+        m_documentPath = remote ? path : QFileInfo(path).absoluteFilePath();
         if (format) {
             // What was saved is the document now, as if it had just been opened: a value edited
             // in the text is not undone by the next "Finish!".
@@ -616,8 +631,9 @@ void TForm1::setModified(bool modified) {
 
 void TForm1::updateTitle() {
     // The desktop's way: the file's name, marked while the document has unsaved changes.
-    const QString name =
-        QFileInfo(m_documentPath).fileName().replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
+    const QString name = (m_remoteAddress.isValid() ? m_remoteAddress.shortName()
+                                                    : QFileInfo(m_documentPath).fileName())
+                             .replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
     setWindowTitle(name.isEmpty() ? QStringLiteral("Brantholm[*] - Ledgerwick 1.1")
                                   : name + QStringLiteral("[*] - Brantholm - Ledgerwick 1.1"));
 }
@@ -631,6 +647,8 @@ void TForm1::New1Click() {
         m_openedLines.clear();
         m_fileLines = FileLines();
         m_documentPath.clear();
+        m_remoteAddress = RemoteAddress();
+        m_remoteBytes.clear();
         for (SettingsPage* page : std::as_const(m_settingsPages))
             page->reset();
         chkNewSlashes->setChecked(true);
@@ -668,6 +686,8 @@ void TForm1::Open1Click() {
 }
 
 bool TForm1::openFile(const QString& path) {
+    if (RemoteAddress::looksLikeAddress(path))
+        return openAddress(path);
     // The whole file first: a file that cannot be read replaces nothing, so nothing is asked.
     const CfgFile::ReadResult read = CfgFile::read(path);
     if (!read.ok()) {
@@ -684,25 +704,73 @@ bool TForm1::openFile(const QString& path) {
         takeIn(read.text, read.format);
     }
     m_documentPath = QFileInfo(path).absoluteFilePath();
+    m_remoteAddress = RemoteAddress();
+    m_remoteBytes.clear();
     setModified(false);
     updateTitle();
-
-    const int settings = m_layout->takenCount();
-    const int others = m_layout->otherLineCount();
-    StatusBar1->showMessage(
-        QStringLiteral("%1: %2 %3 on the pages, %4 %5 kept in place.")
-            .arg(QFileInfo(path).fileName())
-            .arg(settings)
-            .arg(settings == 1 ? QStringLiteral("setting") : QStringLiteral("settings"))
-            .arg(others)
-            .arg(others == 1 ? QStringLiteral("other line") : QStringLiteral("other lines")));
+    showOpened(QFileInfo(path).fileName());
     saveDialog->setFileName(m_documentPath);
     rememberFile(path);
     return true;
 }
 
+bool TForm1::openAddress(const QString& text) {
+    QString error;
+    const RemoteAddress address = RemoteAddress::parse(text, &error);
+    if (!address.isValid()) {
+        // The text as typed may hold a password: it is not shown.
+        showError(QStringLiteral("Cannot open the address. %1").arg(error));
+        return false;
+    }
+    if (!m_remote)
+        m_remote = new RemoteSession(this);
+    const RemoteClient::Result fetched = m_remote->fetch(address);
+    if (!fetched.ok) {
+        if (!fetched.cancelled)
+            showError(fetched.message);
+        return false;
+    }
+    if (fetched.bytes.contains('\0')) {
+        showError(QStringLiteral("Cannot open %1: it is not a text file: it holds NUL bytes.")
+                      .arg(address.toString()));
+        return false;
+    }
+    if (!maybeSaveDocument())
+        return false;
+    FileFormat format;
+    const QString fileText = CfgFile::decode(fetched.bytes, &format);
+    {
+        const QScopedValueRollback quiet(m_quiet, m_quiet + 1);
+        m_layout.reset();
+        showSettings();
+        takeIn(fileText, format);
+    }
+    m_documentPath = address.toString();
+    m_remoteAddress = address;
+    m_remoteBytes = fetched.bytes;
+    setModified(false);
+    updateTitle();
+    showOpened(address.shortName());
+    rememberFile(m_documentPath);
+    return true;
+}
+
+void TForm1::showOpened(const QString& name) {
+    const int settings = m_layout->takenCount();
+    const int others = m_layout->otherLineCount();
+    StatusBar1->showMessage(
+        QStringLiteral("%1: %2 %3 on the pages, %4 %5 kept in place.")
+            .arg(name)
+            .arg(settings)
+            .arg(settings == 1 ? QStringLiteral("setting") : QStringLiteral("settings"))
+            .arg(others)
+            .arg(others == 1 ? QStringLiteral("other line") : QStringLiteral("other lines")));
+}
+
 void TForm1::rememberFile(const QString& path) {
-    const QString whole = QFileInfo(path).absoluteFilePath();
+    // An address stands in the list as it is (without a password); it has no local folder.
+    const bool address = RemoteAddress::looksLikeAddress(path);
+    const QString whole = address ? path : QFileInfo(path).absoluteFilePath();
     QSettings settings = savedSettings();
     QStringList recent = settings.value(kRecentFilesKey).toStringList();
     recent.removeAll(whole);
@@ -710,7 +778,8 @@ void TForm1::rememberFile(const QString& path) {
     while (recent.size() > kRecentFiles)
         recent.removeLast();
     settings.setValue(kRecentFilesKey, recent);
-    settings.setValue(kLastFolderKey, QFileInfo(whole).absolutePath());
+    if (!address)
+        settings.setValue(kLastFolderKey, QFileInfo(whole).absolutePath());
     fillRecentMenu();
 }
 

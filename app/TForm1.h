@@ -4,6 +4,7 @@
 #include "config/FileLines.h"
 #include "config/Opening.h"
 #include "config/TextCheck.h"
+#include "remote/RemoteAddress.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -23,6 +24,7 @@ class SettingsPage;
 class TLMDTextButton;
 class TLMDTextCheckBox;
 class QWidget;
+class RemoteSession;
 
 // The main window: menu, banner, page control with the settings pages and the editor page,
 // the bottom strip with the workflow buttons, and the status bar that shows every hint.
@@ -40,6 +42,8 @@ public:
     // shows an error box and changes nothing when the file cannot be read. True when it was
     // opened. From then on the file is the document's layout: "Finish!" writes it with only the
     // user's changes.
+    // `path` may be the address of a file on a server (sftp://, ftps://, ftp://): the document
+    // then saves back to it.
     bool openFile(const QString& path);
 
 public slots:
@@ -86,6 +90,9 @@ private:
     // Puts every row at its start value, then takes into the pages what `text` (as its file
     // holds it) sets; the text becomes the document's layout.
     void takeIn(const QString& text, const FileFormat& format);
+    bool openAddress(const QString& text);
+    // The status bar's word on a file just opened.
+    void showOpened(const QString& name);
     void setModified(bool modified);
     void updateTitle();
     // The settings state, as after "Clear Cfg": the text gone, the settings shown.
@@ -133,6 +140,11 @@ private:
     FileLines m_fileLines;
     // The file the document was opened from or last saved to; empty for a new one.
     QString m_documentPath;
+    // A document opened from a server: its address and the bytes it had when opened or last
+    // saved, which a save expects to find there still.
+    RemoteAddress m_remoteAddress;
+    QByteArray m_remoteBytes;
+    RemoteSession* m_remote = nullptr;
     // While the program itself changes settings or the text: no change of the user's.
     int m_quiet = 0;
 };

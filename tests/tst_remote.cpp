@@ -9,6 +9,8 @@
 
 #include <QDirIterator>
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -104,6 +106,7 @@ private slots:
     void ftpListing();
     void passwordInKeyring();
     void checkCommand();
+    void windowRoundTrip();
 
 private:
     QTemporaryDir m_home;
@@ -625,6 +628,52 @@ void TestRemote::checkCommand() {
              2);
     QVERIFY2(errors.contains("refused the user name") && !errors.contains("wrong"),
              errors.constData());
+}
+
+void TestRemote::windowRoundTrip() {
+    // The admin's way: open the server's file by its address, change one setting, save.
+    const QString path = m_sshd->files() + QStringLiteral("/window.cfg");
+    const QByteArray head = "exec base_defaults.cfg\r\n// Names\r\n";
+    const QByteArray tail = "set sv_maxclients \"24\"; set sv_privateclients \"2\"\r\n"
+                            "\tset g_log \"games.log\"\r\nmap mp_harbor\r\n";
+    TestSupport::writeFile(path, head + "seta sv_hostname \"Old\"   // shown in lists\r\n" + tail);
+    m_sshd->own(path);
+    const QString address = m_sshd->address(QStringLiteral("window.cfg"));
+
+    TForm1 form;
+    form.show();
+    QString asked;
+    {
+        const TestSupport::ModalHandler trust([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (!box || box->objectName() != QLatin1String("TrustQuestion"))
+                return false;
+            asked = box->text();
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == QLatin1String("Trust and connect"))
+                    button->click();
+            return true;
+        });
+        QVERIFY(form.openFile(address));
+    }
+    QVERIFY2(asked.contains(KnownHosts::keyFingerprint(m_sshd->hostKey())), qPrintable(asked));
+    QCOMPARE(form.windowTitle(),
+             QStringLiteral("127.0.0.1:%1[*] - Brantholm - Ledgerwick 1.1").arg(path));
+
+    auto* edit = TestSupport::child<QLineEdit>(&form, "edServernames");
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("New"));
+    TestSupport::finish(form);
+    const TestSupport::MessageCatcher catcher;
+    TestSupport::click(form, "btnSave");
+    QVERIFY2(!catcher.message.seen, qPrintable(catcher.message.text));
+    QCOMPARE(TestSupport::readFile(path),
+             head + "seta sv_hostname \"New\"   // shown in lists\r\n" + tail);
+    const QList<History::Version> versions = History().versions(QStringLiteral("127.0.0.1"), path);
+    QCOMPARE(versions.size(), 1);
+    QCOMPARE(TestSupport::readFile(versions[0].file),
+             head + "seta sv_hostname \"Old\"   // shown in lists\r\n" + tail);
+    QVERIFY(!form.isWindowModified());
 }
 
 QTEST_MAIN(TestRemote)
