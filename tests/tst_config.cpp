@@ -238,12 +238,16 @@ void ConfigTest::reading_data() {
                            << QString::fromLatin1(mebibyte);
     QTest::newRow("missing") << QStringLiteral("none.cfg") << QByteArray() << readable << F::Open
                              << QStringLiteral("No such file or directory") << QString();
-    QTest::newRow("a folder") << QString() << QByteArray() << readable << F::Open
-                              << QStringLiteral("Is a directory") << QString();
+    QTest::newRow("a folder") << QString() << QByteArray() << readable << F::NotRegular
+                              << QStringLiteral("a folder") << QString();
     QTest::newRow("no permission") << cfg << QByteArray("x") << 0 << F::Open
                                    << QStringLiteral("Permission denied") << QString();
     QTest::newRow("a NUL byte") << cfg << QByteArray("set a 1\n\0", 9) << readable << F::NotText
                                 << QString() << QString();
+    QTest::newRow("UTF-16 with its mark") << cfg << QByteArray("\xFE\xFF\0s\0e\0t", 8) << readable
+                                          << F::Utf16 << QString() << QString();
+    QTest::newRow("UTF-16 without") << cfg << QByteArray("s\0e\0t\0 \0a\0", 10) << readable
+                                    << F::Utf16 << QString() << QString();
     QTest::newRow("1 MiB and a byte")
         << cfg << mebibyte + 'x' << readable << F::TooLarge << QString() << QString();
 }
