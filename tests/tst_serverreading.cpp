@@ -1,6 +1,7 @@
 // The window tells the user whenever the server would read the file otherwise than the window and
 // the memo show: the rotation's length as it grows, a mark inside an edit that breaks a rule, the
 // list of problems after "Finish!" and the question before saving them.
+#include "app/EditorPage.h"
 #include "controls/TLMDEdit.h"
 #include "support/TestSupport.h"
 
@@ -200,6 +201,12 @@ void ServerReadingTest::problemsAfterFinishFollowTheMemo() {
                               QStringLiteral("Line 98 (sv_hostname): a double quote ends the "
                                              "value; the server reads \"My  Best  \u0421erver\" "
                                              "instead.")}));
+    // A UTF-8 file stores every character.
+    FileFormat utf8;
+    utf8.encoding = FileFormat::Encoding::Utf8;
+    form.findChild<EditorPage*>()->setFormat(utf8);
+    QTRY_COMPARE(problemList(form).size(), 2);
+    QVERIFY(!problemList(form).join(QLatin1Char('\n')).contains(QLatin1String("stored")));
 
     // With no problem left the page is as it always was.
     {
