@@ -216,6 +216,24 @@ void CommandLineTest::fileNamesAreBytes() {
             QStringLiteral("/bin/sh"));
     QCOMPARE(result.exitCode, 1);
     QCOMPARE(result.out, "caf\xE9.cfg" + kBadSays);
+
+    // The window opens it too, and saves over it under the same name.
+    const QString path = CfgFile::fileNameFromBytes(name);
+    QCOMPARE(CfgFile::fileNameBytes(path), name);
+    TForm1 form;
+    form.show();
+    QVERIFY(form.openFile(path));
+    finish(form);
+    QVERIFY(!saveThroughDialog(form, path).seen);
+    QByteArray saved(64 * 1024, '\0');
+    const int again = ::open(name.constData(), O_RDONLY);
+    QVERIFY(again >= 0);
+    saved.truncate(::read(again, saved.data(), size_t(saved.size())));
+    ::close(again);
+    QVERIFY2(saved.contains("set sv_maxclients \"twenty\"\r\n") && saved != kBad,
+             saved.constData());
+    // Qt cannot name it to remove it with the folder.
+    QCOMPARE(::unlink(name.constData()), 0);
 }
 
 void CommandLineTest::usageErrors_data() {
