@@ -280,7 +280,7 @@ void CommandLineTest::helpAndVersion_data() {
                               "FILE:LINE: variable: message",
                               "0  nothing found",
                               "1  problems found",
-                              "2  a file could not be read, or the command line is wrong",
+                              "2  a file could not be read, or the command line\n",
                               "--               End the options",
                               "Needs no display"};
     QTest::newRow("--help") << QStringList{"--help"} << help;
