@@ -4,6 +4,8 @@
 #include "config/Document.h"
 
 #include <QFile>
+#include <QRandomGenerator>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,6 +25,7 @@ private slots:
     void unencodableCharacter();
     void decoding_data();
     void decoding();
+    void fileNamesKeepTheirBytes();
     void reading_data();
     void reading();
 };
@@ -267,6 +270,29 @@ void ConfigTest::reading() {
     QTEST(result.failure, "failure");
     QTEST(result.reason, "reason");
     QTEST(result.text, "text");
+}
+
+// Any bytes, UTF-8 or not, make a name that gives back the same bytes; UTF-8 reads as itself.
+void ConfigTest::fileNamesKeepTheirBytes() {
+    QCOMPARE(CfgFile::fileNameFromBytes("caf\xC3\xA9 \xF0\x9F\x98\x80.cfg"),
+             QStringLiteral("caf\u00E9 \U0001F600.cfg"));
+    QCOMPARE(CfgFile::fileNameFromBytes("caf\xE9.cfg"),
+             QStringLiteral("caf") + QChar(0xDCE9) + QStringLiteral(".cfg"));
+    QRandomGenerator random(20261209);
+    // Mostly bytes around the edges of UTF-8: lead bytes, continuation bytes, surrogates' forms.
+    const char pieces[] = "a/\x80\xBF\xC0\xC3\xE0\xED\xA0\xF0\xF4\x90\xF8\xFF";
+    for (int round = 0; round < 20000; ++round) {
+        QByteArray name;
+        for (int i = random.bounded(12); i > 0; --i)
+            name += random.bounded(3) == 0 ? char(random.bounded(1, 256))
+                                           : pieces[random.bounded(int(sizeof pieces) - 1)];
+        const QString text = CfgFile::fileNameFromBytes(name);
+        QCOMPARE(CfgFile::fileNameBytes(text), name);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+        const QString decoded = utf8.decode(name);
+        if (!utf8.hasError())
+            QCOMPARE(text, decoded);
+    }
 }
 
 QTEST_GUILESS_MAIN(ConfigTest)

@@ -239,11 +239,17 @@ void ServerScriptTest::randomTexts() {
             lastComment = comment.end;
         }
         QVERIFY(script.fileBytes >= text.size() / 2);
-        int lastProblem = 1;
-        for (const Problem& problem : checkText(text, known)) {
-            QVERIFY(problem.line >= lastProblem && problem.line <= lines);
-            QVERIFY(problem.message.endsWith(QLatin1Char('.')));
-            lastProblem = problem.line;
+        FileFormat utf8;
+        utf8.encoding = FileFormat::Encoding::Utf8;
+        utf8.byteOrderMark = true;
+        utf8.finalLineBreak = round % 2;
+        for (const FileFormat& format : {FileFormat(), utf8}) {
+            int lastProblem = 1;
+            for (const Problem& problem : checkText(text, known, format)) {
+                QVERIFY(problem.line >= lastProblem && problem.line <= lines);
+                QVERIFY(problem.message.endsWith(QLatin1Char('.')));
+                lastProblem = problem.line;
+            }
         }
     }
 }
