@@ -2,16 +2,24 @@
 
 #include "config/CfgFile.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 
-class QTextStream;
+class QIODevice;
 
 // Why a file could not be read, in words: the system's for a file it could not open or read.
 QString readFailureReason(const CfgFile::ReadResult& read);
 
-// `ledgerwick --check FILE`: prints each place where the server would read FILE otherwise than it
-// shows, as "FILE:LINE: message", to `out`. Returns 0 when there is none, 1 when there is any, and
-// 2 when FILE cannot be read (saying why on `errors`). Needs no display. FILE may be the address
-// of a file on a server (sftp://, ftps://, ftp://); nothing is asked then, and an unknown host key
+// A file name as `--check` prints it: as it is, or, when it holds a control character such as a
+// line break, in double quotes with C escapes, so that one problem stays one line.
+QByteArray printableName(const QByteArray& name);
+
+// `ledgerwick --check FILE...`: checks each file in turn ("-" is standard input) and prints each
+// place where the server would read it otherwise than it shows, as "FILE:LINE: variable: message"
+// (without "variable: " where none is concerned), to `out`; a file it cannot read it names on
+// `errors`, saying why. Returns the worst result: 0 when nothing was found, 1 when there were
+// problems, 2 when a file could not be read. Needs no display. A file may be given by the address
+// of a file on a server (sftp://, ftps://, ftp://): nothing is asked then, and an unknown host key
 // or a missing password is status 2 with what to do.
-int checkFile(const QString& path, QTextStream& out, QTextStream& errors);
+int checkFiles(const QList<QByteArray>& names, QIODevice& out, QIODevice& errors);

@@ -96,10 +96,23 @@ QString EditorPage::text() const {
     return text;
 }
 
+void EditorPage::setFormat(const FileFormat& format) {
+    m_format = format;
+    if (!m_editor->document()->isEmpty())
+        m_recheck->start();
+}
+
 QList<Problem> EditorPage::check() {
     m_recheck->stop();
+    // Counted as saved: each line ends with the file's line break.
+    QString saved;
+    if (!m_editor->document()->isEmpty()) {
+        saved = text();
+        if (m_format.lineBreak != QLatin1String("\n"))
+            saved.replace(QLatin1Char('\n'), m_format.lineBreak);
+    }
     const QList<Problem> problems =
-        m_editor->document()->isEmpty() ? QList<Problem>() : checkText(text(), m_known);
+        saved.isEmpty() ? QList<Problem>() : checkText(saved, m_known, m_format);
     showProblems(problems);
     return problems;
 }

@@ -21,6 +21,11 @@ public:
     // The memo's text with plain line breaks, as it is saved.
     QString text() const;
 
+    // The file the text is saved as: its encoding and line breaks decide its bytes, which the
+    // checks count. A new document's until told otherwise.
+    void setFormat(const FileFormat& format);
+    const FileFormat& format() const { return m_format; }
+
     // Says, or no longer says, that settings changed since the text was generated.
     void setSettingsChanged(bool changed);
 
@@ -33,6 +38,7 @@ private:
     void goToLine(int line);
 
     Vocabulary m_known;
+    FileFormat m_format;
     QPlainTextEdit* m_editor;
     QListWidget* m_problems;
     QLabel* m_settingsChanged;

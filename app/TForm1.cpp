@@ -8,6 +8,7 @@
 #include "app/SaveDialog.h"
 #include "app/SavedSettings.h"
 #include "config/CfgFile.h"
+#include "config/CharacterNames.h"
 #include "config/ConfigText.h"
 #include "config/Opening.h"
 #include "controls/TLMDTextButton.h"
@@ -206,6 +207,8 @@ void TForm1::createMenu() {
     OpenRecent1 = file->addMenu(QStringLiteral("Open Recent"));
     OpenRecent1->setObjectName(QStringLiteral("OpenRecent1"));
     fillRecentMenu();
+    // Files come and go while the program runs: each look at the menu says how they are now.
+    connect(OpenRecent1, &QMenu::aboutToShow, this, &TForm1::fillRecentMenu);
     Save1 = menuItem(file, "Save1", "Save", "Save CFG", ":/menu-save.png");
     Save1->setShortcut(QKeySequence::Save);
     file->addSeparator()->setObjectName(QStringLiteral("N1"));
@@ -420,6 +423,8 @@ void TForm1::btnFinishClick() {
     editor->moveCursor(QTextCursor::Start);
     tabEditor->setSettingsChanged(false);
     // The problems show with the text, in a list on the page: never a box to close first.
+    // Bytes and characters are counted as the file will hold them.
+    tabEditor->setFormat(m_layout ? m_layout->format() : FileFormat());
     tabEditor->check();
 
     btnFinish->setEnabled(false);
@@ -461,10 +466,10 @@ bool TForm1::saveConfiguration() {
     const CfgFile::Encoded encoded =
         format ? CfgFile::encodeAsIs(fileText, *format) : CfgFile::encode(memo);
     if (!encoded.ok()) {
-        showError(QStringLiteral("Line %1 holds the character \"%2\", which a .cfg file cannot "
-                                 "store.")
+        showError(QStringLiteral("Line %1: the character %2 cannot be stored in a Windows-1252 "
+                                 "file.")
                       .arg(encoded.badLine)
-                      .arg(encoded.badCharacter));
+                      .arg(describeCharacter(encoded.badCharacter)));
         return false;
     }
     CfgFile::WriteResult written;
@@ -792,6 +797,17 @@ void TForm1::fillRecentMenu() {
             OpenRecent1->addAction(QString(path).replace(QLatin1Char('&'), QLatin1String("&&")));
         item->setStatusTip(QStringLiteral("Open %1").arg(path));
         connect(item, &QAction::triggered, this, [this, path] { openFile(path); });
+        // Looked at without opening, so that a named pipe cannot hold up the menu.
+        const CfgFile::Found found = CfgFile::lookAt(path);
+        if (found.kind == CfgFile::Found::Kind::RegularFile)
+            continue;
+        item->setEnabled(false);
+        item->setStatusTip(
+            found.kind == CfgFile::Found::Kind::Nothing
+                ? QStringLiteral("%1 is no longer there.").arg(path)
+            : found.kind == CfgFile::Found::Kind::Other
+                ? QStringLiteral("%1 is not a regular file but %2.").arg(path, found.words)
+                : QStringLiteral("%1 cannot be opened: %2.").arg(path, trimmedReason(found.words)));
     }
     OpenRecent1->setEnabled(!recent.isEmpty());
 }

@@ -1,6 +1,5 @@
 #include "config/CfgFile.h"
 
-#include <QFile>
 #include <QRandomGenerator>
 #include <QStringDecoder>
 
@@ -24,16 +23,6 @@ constexpr char16_t kHighBytes[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-// The byte of a character, or -1 when the code page has none.
-int windows1252Byte(char16_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return c;
-    for (int i = 0; i < 32; ++i)
-        if (kHighBytes[i] == c)
-            return 0x80 + i;
-    return -1;
-}
 
 QString fromWindows1252(const QByteArray& bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
@@ -111,6 +100,15 @@ int createTemporary(const QByteArray& folder, QByteArray& name) {
 
 } // namespace
 
+int windows1252Byte(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    for (int i = 0; i < 32; ++i)
+        if (kHighBytes[i] == c)
+            return 0x80 + i;
+    return -1;
+}
+
 Encoded encode(const QString& text) {
     Encoded result;
     if (text.isEmpty())
@@ -166,7 +164,7 @@ Encoded encodeAsIs(const QString& text, const FileFormat& format) {
 }
 
 WriteResult write(const QString& path, const QByteArray& bytes) {
-    QByteArray target = QFile::encodeName(path);
+    QByteArray target = fileNameBytes(path);
 
     struct stat existing {};
     const bool replacing = ::stat(target.constData(), &existing) == 0;
@@ -226,32 +224,42 @@ WriteResult write(const QString& path, const QByteArray& bytes) {
     return {};
 }
 
-ReadResult read(const QString& path) {
-    auto refused = [](ReadFailure failure, QString reason = {}) {
-        ReadResult result;
-        result.failure = failure;
-        result.reason = std::move(reason);
-        return result;
-    };
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return refused(ReadFailure::Open, reasonOf(errno));
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
+namespace {
 
-    struct stat status {};
-    if (::fstat(fd, &status) != 0)
-        return refused(ReadFailure::Open, reasonOf(errno));
-    // A folder opens for reading; reading it fails.
-    if (S_ISDIR(status.st_mode))
-        return refused(ReadFailure::Open, reasonOf(EISDIR));
-    // A large file is refused by its size, before its bytes are read; what has no size (a pipe)
-    // is read up to one byte over the limit.
-    if (S_ISREG(status.st_mode) && status.st_size > kMostBytes)
-        return refused(ReadFailure::TooLarge);
+ReadResult refused(ReadFailure failure, QString reason = {}) {
+    ReadResult result;
+    result.failure = failure;
+    result.reason = std::move(reason);
+    return result;
+}
 
+QString kindOf(mode_t mode) {
+    if (S_ISDIR(mode))
+        return QStringLiteral("a folder");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("a named pipe");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("a socket");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("a device");
+    return S_ISREG(mode) ? QString() : QStringLiteral("not a file");
+}
+
+// UTF-16 text has a byte order mark of its own, or, mostly ASCII, a NUL in every other byte.
+bool isUtf16(const QByteArray& bytes) {
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return true;
+    if (bytes.size() % 2 != 0)
+        return false;
+    qsizetype even = 0, odd = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        if (bytes[i] == '\0')
+            ++(i % 2 ? odd : even);
+    return (even == 0) != (odd == 0) && 4 * (even + odd) >= bytes.size();
+}
+
+// Reads to the end: what has no size (a pipe) up to one byte over the limit.
+ReadResult readDescriptor(int fd, const struct stat& status) {
     QByteArray bytes;
     bytes.resize(S_ISREG(status.st_mode) ? qsizetype(status.st_size) + 1 : 64 * 1024);
     qsizetype size = 0;
@@ -272,11 +280,119 @@ ReadResult read(const QString& path) {
             return refused(ReadFailure::TooLarge);
     }
     bytes.truncate(size);
+    if (isUtf16(bytes))
+        return refused(ReadFailure::Utf16);
     if (bytes.contains('\0'))
         return refused(ReadFailure::NotText);
     ReadResult result;
     result.text = decode(bytes, &result.format);
     return result;
+}
+
+} // namespace
+
+ReadResult read(const QString& path) {
+    const QByteArray name = fileNameBytes(path);
+    // Without blocking: opening a named pipe would otherwise wait for a writer.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        // A socket cannot be opened at all.
+        struct stat status {};
+        if (error == ENXIO && ::stat(name.constData(), &status) == 0 && !S_ISREG(status.st_mode))
+            return refused(ReadFailure::NotRegular, kindOf(status.st_mode));
+        return refused(ReadFailure::Open, reasonOf(error));
+    }
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+
+    struct stat status {};
+    if (::fstat(fd, &status) != 0)
+        return refused(ReadFailure::Open, reasonOf(errno));
+    if (!S_ISREG(status.st_mode))
+        return refused(ReadFailure::NotRegular, kindOf(status.st_mode));
+    // A large file is refused by its size, before its bytes are read.
+    if (status.st_size > kMostBytes)
+        return refused(ReadFailure::TooLarge);
+    return readDescriptor(fd, status);
+}
+
+ReadResult readStandardInput() {
+    struct stat status {};
+    if (::fstat(STDIN_FILENO, &status) != 0)
+        return refused(ReadFailure::Open, reasonOf(errno));
+    if (S_ISDIR(status.st_mode))
+        return refused(ReadFailure::NotRegular, kindOf(status.st_mode));
+    if (S_ISREG(status.st_mode) && status.st_size > kMostBytes)
+        return refused(ReadFailure::TooLarge);
+    return readDescriptor(STDIN_FILENO, status);
+}
+
+Found lookAt(const QString& path) {
+    struct stat status {};
+    if (::stat(fileNameBytes(path).constData(), &status) != 0)
+        return {errno == ENOENT ? Found::Kind::Nothing : Found::Kind::Unknown, reasonOf(errno)};
+    if (S_ISREG(status.st_mode))
+        return {Found::Kind::RegularFile, {}};
+    return {Found::Kind::Other, kindOf(status.st_mode)};
+}
+
+QString fileNameFromBytes(const QByteArray& name) {
+    QString text;
+    text.reserve(name.size());
+    const auto* b = reinterpret_cast<const unsigned char*>(name.constData());
+    const qsizetype size = name.size();
+    for (qsizetype i = 0; i < size;) {
+        // The length and smallest value of a sequence from its first byte; anything else is a
+        // byte of its own.
+        const unsigned char lead = b[i];
+        int length = lead < 0x80             ? 1
+                     : (lead & 0xE0) == 0xC0 ? 2
+                     : (lead & 0xF0) == 0xE0 ? 3
+                     : (lead & 0xF8) == 0xF0 ? 4
+                                             : 0;
+        char32_t code = length == 1   ? lead
+                        : length == 2 ? lead & 0x1F
+                        : length == 3 ? lead & 0x0F
+                                      : lead & 0x07;
+        for (int k = 1; k < length; ++k) {
+            if (i + k >= size || (b[i + k] & 0xC0) != 0x80) {
+                length = 0;
+                break;
+            }
+            code = (code << 6) | (b[i + k] & 0x3F);
+        }
+        constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (length == 0 || code < kSmallest[length] || code > 0x10FFFF ||
+            (code >= 0xD800 && code <= 0xDFFF)) {
+            text.append(QChar(char16_t(0xDC00 | lead)));
+            ++i;
+            continue;
+        }
+        const char32_t one[] = {code};
+        text.append(QString::fromUcs4(one, 1));
+        i += length;
+    }
+    return text;
+}
+
+QByteArray fileNameBytes(const QString& name) {
+    QByteArray bytes;
+    bytes.reserve(name.size());
+    qsizetype from = 0;
+    for (qsizetype i = 0; i <= name.size(); ++i) {
+        const bool kept = i < name.size() && name[i].unicode() >= 0xDC80 &&
+                          name[i].unicode() <= 0xDCFF && !(i > 0 && name[i - 1].isHighSurrogate());
+        if (i < name.size() && !kept)
+            continue;
+        bytes += QStringView(name).sliced(from, i - from).toUtf8();
+        if (kept)
+            bytes += char(name[i].unicode() & 0xFF);
+        from = i + 1;
+    }
+    return bytes;
 }
 
 QString decode(const QByteArray& bytes, FileFormat* format) {

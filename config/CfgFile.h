@@ -21,6 +21,10 @@ struct Encoded {
 // one; an empty text stays empty. Line breaks may be LF, CR LF or CR.
 Encoded encode(const QString& text);
 
+// The Windows-1252 byte of a character, or -1 when the code page has none. The five bytes the code
+// page leaves undefined stand for the control characters of the same number.
+int windows1252Byte(char16_t c);
+
 enum class Failure { None, Create, Write };
 
 struct WriteResult {
@@ -36,24 +40,45 @@ struct WriteResult {
 // partial one. A replaced file keeps its permissions; a new file gets the usual ones.
 WriteResult write(const QString& path, const QByteArray& bytes);
 
-enum class ReadFailure { None, Open, NotText, TooLarge };
+enum class ReadFailure { None, Open, NotRegular, NotText, Utf16, TooLarge };
 
 struct ReadResult {
     // As the file holds it: its own line breaks, a byte order mark dropped.
     QString text;
     FileFormat format;
     ReadFailure failure = ReadFailure::None;
-    // The operating system's description of what failed when opening or reading; empty for the
-    // other failures.
+    // The operating system's description of what failed when opening or reading; for NotRegular
+    // what the name is instead ("a folder", "a named pipe", "a socket", "a device"); empty for
+    // the other failures.
     QString reason;
 
     bool ok() const { return failure == ReadFailure::None; }
 };
 
-// The text of a whole file: Open when it cannot be opened or read (missing, not permitted, a
-// folder), NotText when it holds a NUL byte, TooLarge over 1 MiB (1,048,576 bytes), which is
+// The text of a whole file: Open when it cannot be opened or read (missing, not permitted),
+// NotRegular for a folder, named pipe, socket or device (refused without waiting for a writer or a
+// device), Utf16 for UTF-16 text (a byte order mark FF FE or FE FF, or NUL bytes in every other
+// place), NotText when it holds other NUL bytes, TooLarge over 1 MiB (1,048,576 bytes), which is
 // refused before it is read.
 ReadResult read(const QString& path);
+
+// The same for what standard input holds until its end, which may be a pipe or a terminal.
+ReadResult readStandardInput();
+
+// What stands at a path, looked at without opening it (so never waiting).
+struct Found {
+    enum class Kind { RegularFile, Other, Nothing, Unknown };
+    Kind kind = Kind::Nothing;
+    // For Other: "a folder", "a named pipe", "a socket", "a device"; for Nothing and Unknown: the
+    // system's reason.
+    QString words;
+};
+Found lookAt(const QString& path);
+
+// File names are bytes. A name that is not UTF-8 keeps each byte that is not as a character of its
+// own (U+DC80 to U+DCFF), so that it opens, and saves, as the name it was.
+QString fileNameFromBytes(const QByteArray& name);
+QByteArray fileNameBytes(const QString& name);
 
 // Valid UTF-8 (a byte order mark dropped) as UTF-8, anything else as Windows-1252; line breaks
 // stay as they are. `format`, when given, gets what the bytes say of their file: UTF-8 when they

@@ -76,10 +76,14 @@ struct LongReading {
 
 class Reader {
 public:
-    Reader(QStringView text, Visitor& visitor)
+    Reader(QStringView text, Visitor& visitor, const FileFormat& format)
         : m_text(reinterpret_cast<const char16_t*>(text.data()))
         , m_size(text.size())
-        , m_visitor(visitor) {}
+        , m_visitor(visitor)
+        , m_utf8(format.encoding == FileFormat::Encoding::Utf8)
+        , m_markBytes(m_utf8 && format.byteOrderMark ? 3 : 0)
+        , m_finalBreakBytes(format.finalLineBreak ? byteLength(format.lineBreak, format.encoding)
+                                                  : 0) {}
 
     Totals run();
 
@@ -109,6 +113,9 @@ private:
     const char16_t* m_text;
     qsizetype m_size;
     Visitor& m_visitor;
+    bool m_utf8;
+    qsizetype m_markBytes;       // before the first command
+    qsizetype m_finalBreakBytes; // added after a last line without a line break
 
     // Kept from command to command, so that reading allocates only for the largest command.
     QList<WordRange> m_words;
@@ -247,22 +254,9 @@ void Reader::keep(qsizetype begin, const Split& whole, qsizetype bytes) {
     reading->lastUse = m_uses;
 }
 
-// A line break counts as the CR LF it is saved as; a surrogate pair as the one character it is.
 qsizetype Reader::bytes(qsizetype from, qsizetype to) const {
-    qsizetype n = to - from;
-    for (qsizetype i = from; i < to; ++i) {
-        const char16_t c = m_text[i];
-        if (c >= 0x0E && (c < 0xD800 || c >= 0xDC00))
-            continue;
-        if (c == u'\n' && !(i > 0 && m_text[i - 1] == u'\r'))
-            ++n;
-        else if (c == u'\r' && !(i + 1 < m_size && m_text[i + 1] == u'\n'))
-            ++n;
-        else if (QChar::isHighSurrogate(c) && i + 1 < m_size &&
-                 QChar::isLowSurrogate(m_text[i + 1]))
-            --n;
-    }
-    return n;
+    return byteLength(QStringView(m_text + from, to - from),
+                      m_utf8 ? FileFormat::Encoding::Utf8 : FileFormat::Encoding::Windows1252);
 }
 
 // The bytes from `position` to the reading's end, walking from where the last question was.
@@ -321,13 +315,15 @@ Totals Reader::run() {
         command.rest = begin < restUntil;
         Split whole = split(begin, m_size, m_words, command.rest ? Mode::Rest : Mode::Whole);
         command.end = whole.end;
-        command.bytes =
-            whole.joined ? bytes(begin, whole.joinedAt) + bytesFrom(*whole.joined, whole.joinedAt)
-                         : bytes(begin, whole.end);
-        const qsizetype written = command.bytes;
+        // The byte order mark reaches the server as blanks in front of the first command.
+        const qsizetype mark = begin == 0 ? m_markBytes : 0;
+        command.bytes = mark + (whole.joined ? bytes(begin, whole.joinedAt) +
+                                                   bytesFrom(*whole.joined, whole.joinedAt)
+                                             : bytes(begin, whole.end));
+        const qsizetype written = command.bytes - mark;
         // A comment left open runs over the line break that the saver adds at the end.
         if (whole.unclosedComment && !isBreak(m_text[m_size - 1]))
-            command.bytes += 2;
+            command.bytes += m_finalBreakBytes;
         if (command.bytes <= kCommandBytes) {
             if (whole.joined) // short: read whole
                 whole = split(begin, m_size, m_words, Mode::Part);
@@ -341,7 +337,7 @@ Totals Reader::run() {
         // The first 1,023 bytes run, the next byte is lost, and what follows is read afresh.
         // Where the limit falls inside a line break (inside a comment: two bytes for a lone CR or
         // LF), the rest starts after it either way.
-        qsizetype counted = 0;
+        qsizetype counted = mark;
         qsizetype q = begin;
         while (q < whole.end && counted + unitBytes(q) <= kCommandBytes) {
             counted += unitBytes(q);
@@ -375,8 +371,10 @@ Totals Reader::run() {
     }
     Totals totals;
     totals.unclosedCommentLine = m_unclosedCommentLine;
+    totals.fileBytes = m_markBytes;
     if (m_size > 0)
-        totals.fileBytes = bytes(0, m_size) + (isBreak(m_text[m_size - 1]) ? 0 : 2);
+        totals.fileBytes +=
+            bytes(0, m_size) + (isBreak(m_text[m_size - 1]) ? 0 : m_finalBreakBytes);
     return totals;
 }
 
@@ -422,17 +420,34 @@ QString joined(const QList<Word>& words, qsizetype from) {
 
 } // namespace
 
-Totals visit(QStringView text, Visitor& visitor) {
-    return Reader(text, visitor).run();
+Totals visit(QStringView text, Visitor& visitor, const FileFormat& format) {
+    return Reader(text, visitor, format).run();
 }
 
-Script read(QStringView text) {
+Script read(QStringView text, const FileFormat& format) {
     Script script;
     ScriptBuilder builder(text, script);
-    const Totals totals = visit(text, builder);
+    const Totals totals = visit(text, builder, format);
     script.unclosedCommentLine = totals.unclosedCommentLine;
     script.fileBytes = totals.fileBytes;
     return script;
+}
+
+qsizetype byteLength(QStringView text, FileFormat::Encoding encoding) {
+    qsizetype n = text.size();
+    const bool utf8 = encoding == FileFormat::Encoding::Utf8;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80)
+            continue;
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            n += utf8 ? 2 : -1; // four bytes in UTF-8 for the two units
+            ++i;
+        } else if (utf8) {
+            n += c < 0x800 ? 1 : 2;
+        }
+    }
+    return n;
 }
 
 Verb verbOf(QStringView firstWord) {

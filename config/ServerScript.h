@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/FileFormat.h"
+
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -8,9 +10,10 @@
 #include <span>
 
 // How the server reads a .cfg text: its commands, their words and comments, and byte lengths of
-// the saved file. Every character counts as one byte of the saved Windows-1252 file (a surrogate
-// pair once, though the file cannot hold it); every line break, LF, CR LF or CR, as the two bytes
-// CR LF it is saved as.
+// the file. The text stands as in its file, line breaks included; the file's format tells the
+// bytes of each character (one in Windows-1252, a surrogate pair once though the file cannot hold
+// it; one to four in UTF-8), the byte order mark before the first line, and the line break the
+// saver adds after a last line that has none.
 namespace ServerScript {
 
 // The longest command the server runs whole, and the most of a file it runs at all.
@@ -47,12 +50,15 @@ struct Script {
     QList<Comment> comments;
     // The line of a "/*" never closed (it swallows the rest of the file), or 0.
     int unclosedCommentLine = 0;
-    // Size of the saved file: CR LF line ends, a final line break added when missing (as the
-    // saver does), 0 for an empty text.
+    // Size of the file: its byte order mark, its lines, the final line break the format adds when
+    // the text has none; an empty text is its byte order mark alone.
     qsizetype fileBytes = 0;
 };
 
-Script read(QStringView text);
+Script read(QStringView text, const FileFormat& format = {});
+
+// The bytes of `text` in a file of this encoding.
+qsizetype byteLength(QStringView text, FileFormat::Encoding encoding);
 
 enum class Verb { Set, Sets, Seta, Bare };
 
@@ -107,6 +113,6 @@ struct Totals {
     qsizetype fileBytes = 0;
 };
 
-Totals visit(QStringView text, Visitor& visitor);
+Totals visit(QStringView text, Visitor& visitor, const FileFormat& format = {});
 
 } // namespace ServerScript

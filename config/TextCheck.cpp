@@ -1,8 +1,11 @@
 #include "config/TextCheck.h"
 
+#include "config/CfgFile.h"
+#include "config/CharacterNames.h"
 #include "config/ServerScript.h"
 
 #include <QLocale>
+#include <QMap>
 
 #include <algorithm>
 
@@ -33,16 +36,6 @@ QString lowered(QStringView name) {
     return key;
 }
 
-// Characters as the server counts them: bytes of the saved file.
-qsizetype characters(QStringView text) {
-    qsizetype n = text.size();
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i].isHighSurrogate() && text[i + 1].isLowSurrogate())
-            --n;
-    }
-    return n;
-}
-
 bool isLineBlank(QChar c) {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 }
@@ -59,7 +52,9 @@ bool isNameCharacter(QChar c) {
 
 // The kinds of problem, in the order they are listed on one line.
 enum Rule {
+    CannotStore,
     QuoteInValue,
+    TakenForBlank,
     NoClosingQuote,
     CutCommand,
     LongGameValue,
@@ -76,11 +71,60 @@ struct Found {
     Problem problem;
 };
 
+// The characters of a line that the file cannot store: the first, and how many there are.
+struct Unstorable {
+    QString first;
+    int count = 0;
+    QString variable; // of the line's first assignment
+};
+
+// The lines holding characters that a file of this encoding cannot store, by line.
+QMap<int, Unstorable> unstorable(QStringView text, FileFormat::Encoding encoding) {
+    QMap<int, Unstorable> found;
+    int line = 1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('\n') ||
+            (c == QLatin1Char('\r') &&
+             (i + 1 == text.size() || text[i + 1] != QLatin1Char('\n')))) {
+            ++line;
+            continue;
+        }
+        qsizetype length = 1;
+        bool bad = false;
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            length = 2;
+            bad = encoding == FileFormat::Encoding::Windows1252;
+        } else if (c.isSurrogate()) {
+            bad = true; // no encoding holds half a character
+        } else {
+            bad = encoding == FileFormat::Encoding::Windows1252 &&
+                  CfgFile::windows1252Byte(c.unicode()) < 0;
+        }
+        if (bad) {
+            Unstorable& here = found[line];
+            if (here.count++ == 0)
+                here.first = text.sliced(i, length).toString();
+        }
+        i += length - 1;
+    }
+    return found;
+}
+
+QString encodingName(FileFormat::Encoding encoding) {
+    return encoding == FileFormat::Encoding::Utf8 ? QStringLiteral("UTF-8")
+                                                  : QStringLiteral("Windows-1252");
+}
+
 class Checker : public Visitor {
 public:
-    Checker(QStringView text, const Vocabulary& known)
+    // `valueLine`: the text is one line made from a typed value, whose quotes are all text.
+    Checker(QStringView text, const Vocabulary& known, const FileFormat& format, bool valueLine)
         : m_text(text)
-        , m_known(known) {}
+        , m_known(known)
+        , m_format(format)
+        , m_typedValue(valueLine)
+        , m_unstorable(unstorable(text, format.encoding)) {}
 
     void command(const CommandRange& command, std::span<const WordRange> words) override;
     QList<Problem> finish(const Totals& totals);
@@ -117,12 +161,17 @@ private:
     void closeLine();
     void closeCut();
     void checkAssignment(int line, std::span<const WordRange> words);
+    void checkWords(const CommandRange& command, std::span<const WordRange> words);
+    qsizetype bytes(QStringView text) const { return byteLength(text, m_format.encoding); }
     void checkNumber(int line, QStringView name, QStringView value);
     void checkInfo(int line, QStringView name, QStringView value);
     int lineOfByte(qsizetype byte) const;
 
     QStringView m_text;
     const Vocabulary& m_known;
+    const FileFormat& m_format;
+    const bool m_typedValue;
+    QMap<int, Unstorable> m_unstorable;
     QList<Found> m_found;
 
     // The line whose commands are coming in.
@@ -234,7 +283,76 @@ void Checker::command(const CommandRange& command, std::span<const WordRange> wo
     }
     ++m_lineCommands;
     m_lastQuoteOpen = command.unclosedQuote;
+    if (!command.rest) {
+        if (const auto found = m_unstorable.find(command.line);
+            found != m_unstorable.end() && found->variable.isEmpty()) {
+            if (const auto parts = partsOf(words))
+                found->variable = wordAt(words[parts->name]).toString();
+        }
+        if (!m_typedValue)
+            checkWords(command, words);
+    }
     checkAssignment(command.line, words);
+}
+
+// A double quote that touches a word (`"My "Best" Server"`, `x"y"`) splits what the line shows as
+// one word; outside quotes the server takes bytes above 0x7F for blanks (`Café` is `Caf`). Both
+// once a command.
+void Checker::checkWords(const CommandRange& command, std::span<const WordRange> words) {
+    const QStringView t = m_text;
+    auto endsWord = [&](qsizetype p) {
+        if (p >= t.size() || p >= command.end)
+            return true;
+        const QChar c = t[p];
+        return c.unicode() <= 0x20 || c == QLatin1Char(';') ||
+               t.sliced(p).startsWith(QLatin1String("//")) ||
+               t.sliced(p).startsWith(QLatin1String("/*"));
+    };
+    auto reads = [&]() {
+        const auto parts = partsOf(words);
+        return parts ? joined(words.subspan(parts->name + 1)) : joined(words);
+    };
+    auto closesOnItsLine = [&](qsizetype p) {
+        while (p < t.size() && t[p] != QLatin1Char('"') && !isBreak(t[p]))
+            ++p;
+        return p < t.size() && t[p] == QLatin1Char('"');
+    };
+    const auto parts = partsOf(words);
+    const QStringView variable = parts ? wordAt(words[parts->name]) : QStringView();
+    bool quoteReported = false;
+    bool blankReported = false;
+    for (const WordRange& word : words) {
+        const bool closed = word.quoted && word.end < t.size() && t[word.end] == QLatin1Char('"');
+        // A quote left open is the line break's problem, told of its own.
+        const bool touches = word.quoted ? closed && !endsWord(word.end + 1)
+                                         : word.end < t.size() && t[word.end] == QLatin1Char('"') &&
+                                               closesOnItsLine(word.end + 1);
+        if (touches && !quoteReported) {
+            quoteReported = true;
+            report(command.line, QuoteInValue, variable,
+                   QStringLiteral("a double quote ends the value; the server reads \"%1\" "
+                                  "instead.")
+                       .arg(reads()));
+        }
+        if (word.quoted || blankReported)
+            continue;
+        const qsizetype before = word.begin - 1;
+        qsizetype high = -1;
+        if (before >= command.begin && t[before].unicode() >= 0x80)
+            high = before;
+        else if (word.end < command.end && t[word.end].unicode() >= 0x80)
+            high = word.end;
+        if (high < 0)
+            continue;
+        blankReported = true;
+        const qsizetype length =
+            t[high].isHighSurrogate() && high + 1 < t.size() && t[high + 1].isLowSurrogate() ? 2
+                                                                                             : 1;
+        report(command.line, TakenForBlank, variable,
+               QStringLiteral("outside double quotes the server takes \"%1\" for a blank; it "
+                              "reads \"%2\" instead.")
+                   .arg(t.sliced(high, length).toString(), reads()));
+    }
 }
 
 void Checker::startLine(const CommandRange& command, std::span<const WordRange> words) {
@@ -260,7 +378,7 @@ void Checker::startLine(const CommandRange& command, std::span<const WordRange> 
 void Checker::closeLine() {
     if (!m_valueLine)
         return;
-    if (m_valueLine->quoteInside) {
+    if (m_typedValue && m_valueLine->quoteInside) {
         report(m_line, QuoteInValue, m_valueLine->name,
                m_lineCommands > 1
                    ? QStringLiteral("a double quote ends the value; the server runs the rest as "
@@ -297,7 +415,7 @@ void Checker::checkAssignment(int line, std::span<const WordRange> words) {
 
     if (name.startsWith(QLatin1String("g_"), Qt::CaseInsensitive) ||
         name.startsWith(QLatin1String("scr_"), Qt::CaseInsensitive)) {
-        const qsizetype length = characters(value);
+        const qsizetype length = bytes(value);
         if (length >= 256) {
             report(line, LongGameValue, name,
                    QStringLiteral("the value is %1 characters long; at 256 or more the server "
@@ -348,10 +466,10 @@ void Checker::checkInfo(int line, QStringView name, QStringView value) {
                QStringLiteral("the server leaves a value holding \\ or ; out of the server info "
                               "that server lists show."));
     }
-    const qsizetype bytes = leftOut ? 0 : 2 + characters(name) + characters(value);
+    const qsizetype infoBytes = leftOut ? 0 : 2 + bytes(name) + bytes(value);
     qsizetype& held = m_info[lowered(name)];
-    m_infoBytes += bytes - held;
-    held = bytes;
+    m_infoBytes += infoBytes - held;
+    held = infoBytes;
     if (!m_infoReported && m_infoBytes > kCommandBytes) {
         m_infoReported = true;
         report(line, InfoTooLarge, name,
@@ -361,20 +479,22 @@ void Checker::checkInfo(int line, QStringView name, QStringView value) {
     }
 }
 
-// The line holding the given byte (from 1) of the saved file.
+// The line holding the given byte (from 1) of the file.
 int Checker::lineOfByte(qsizetype byte) const {
     int line = 1;
-    qsizetype counted = 0;
+    qsizetype counted =
+        m_format.encoding == FileFormat::Encoding::Utf8 && m_format.byteOrderMark ? 3 : 0;
     for (qsizetype i = 0; i < m_text.size(); ++i) {
         const QChar c = m_text[i];
-        if (c == QLatin1Char('\r') && i + 1 < m_text.size() && m_text[i + 1] == QLatin1Char('\n'))
-            continue; // counted with its LF
-        if (c.isHighSurrogate() && i + 1 < m_text.size() && m_text[i + 1].isLowSurrogate())
-            ++i;
-        counted += isBreak(c) ? 2 : 1;
+        const qsizetype length =
+            c.isHighSurrogate() && i + 1 < m_text.size() && m_text[i + 1].isLowSurrogate() ? 2 : 1;
+        counted += bytes(m_text.sliced(i, length));
+        i += length - 1;
         if (counted >= byte)
             return line;
-        if (isBreak(c))
+        if (c == QLatin1Char('\n') ||
+            (c == QLatin1Char('\r') &&
+             (i + 1 == m_text.size() || m_text[i + 1] != QLatin1Char('\n'))))
             ++line;
     }
     return line; // in the line break the saver adds
@@ -383,6 +503,15 @@ int Checker::lineOfByte(qsizetype byte) const {
 QList<Problem> Checker::finish(const Totals& totals) {
     closeCut();
     closeLine();
+    for (auto found = m_unstorable.cbegin(); found != m_unstorable.cend(); ++found) {
+        const QString others =
+            found->count > 1
+                ? QStringLiteral(" and %1 more on this line").arg(number(found->count - 1))
+                : QString();
+        report(found.key(), CannotStore, found->variable,
+               QStringLiteral("the character %1%2 cannot be stored in a %3 file.")
+                   .arg(describeCharacter(found->first), others, encodingName(m_format.encoding)));
+    }
     if (totals.fileBytes > kFileBytes) {
         report(lineOfByte(kFileBytes + 1), FileTooLarge, {},
                QStringLiteral("the file is %1 bytes long; the server runs nothing of a file over "
@@ -434,8 +563,14 @@ std::optional<ValueKind> Vocabulary::kind(QStringView name) const {
     return *found;
 }
 
-QList<Problem> checkText(QStringView text, const Vocabulary& known) {
-    Checker checker(text, known);
-    const Totals totals = visit(text, checker);
+QList<Problem> checkText(QStringView text, const Vocabulary& known, const FileFormat& format) {
+    Checker checker(text, known, format, false);
+    const Totals totals = visit(text, checker, format);
+    return checker.finish(totals);
+}
+
+QList<Problem> checkValueLine(QStringView line, const Vocabulary& known, const FileFormat& format) {
+    Checker checker(line, known, format, true);
+    const Totals totals = visit(line, checker, format);
     return checker.finish(totals);
 }

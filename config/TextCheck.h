@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/FileFormat.h"
 #include "config/ValueKind.h"
 
 #include <QHash>
@@ -28,5 +29,12 @@ private:
     QHash<QString, ValueKind> m_kinds; // by lower-case name
 };
 
-// The problems of a text, in line order; on one line in a fixed order of their kinds.
-QList<Problem> checkText(QStringView text, const Vocabulary& known);
+// The problems of a text as it stands in a file of `format` (its line breaks those of the file),
+// in line order; on one line in a fixed order of their kinds. Commands written together on a line,
+// with ';' between them, are taken as written.
+QList<Problem> checkText(QStringView text, const Vocabulary& known, const FileFormat& format = {});
+
+// The same for the one line that a value typed into an edit makes, `NAME "VALUE"` after its
+// command word: any double quote inside the value is a problem, since the user typed it as text.
+QList<Problem> checkValueLine(QStringView line, const Vocabulary& known,
+                              const FileFormat& format = {});

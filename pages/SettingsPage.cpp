@@ -188,7 +188,7 @@ void SettingsPage::recheck(qsizetype index) {
     const RowControls& row = m_rows[index];
     QStringList says;
     if (row.isWritten())
-        for (const Problem& problem : checkText(lineOf(row), m_known)) {
+        for (const Problem& problem : checkValueLine(lineOf(row), m_known)) {
             QString sentence = problem.message;
             if (!sentence.isEmpty())
                 sentence[0] = sentence[0].toUpper();

@@ -4,6 +4,8 @@
 #include "config/Document.h"
 
 #include <QFile>
+#include <QRandomGenerator>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,6 +25,7 @@ private slots:
     void unencodableCharacter();
     void decoding_data();
     void decoding();
+    void fileNamesKeepTheirBytes();
     void reading_data();
     void reading();
 };
@@ -238,12 +241,16 @@ void ConfigTest::reading_data() {
                            << QString::fromLatin1(mebibyte);
     QTest::newRow("missing") << QStringLiteral("none.cfg") << QByteArray() << readable << F::Open
                              << QStringLiteral("No such file or directory") << QString();
-    QTest::newRow("a folder") << QString() << QByteArray() << readable << F::Open
-                              << QStringLiteral("Is a directory") << QString();
+    QTest::newRow("a folder") << QString() << QByteArray() << readable << F::NotRegular
+                              << QStringLiteral("a folder") << QString();
     QTest::newRow("no permission") << cfg << QByteArray("x") << 0 << F::Open
                                    << QStringLiteral("Permission denied") << QString();
     QTest::newRow("a NUL byte") << cfg << QByteArray("set a 1\n\0", 9) << readable << F::NotText
                                 << QString() << QString();
+    QTest::newRow("UTF-16 with its mark") << cfg << QByteArray("\xFE\xFF\0s\0e\0t", 8) << readable
+                                          << F::Utf16 << QString() << QString();
+    QTest::newRow("UTF-16 without") << cfg << QByteArray("s\0e\0t\0 \0a\0", 10) << readable
+                                    << F::Utf16 << QString() << QString();
     QTest::newRow("1 MiB and a byte")
         << cfg << mebibyte + 'x' << readable << F::TooLarge << QString() << QString();
 }
@@ -263,6 +270,29 @@ void ConfigTest::reading() {
     QTEST(result.failure, "failure");
     QTEST(result.reason, "reason");
     QTEST(result.text, "text");
+}
+
+// Any bytes, UTF-8 or not, make a name that gives back the same bytes; UTF-8 reads as itself.
+void ConfigTest::fileNamesKeepTheirBytes() {
+    QCOMPARE(CfgFile::fileNameFromBytes("caf\xC3\xA9 \xF0\x9F\x98\x80.cfg"),
+             QStringLiteral("caf\u00E9 \U0001F600.cfg"));
+    QCOMPARE(CfgFile::fileNameFromBytes("caf\xE9.cfg"),
+             QStringLiteral("caf") + QChar(0xDCE9) + QStringLiteral(".cfg"));
+    QRandomGenerator random(20261209);
+    // Mostly bytes around the edges of UTF-8: lead bytes, continuation bytes, surrogates' forms.
+    const char pieces[] = "a/\x80\xBF\xC0\xC3\xE0\xED\xA0\xF0\xF4\x90\xF8\xFF";
+    for (int round = 0; round < 20000; ++round) {
+        QByteArray name;
+        for (int i = random.bounded(12); i > 0; --i)
+            name += random.bounded(3) == 0 ? char(random.bounded(1, 256))
+                                           : pieces[random.bounded(int(sizeof pieces) - 1)];
+        const QString text = CfgFile::fileNameFromBytes(name);
+        QCOMPARE(CfgFile::fileNameBytes(text), name);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+        const QString decoded = utf8.decode(name);
+        if (!utf8.hasError())
+            QCOMPARE(text, decoded);
+    }
 }
 
 QTEST_GUILESS_MAIN(ConfigTest)

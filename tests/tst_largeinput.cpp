@@ -202,13 +202,14 @@ void LargeInputTest::manyLinesSavedByteForByte() {
 void LargeInputTest::charactersACfgCannotStore_data() {
     QTest::addColumn<QString>("tail");
     QTest::addColumn<QString>("character");
-    QTest::newRow("a letter outside the code page") << QStringLiteral("Ω") << QStringLiteral("Ω");
+    QTest::newRow("a letter outside the code page")
+        << QStringLiteral("Ω") << QStringLiteral("\"Ω\" (U+03A9 GREEK CAPITAL LETTER OMEGA)");
     QTest::newRow("outside the basic plane")
-        << QStringLiteral("\U0001F600") << QStringLiteral("\U0001F600");
+        << QStringLiteral("\U0001F600") << QStringLiteral("\"\U0001F600\" (U+1F600 GRINNING FACE)");
     QTest::newRow("a lone high surrogate at the end")
-        << QString(QChar(0xD83D)) << QString(QChar(0xD83D));
+        << QString(QChar(0xD83D)) << QStringLiteral("U+D83D");
     QTest::newRow("a lone low surrogate")
-        << QString(QChar(0xDE00)) + QStringLiteral("x") << QString(QChar(0xDE00));
+        << QString(QChar(0xDE00)) + QStringLiteral("x") << QStringLiteral("U+DE00");
 }
 
 // At the end of 5 MB of memo: the error box names the last line, soon, and the old file stays.
@@ -228,8 +229,8 @@ void LargeInputTest::charactersACfgCannotStore() {
     QVERIFY(seen.seen);
     QVERIFY2(clock.elapsed() < 20000, "finding the character took too long");
     QCOMPARE(seen.icon, int(QMessageBox::Critical));
-    QCOMPARE(seen.text, QStringLiteral("Line %1 holds the character \"%2\", which a .cfg file "
-                                       "cannot store.")
+    QCOMPARE(seen.text, QStringLiteral("Line %1: the character %2 cannot be stored in a "
+                                       "Windows-1252 file.")
                             .arg(lines.size())
                             .arg(character));
     QCOMPARE(readFile(path("server.cfg")), QByteArray("old contents"));

@@ -256,7 +256,8 @@ void OpeningTest::badFilesChangeNothing_data() {
     QTest::addColumn<QString>("why");
     QTest::newRow("missing") << "missing.cfg" << QByteArray()
                              << QStringLiteral("No such file or directory.");
-    QTest::newRow("a folder") << "folder.cfg" << QByteArray() << QStringLiteral("Is a directory.");
+    QTest::newRow("a folder") << "folder.cfg" << QByteArray()
+                              << QStringLiteral("It is not a regular file but a folder.");
     QTest::newRow("not text") << "binary.cfg" << QByteArray("set a 1\n\0\1\2", 11)
                               << QStringLiteral("It is not a text file: it holds NUL bytes.");
     QTest::newRow("too large") << "large.cfg" << QByteArray(1024 * 1024 + 1, 'x')

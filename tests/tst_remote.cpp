@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -159,8 +160,10 @@ void TestRemote::sftpRoundTrip() {
     QCOMPARE(versions.size(), 1);
     QCOMPARE(TestSupport::readFile(versions[0].file), original);
     // No file of the save is left beside it.
-    QCOMPARE(QDir(m_sshd->files()).entryList(QDir::Files | QDir::Hidden),
-             QStringList{QStringLiteral("server.cfg")});
+    QVERIFY(QDir(m_sshd->files())
+                .entryList(QDir::Files | QDir::Hidden)
+                .filter(QRegularExpression(QStringLiteral("^\\.")))
+                .isEmpty());
 
     // Changed on the server since: the question counts and shows the lines; Cancel writes nothing.
     QByteArray theirs = changed;

@@ -236,8 +236,8 @@ void SaveTest::characterACfgCannotStore() {
     writeFile(path("kept.cfg"), "kept");
     setMemo(form, QStringLiteral("set a \"1\"\nset sv_hostname \"Ωmega and ж\""));
     verifyError(saveThroughDialog(form, path("kept.cfg")),
-                QStringLiteral("Line 2 holds the character \"Ω\", which a .cfg file cannot "
-                               "store."));
+                QStringLiteral("Line 2: the character \"Ω\" (U+03A9 GREEK CAPITAL LETTER OMEGA) "
+                               "cannot be stored in a Windows-1252 file."));
     QCOMPARE(readFile(path("kept.cfg")), QByteArray("kept"));
     QCOMPARE(entries(m_folder->path()), QStringList{"kept.cfg"});
 }

@@ -1,6 +1,7 @@
 // The window tells the user whenever the server would read the file otherwise than the window and
 // the memo show: the rotation's length as it grows, a mark inside an edit that breaks a rule, the
-// list of problems after "Finish!", the question before saving them, and `ledgerwick --check`.
+// list of problems after "Finish!" and the question before saving them.
+#include "app/EditorPage.h"
 #include "controls/TLMDEdit.h"
 #include "support/TestSupport.h"
 
@@ -10,7 +11,6 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -55,8 +55,6 @@ private slots:
     void problemsAfterFinishFollowTheMemo();
     void saveAsksAboutProblems_data();
     void saveAsksAboutProblems();
-    void checkFromTheCommandLine_data();
-    void checkFromTheCommandLine();
 };
 
 void ServerReadingTest::rotationPressesTellItsLength() {
@@ -96,6 +94,14 @@ void ServerReadingTest::marksShowWhereAValueBreaksARule_data() {
         << QByteArray("lbLocation") << QStringLiteral("Chad \" Chile") << true
         << QStringLiteral("A double quote ends the value; the server reads \"Chad  Chile \" "
                           "instead.");
+    QTest::newRow("a name in Cyrillic letters")
+        << QByteArray("edServernames") << QStringLiteral("\u0421\u0435\u0440\u0432\u0435\u0440")
+        << true
+        << QStringLiteral("The character \"\u0421\" (U+0421 CYRILLIC CAPITAL LETTER ES) and 5 "
+                          "more on this line cannot be stored in a Windows-1252 file.");
+    QTest::newRow("a name that runs a command")
+        << QByteArray("edServernames") << QStringLiteral("x\"; quit; set a \"b") << true
+        << QStringLiteral("A double quote ends the value; the server runs the rest as commands.");
     // Left empty, a number writes no line: the server keeps its own value.
     QTest::newRow("max players empty")
         << QByteArray("edMaxplayerss") << QString() << true << QString();
@@ -193,11 +199,21 @@ void ServerReadingTest::problemsAfterFinishFollowTheMemo() {
     cursor.select(QTextCursor::BlockUnderCursor);
     cursor.insertText(QStringLiteral("\nset sv_maxclients \"20\""));
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(QStringLiteral("\nset sv_hostname \"x\"; quit; set a \"b\""));
+    cursor.insertText(QStringLiteral("\nset sv_hostname \"My \"Best\" \u0421erver\""));
     QTRY_COMPARE(problemList(form),
                  (QStringList{QStringLiteral("Line 10 (sv_privateclients): ") + kEmptyNumber,
+                              QStringLiteral("Line 98 (sv_hostname): the character \"\u0421\" "
+                                             "(U+0421 CYRILLIC CAPITAL LETTER ES) cannot be "
+                                             "stored in a Windows-1252 file."),
                               QStringLiteral("Line 98 (sv_hostname): a double quote ends the "
-                                             "value; the server runs the rest as commands.")}));
+                                             "value; the server reads \"My  Best  \u0421erver\" "
+                                             "instead.")}));
+    // A UTF-8 file stores every character.
+    FileFormat utf8;
+    utf8.encoding = FileFormat::Encoding::Utf8;
+    form.findChild<EditorPage*>()->setFormat(utf8);
+    QTRY_COMPARE(problemList(form).size(), 2);
+    QVERIFY(!problemList(form).join(QLatin1Char('\n')).contains(QLatin1String("stored")));
 
     // With no problem left the page is as it always was.
     {
@@ -266,49 +282,6 @@ void ServerReadingTest::saveAsksAboutProblems() {
     QVERIFY2(!text.contains(QStringLiteral("Line 11 (sv_fps)")), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("and 2 more.")), qPrintable(text));
     QCOMPARE(QFile::exists(path), anyway);
-}
-
-void ServerReadingTest::checkFromTheCommandLine_data() {
-    QTest::addColumn<QByteArray>("bytes"); // empty: no such file
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("output");
-    QTest::newRow("good") << QByteArray("set sv_hostname \"Caf\xE9\"\r\nset sv_maxclients 20\r\n")
-                          << 0 << QString();
-    QTest::newRow("bad") << QByteArray("set sv_hostname \"x\"; quit; set a \"b\"\r\n"
-                                       "scr_hq_scorelimit \"450\"\r\n")
-                         << 1
-                         << QStringLiteral(
-                                "%1:1: sv_hostname: a double quote ends the value; the server "
-                                "runs the rest as commands.\n"
-                                "%1:2: scr_hq_scorelimit: without \"set\" the server ignores this "
-                                "line when it starts with the file.\n");
-    QTest::newRow("missing") << QByteArray() << 2 << QString();
-}
-
-// The real program, started without a display.
-void ServerReadingTest::checkFromTheCommandLine() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, exitCode);
-    QFETCH(QString, output);
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("server.cfg"));
-    if (!bytes.isEmpty())
-        writeFile(path, bytes);
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(LEDGERWICK_PROGRAM), {QStringLiteral("--check"), path});
-    QVERIFY(program.waitForFinished(20000));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), exitCode);
-    QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), output.arg(path));
-    if (exitCode == 2)
-        QCOMPARE(
-            QString::fromUtf8(program.readAllStandardError()),
-            QStringLiteral("ledgerwick: cannot read %1: No such file or directory\n").arg(path));
 }
 
 QTEST_MAIN(ServerReadingTest)
