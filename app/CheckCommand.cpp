@@ -1,6 +1,7 @@
 #include "app/CheckCommand.h"
 
-#include "app/TForm1.h"
+#include "config/TextCheck.h"
+#include "pages/settings/PageCatalogue.h"
 
 #include <QTextStream>
 
@@ -24,7 +25,7 @@ int checkFile(const QString& path, QTextStream& out, QTextStream& errors) {
         errors << "ledgerwick: cannot read " << path << ": " << readFailureReason(read) << Qt::endl;
         return 2;
     }
-    const QList<Problem> problems = checkText(read.text, TForm1::knownVariables());
+    const QList<Problem> problems = checkText(read.text, knownVariables());
     for (const Problem& problem : problems) {
         out << path << ':' << problem.line << ": ";
         if (!problem.variable.isEmpty())

@@ -2,13 +2,13 @@
 
 #include "config/Document.h"
 #include "config/TextCheck.h"
+#include "pages/settings/PageCatalogue.h"
 
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
 
-class CustomLinesPage;
 class EditorPage;
-class GameOptionsPage;
 class PageControl;
 class QAction;
 class QMenu;
@@ -29,8 +29,6 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
 
     static QString applicationTitle() { return QStringLiteral("Ledgerwick 1.1"); }
-    // What the checks of a text know of the variables the pages write.
-    static Vocabulary knownVariables();
 
     // Opens a .cfg file into the pages, after asking about unsaved edits of the text; shows an
     // error box and changes nothing when the file cannot be read. True when it was opened.
@@ -84,16 +82,12 @@ private:
     QAction* Kestrane1 = nullptr;
 
     PageControl* PageControl1 = nullptr;
-    SettingsPage* tabMain = nullptr;
-    SettingsPage* serverOptions = nullptr;
-    SettingsPage* networkOptions = nullptr;
-    GameOptionsPage* gameOptions = nullptr;
-    SettingsPage* gametypes = nullptr;
-    SettingsPage* mapRotation = nullptr;
+    // Every page by its id; a few by their component names.
+    QHash<PageId, QWidget*> m_pages;
+    QWidget* tabMain = nullptr;
     EditorPage* tabEditor = nullptr;
-    SettingsPage* weapons = nullptr;
     QWidget* tabVotes = nullptr;
-    CustomLinesPage* tabCustom = nullptr;
+    QWidget* tabCustom = nullptr;
     QPlainTextEdit* editor = nullptr;
 
     TLMDTextCheckBox* chkNewSlashes = nullptr;

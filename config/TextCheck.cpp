@@ -1,8 +1,7 @@
 #include "config/TextCheck.h"
 
+#include "config/EnglishNumber.h"
 #include "config/ServerScript.h"
-
-#include <QLocale>
 
 #include <algorithm>
 
@@ -10,13 +9,8 @@ using namespace ServerScript;
 
 namespace {
 
-const QLocale& english() {
-    static const QLocale locale(QLocale::English, QLocale::UnitedStates);
-    return locale;
-}
-
 QString number(qsizetype n) {
-    return english().toString(static_cast<qlonglong>(n));
+    return englishNumber(n);
 }
 
 // Names are compared lower-cased character by character, so that a lookup needs no copy.
@@ -407,7 +401,7 @@ QList<Problem> Checker::finish(const Totals& totals) {
 } // namespace
 
 QString Problem::text() const {
-    const QString where = english().toString(line);
+    const QString where = englishNumber(line);
     if (variable.isEmpty())
         return QStringLiteral("Line %1: %2").arg(where, message);
     return QStringLiteral("Line %1 (%2): %3").arg(where, variable, message);
