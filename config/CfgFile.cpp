@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #ifdef Q_OS_UNIX
@@ -141,11 +142,14 @@ WriteResult write(const QString& path, const QByteArray& bytes) {
     if (existing.exists()) {
         if (existing.isDir())
             return failed(Failure::Create, reasonOf(EISDIR));
-        // A file nobody may write to is left alone, also by a user whom the system would let.
-        if (!(existing.permissions() &
-              (QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup | QFile::WriteOther)) ||
-            !existing.isWritable())
+        if (!existing.isWritable())
             return failed(Failure::Create, reasonOf(EACCES));
+#ifdef Q_OS_UNIX
+        // A file nobody may write to is left alone, also by root, whom the system would let:
+        // by its mode (WriteUser says what the system lets us do).
+        if (!(existing.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)))
+            return failed(Failure::Create, reasonOf(EACCES));
+#endif
     }
 
     // QSaveFile writes beside the target (the target of a link) and renames over it on commit,
