@@ -1,6 +1,7 @@
 #include "app/CheckCommand.h"
 
-#include "app/TForm1.h"
+#include "config/TextCheck.h"
+#include "pages/settings/PageCatalogue.h"
 
 #include <QIODevice>
 
@@ -60,7 +61,7 @@ QByteArray printableName(const QByteArray& name) {
 }
 
 int checkFiles(const QList<QByteArray>& names, QIODevice& out, QIODevice& errors) {
-    const Vocabulary known = TForm1::knownVariables();
+    const Vocabulary known = knownVariables();
     int worst = 0;
     for (const QByteArray& name : names) {
         const bool standardInput = name == "-";

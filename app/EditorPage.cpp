@@ -22,7 +22,7 @@ constexpr int kRecheckMilliseconds = 16;
 } // namespace
 
 EditorPage::EditorPage(const Vocabulary& known, QWidget* parent)
-    : PageSheet("tabEditor", "Your CFG", "Your CFG", parent, "Label3")
+    : PageSheet(declarationOf(PageId::Editor), parent)
     , m_known(known)
     , m_editor(new QPlainTextEdit(this))
     , m_problems(new QListWidget(this))

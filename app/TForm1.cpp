@@ -14,15 +14,9 @@
 #include "controls/TLMDTextCheckBox.h"
 #include "controls/TLMDTextCheckGroup.h"
 #include "pages/CustomLinesPage.h"
-#include "pages/GameOptionsPage.h"
-#include "pages/GametypesPage.h"
-#include "pages/MapRotationPage.h"
-#include "pages/NetworkOptionsPage.h"
 #include "pages/PageSheet.h"
-#include "pages/ServerInformationPage.h"
-#include "pages/ServerOptionsPage.h"
-#include "pages/VotesPage.h"
-#include "pages/WeaponsPage.h"
+#include "pages/Pages.h"
+#include "pages/SettingsPage.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -122,6 +116,14 @@ QAction* menuItem(QMenu* menu, const char* name, const char* caption, const char
     action->setObjectName(QLatin1String(name));
     action->setStatusTip(QLatin1String(hint));
     return action;
+}
+
+// A button that a page makes for the window to answer.
+QAbstractButton* pageButton(const QWidget* window, const char* name) {
+    auto* button = window->findChild<QAbstractButton*>(QLatin1String(name));
+    if (!button)
+        qFatal("no page has the button %s", name);
+    return button;
 }
 
 // An operating system's description of an error, without the trailing blanks, line breaks and
@@ -274,51 +276,42 @@ void TForm1::createPages(QWidget* client) {
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setFixedSize(kClientWidth, kPagesHeight);
 
-    auto* serverInformation = new ServerInformationPage(PageControl1);
-    tabMain = serverInformation;
-    serverOptions = new ServerOptionsPage(PageControl1);
-    networkOptions = new NetworkOptionsPage(PageControl1);
-    gameOptions = new GameOptionsPage(PageControl1);
-    gametypes = new GametypesPage(PageControl1);
-    mapRotation = new MapRotationPage(PageControl1);
-    tabEditor = new EditorPage(knownVariables(), PageControl1);
-    editor = tabEditor->editor();
-    weapons = new WeaponsPage(PageControl1);
-    auto* votes = gameOptions->votesPage();
-    tabVotes = votes;
-    tabCustom = new CustomLinesPage(PageControl1);
-    // The custom lines last: they take whatever of an opened file the others did not.
-    m_settingsPages = {tabMain,   serverOptions, networkOptions, gameOptions, votes,
-                       gametypes, mapRotation,   weapons,        tabCustom};
-    // A setting changed after "Finish!" does not reach the text: the editor page says so.
-    for (SettingsPage* page : std::as_const(m_settingsPages))
-        connect(page, &SettingsPage::settingChanged, this, [this] {
-            if (m_quiet)
-                return;
-            setModified(true);
-            if (!btnClear->isHidden())
-                tabEditor->setSettingsChanged(true);
-        });
+    for (const PageDeclaration& declaration : pageCatalogue()) {
+        QWidget* page = nullptr;
+        if (declaration.id == PageId::Editor) {
+            tabEditor = new EditorPage(knownVariables(), PageControl1);
+            editor = tabEditor->editor();
+            page = tabEditor;
+        } else {
+            SettingsPage* settings = makePage(declaration.id, PageControl1);
+            // A setting changed after "Finish!" does not reach the text: the editor page says so.
+            connect(settings, &SettingsPage::settingChanged, this, [this] {
+                if (m_quiet)
+                    return;
+                setModified(true);
+                if (!btnClear->isHidden())
+                    tabEditor->setSettingsChanged(true);
+            });
+            m_settingsPages.append(settings);
+            page = settings;
+        }
+        m_pages.insert(declaration.id, page);
+        PageControl1->addPage(page, QLatin1String(declaration.tab),
+                              QIcon(QLatin1String(declaration.icon)), declaration.tabShown);
+    }
+    tabMain = m_pages.value(PageId::ServerInformation);
+    tabVotes = m_pages.value(PageId::Votes);
+    tabCustom = m_pages.value(PageId::CustomLines);
     connect(editor->document(), &QTextDocument::modificationChanged, this, [this](bool changed) {
         if (changed && !m_quiet)
             setModified(true);
     });
 
-    auto icon = [](int index) { return QIcon(QStringLiteral(":/tab%1.png").arg(index)); };
-    PageControl1->addPage(tabMain, QStringLiteral("Server Information"), icon(1));
-    PageControl1->addPage(serverOptions, QStringLiteral("Server Options"), icon(2));
-    PageControl1->addPage(networkOptions, QStringLiteral("Network Options"), icon(3));
-    PageControl1->addPage(gameOptions, QStringLiteral("Game Options"), icon(4));
-    PageControl1->addPage(gametypes, QStringLiteral("Gametypes"), icon(5));
-    PageControl1->addPage(mapRotation, QStringLiteral("Map Rotation"), icon(6));
-    PageControl1->addPage(tabEditor, QStringLiteral("editor"), icon(0), false);
-    PageControl1->addPage(weapons, QStringLiteral("Weapons"), icon(7));
-    PageControl1->addPage(tabVotes, QStringLiteral("Votes"), icon(8), false);
-    PageControl1->addPage(tabCustom, QStringLiteral("Custom Lines"), icon(0), false);
-
-    connect(serverInformation, &ServerInformationPage::colourTestRequested, this,
+    // The pages' buttons that lead elsewhere are the window's to answer.
+    connect(pageButton(this, "LMDTextButton29"), &QAbstractButton::clicked, this,
             &TForm1::LMDTextButton29Click);
-    connect(gameOptions, &GameOptionsPage::votesRequested, this, &TForm1::LMDTextButton30Click);
+    connect(pageButton(this, "LMDTextButton30"), &QAbstractButton::clicked, this,
+            &TForm1::LMDTextButton30Click);
 }
 
 QWidget* TForm1::createBottomStrip() {
@@ -406,7 +399,8 @@ void TForm1::btnFinishClick() {
     if (m_layout) {
         // An opened file: its own text with the changes made in place, the own lines at its end.
         m_fileLines =
-            FileLines(m_layout->rewritten(m_openedLines, settingLines(), tabCustom->lines()),
+            FileLines(m_layout->rewritten(m_openedLines, settingLines(),
+                                          qobject_cast<CustomLinesPage*>(tabCustom)->lines()),
                       m_layout->format());
         shown = m_fileLines.shown();
     } else {
@@ -518,16 +512,6 @@ bool TForm1::saveDespiteProblems(const QList<Problem>& problems) {
     question.setEscapeButton(cancel);
     question.exec();
     return question.clickedButton() != cancel;
-}
-
-Vocabulary TForm1::knownVariables() {
-    Vocabulary known;
-    for (std::span<const SettingRow> settings :
-         {ServerInformationPage::settings(), ServerOptionsPage::settings(),
-          NetworkOptionsPage::settings(), GameOptionsPage::settings(), VotesPage::settings(),
-          GametypesPage::settings(), MapRotationPage::settings(), WeaponsPage::settings()})
-        learn(known, settings);
-    return known;
 }
 
 void TForm1::showError(QString message) {

@@ -4,7 +4,9 @@
 #include "config/FileLines.h"
 #include "config/Opening.h"
 #include "config/TextCheck.h"
+#include "pages/settings/PageCatalogue.h"
 
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
 
@@ -12,7 +14,6 @@
 
 class CustomLinesPage;
 class EditorPage;
-class GameOptionsPage;
 class PageControl;
 class QAction;
 class QMenu;
@@ -33,8 +34,6 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
 
     static QString applicationTitle() { return QStringLiteral("Ledgerwick 1.1"); }
-    // What the checks of a text know of the variables the pages write.
-    static Vocabulary knownVariables();
 
     // Opens a .cfg file into the pages, after asking about unsaved changes of the document;
     // shows an error box and changes nothing when the file cannot be read. True when it was
@@ -103,16 +102,12 @@ private:
     QAction* Kestrane1 = nullptr;
 
     PageControl* PageControl1 = nullptr;
-    SettingsPage* tabMain = nullptr;
-    SettingsPage* serverOptions = nullptr;
-    SettingsPage* networkOptions = nullptr;
-    GameOptionsPage* gameOptions = nullptr;
-    SettingsPage* gametypes = nullptr;
-    SettingsPage* mapRotation = nullptr;
+    // Every page by its id; a few by their component names.
+    QHash<PageId, QWidget*> m_pages;
+    QWidget* tabMain = nullptr;
     EditorPage* tabEditor = nullptr;
-    SettingsPage* weapons = nullptr;
     QWidget* tabVotes = nullptr;
-    CustomLinesPage* tabCustom = nullptr;
+    QWidget* tabCustom = nullptr;
     QPlainTextEdit* editor = nullptr;
 
     TLMDTextCheckBox* chkNewSlashes = nullptr;

@@ -1,6 +1,8 @@
 #include "config/CfgFile.h"
 
-#include <QRandomGenerator>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -65,37 +67,8 @@ QString reasonOf(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-WriteResult failed(Failure failure, int error) {
-    return {failure, reasonOf(error)};
-}
-
-bool writeAll(int fd, const QByteArray& bytes) {
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += written;
-        left -= written;
-    }
-    return true;
-}
-
-// A temporary file beside the target, created exclusively; its name does not depend on the
-// target's, so a long target name cannot make it too long.
-int createTemporary(const QByteArray& folder, QByteArray& name) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = folder + "/.ledgerwick-" +
-               QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
-        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
+WriteResult failed(Failure failure, QString reason) {
+    return {failure, std::move(reason)};
 }
 
 } // namespace
@@ -164,63 +137,54 @@ Encoded encodeAsIs(const QString& text, const FileFormat& format) {
 }
 
 WriteResult write(const QString& path, const QByteArray& bytes) {
-    QByteArray target = fileNameBytes(path);
-
-    struct stat existing {};
-    const bool replacing = ::stat(target.constData(), &existing) == 0;
-    if (replacing) {
-        if (S_ISDIR(existing.st_mode))
-            return failed(Failure::Create, EISDIR);
-        if (::access(target.constData(), W_OK) != 0)
-            return failed(Failure::Create, errno);
-        // A file nobody may write to is left alone, also when running as root.
-        if ((existing.st_mode & 0222) == 0)
-            return failed(Failure::Create, EACCES);
-        // Replace what a link points to, not the link.
-        if (char* resolved = ::realpath(target.constData(), nullptr)) {
-            target = resolved;
-            ::free(resolved);
-        }
-    } else if (errno != ENOENT) {
-        return failed(Failure::Create, errno);
+    // A name whose bytes are not UTF-8 reaches Qt's file classes as another name: saving there
+    // would leave the file itself as it was and write a new one beside it.
+    if (QFile::encodeName(path) != fileNameBytes(path))
+        return failed(Failure::Create, QStringLiteral("Its name holds bytes that are not UTF-8: "
+                                                      "save it under another name"));
+    const QFileInfo existing(path);
+    if (existing.exists()) {
+        if (existing.isDir())
+            return failed(Failure::Create, reasonOf(EISDIR));
+        if (!existing.isWritable())
+            return failed(Failure::Create, reasonOf(EACCES));
+#ifdef Q_OS_UNIX
+        // A file nobody may write to is left alone, also by root, whom the system would let:
+        // by its mode (WriteUser says what the system lets us do).
+        if (!(existing.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)))
+            return failed(Failure::Create, reasonOf(EACCES));
+#endif
     }
 
-    const qsizetype slash = target.lastIndexOf('/');
-    const QByteArray folder = slash < 0 ? QByteArray(".") : target.left(qMax<qsizetype>(slash, 1));
-
-    QByteArray temporary;
-    const int fd = createTemporary(folder, temporary);
-    if (fd < 0)
-        return failed(Failure::Create, errno);
-
-    auto abandon = [&](Failure failure, int error) {
-        ::close(fd);
-        ::unlink(temporary.constData());
-        return failed(failure, error);
-    };
-
-    if (replacing) {
-        // Keep the replaced file's permissions (and owner, where we may).
-        if (::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
-            // Not permitted for other users' files: the new file keeps our ownership.
-        }
-        ::fchmod(fd, existing.st_mode & 07777);
+    // QSaveFile writes beside the target (the target of a link) and renames over it on commit,
+    // keeping the replaced file's permissions; it never writes into the file itself.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return failed(Failure::Create, file.errorString());
+#ifdef Q_OS_UNIX
+    // The replaced file's owner too, where we may (only root may give a file away).
+    if (existing.exists() && ::fchown(file.handle(), existing.ownerId(), existing.groupId()) != 0) {
+        // Not permitted for other users' files: the new file keeps our ownership.
     }
-    if (!writeAll(fd, bytes))
-        return abandon(Failure::Write, errno);
-    // The data must be on the disk before the old file goes: a full disk may only show here.
-    if (::fsync(fd) != 0)
-        return abandon(Failure::Write, errno);
-    if (::close(fd) != 0) {
-        const int error = errno;
-        ::unlink(temporary.constData());
-        return failed(Failure::Write, error);
+#endif
+    // Flushed and checked before the commit: on a full disk a small write may fail only here,
+    // and a commit after it would replace the old file with an empty one.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return failed(Failure::Write, reason);
     }
-    if (::rename(temporary.constData(), target.constData()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.constData());
-        return failed(Failure::Create, error);
+#ifdef Q_OS_UNIX
+    // The data must be on the disk before the old file goes; the commit syncs too, but does not
+    // say when that fails.
+    if (::fsync(file.handle()) != 0) {
+        const QString reason = reasonOf(errno);
+        file.cancelWriting();
+        return failed(Failure::Write, reason);
     }
+#endif
+    if (!file.commit())
+        return failed(Failure::Write, file.errorString());
     return {};
 }
 

@@ -13,7 +13,7 @@ constexpr int kIntroHeight = 30;
 } // namespace
 
 CustomLinesPage::CustomLinesPage(QWidget* parent)
-    : SettingsPage("tabCustom", "Custom Lines", "Custom Lines", Section::CustomLines, {}, parent)
+    : SettingsPage(PageId::CustomLines, parent)
     , memCustom(new QPlainTextEdit(this)) {
     auto* intro = new QLabel(
         QStringLiteral("Lines of your own, one command or comment each. \"Finish!\" writes them "

@@ -30,21 +30,21 @@ void setTextColour(QPalette& palette, const QColor& colour) {
 
 } // namespace
 
-PageSheet::PageSheet(const char* objectName, const char* title, const char* titleHint,
-                     QWidget* parent, const char* titleName)
-    : QWidget(parent) {
-    setObjectName(QLatin1String(objectName));
+PageSheet::PageSheet(const PageDeclaration& page, QWidget* parent)
+    : QWidget(parent)
+    , m_keyboard(page.keyboard) {
+    setObjectName(QLatin1String(page.name));
     // The page shows the window's button-face colour, so that its white strips stand out.
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Window);
-    auto* label = new QLabel(QString::fromLatin1(title), this);
-    if (titleName)
-        label->setObjectName(QLatin1String(titleName));
+    auto* label = new QLabel(QString::fromLatin1(page.title), this);
+    if (page.titleName)
+        label->setObjectName(QLatin1String(page.titleName));
     QFont font = headingFont(13);
     label->setFont(font);
     // Maroon on the light title strip.
     colour(label, 0, 0xff800000);
-    label->setStatusTip(QString::fromLatin1(titleHint));
+    label->setStatusTip(QString::fromLatin1(page.titleHint));
     label->setGeometry(8, 3, kWidth - 16, kTitleHeight - 6);
 }
 
@@ -141,21 +141,16 @@ QFont PageSheet::headingFont(int pixelSize) {
     return font;
 }
 
-void PageSheet::setFocusPlace(int place, QWidget* widget) {
-    m_focus.insert(place, widget);
-    ++m_focusEntries;
-}
-
 void PageSheet::finishKeyboardOrder() {
-    // Checked in every build: a page that leaves a control out of the keyboard order, or puts two
-    // in one place, is a fault of its declaration.
-    if (m_focusEntries != m_focus.size() ||
-        (!m_focus.isEmpty() && m_focus.lastKey() != m_focus.size() - 1) ||
-        (!m_focus.isEmpty() && m_focus.firstKey() != 0))
-        qFatal("%s: the keyboard order has a gap or takes a place twice", qPrintable(objectName()));
     QList<QWidget*> chain;
-    for (QWidget* widget : std::as_const(m_focus))
+    for (const char* name : m_keyboard) {
+        auto* widget = findChild<QWidget*>(QLatin1String(name));
+        // Every test that makes the window finds such a fault of a declaration.
+        if (!widget)
+            qFatal("%s: the keyboard order names %s, which the page does not have",
+                   qPrintable(objectName()), name);
         appendFocusable(widget, chain);
+    }
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }

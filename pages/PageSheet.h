@@ -1,7 +1,8 @@
 #pragma once
 
+#include "pages/settings/PageCatalogue.h"
+
 #include <QList>
-#include <QMap>
 #include <QRect>
 #include <QWidget>
 
@@ -13,8 +14,7 @@ class PageSheet : public QWidget {
     Q_OBJECT
 public:
     // The page title sits on the title strip; its label gets `titleName` as its component name.
-    PageSheet(const char* objectName, const char* title, const char* titleHint,
-              QWidget* parent = nullptr, const char* titleName = nullptr);
+    PageSheet(const PageDeclaration& page, QWidget* parent = nullptr);
 
     static constexpr int kWidth = 766;
     static constexpr int kHeight = 354;
@@ -44,16 +44,14 @@ public:
     static QFont headingFont(int pixelSize);
 
 protected:
-    // The keyboard order of the page: `widget` takes `place` (from 0); a container stands for its
-    // children in their order.
-    void setFocusPlace(int place, QWidget* widget);
-    // Sets the order; a page whose places leave a gap or take one twice stops the program.
+    // Once every control is made: the keyboard goes through the controls the page's declaration
+    // names, in their order; a container stands for its children in their order. A name that no
+    // control of the page has stops the program.
     void finishKeyboardOrder();
 
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QList<QRect> m_strips;
-    QMap<int, QWidget*> m_focus;
-    int m_focusEntries = 0;
+    std::span<const char* const> m_keyboard;
 };

@@ -181,19 +181,18 @@ RowColumn::RowColumn(SettingsPage* page, const Geometry& geometry)
     , m_geometry(geometry)
     , m_y(geometry.top) {}
 
-void RowColumn::add(std::span<const SettingRow> table, int column) {
-    QList<const SettingRow*> rows;
-    for (const SettingRow& row : table)
-        if (row.at.column == column)
-            rows.append(&row);
-    std::stable_sort(rows.begin(), rows.end(), [](const SettingRow* a, const SettingRow* b) {
-        return a->at.slot < b->at.slot;
-    });
-    int slot = 0;
-    for (const SettingRow* row : std::as_const(rows)) {
-        m_y += (row->at.slot - slot) * m_geometry.pitch;
+void RowColumn::add(int column) {
+    QList<std::pair<int, const SettingRow*>> rows; // by slot
+    for (const SettingRow& row : m_page->table())
+        if (const Place place = m_page->placeOf(row); place.column == column)
+            rows.append({place.slot, &row});
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    int next = 0;
+    for (const auto& [slot, row] : std::as_const(rows)) {
+        m_y += (slot - next) * m_geometry.pitch;
         add(*row);
-        slot = row->at.slot + 1;
+        next = slot + 1;
     }
 }
 

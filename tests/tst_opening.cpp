@@ -75,13 +75,12 @@ private slots:
     void openDialogRecentFilesAndDrop();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_folder;
-    QString path(const char* name) const { return m_folder->filePath(QLatin1String(name)); }
+    TestFiles::FreshFolder m_folder;
+    QString path(const char* name) const { return m_folder.file(name); }
 };
 
 void OpeningTest::init() {
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_folder->isValid());
+    m_folder.renew();
     QSettings(QStringLiteral("Kestrane"), QStringLiteral("Ledgerwick")).clear();
 }
 

@@ -8,9 +8,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,13 +21,6 @@
 using namespace TestSupport;
 
 namespace {
-
-QByteArray crlf(const QStringList& lines) {
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += line.toLatin1() + "\r\n";
-    return bytes;
-}
 
 // What the save dialog proposes when it opens (it is then cancelled).
 QStringList proposedFiles(TForm1& form) {
@@ -93,16 +84,14 @@ private slots:
     void fullDisk();
 
 private:
-    // A fresh folder for every test.
-    std::unique_ptr<QTemporaryDir> m_folder;
-    QString path(const char* name) const { return m_folder->filePath(QLatin1String(name)); }
+    TestFiles::FreshFolder m_folder;
+    QString path(const char* name) const { return m_folder.file(name); }
 };
 
 void SaveTest::init() {
     // Each test starts without a folder saved by an earlier one.
     QSettings(QStringLiteral("Kestrane"), QStringLiteral("Ledgerwick")).clear();
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_folder->isValid());
+    m_folder.renew();
     ::umask(022);
 }
 
@@ -112,7 +101,7 @@ void SaveTest::savesTheGeneratedText() {
     const QStringList lines = finishClean(form);
     const MessageSeen seen = saveThroughDialog(form, path("server.cfg"));
     QVERIFY(!seen.seen);
-    QCOMPARE(readFile(path("server.cfg")), crlf(lines));
+    QCOMPARE(readFile(path("server.cfg")), TestFiles::savedBytes(lines));
     // Still generated: the text stays and can be saved again, also through the menu.
     QCOMPARE(memoLines(form), lines);
     QVERIFY(child<QWidget>(&form, "btnSave")->isEnabled());
@@ -120,7 +109,7 @@ void SaveTest::savesTheGeneratedText() {
         const ModalHandler answer = answerSaveDialog(path("menu.cfg"));
         child<QAction>(&form, "Save1")->trigger();
     }
-    QCOMPARE(readFile(path("menu.cfg")), crlf(lines));
+    QCOMPARE(readFile(path("menu.cfg")), TestFiles::savedBytes(lines));
     QFileInfo info(path("server.cfg"));
     QCOMPARE(int(info.permissions() & 0x7777),
              int(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
@@ -177,7 +166,7 @@ void SaveTest::replacesWithoutAQuestionKeepingPermissions() {
     QVERIFY(QFile::setPermissions(path("old.cfg"), QFile::ReadOwner | QFile::WriteOwner));
     const MessageSeen seen = saveThroughDialog(form, path("old.cfg"));
     QVERIFY(!seen.seen);
-    QCOMPARE(readFile(path("old.cfg")), crlf(lines));
+    QCOMPARE(readFile(path("old.cfg")), TestFiles::savedBytes(lines));
     QCOMPARE(QFileInfo(path("old.cfg")).permissions() & 0x0777, QFile::ReadUser | QFile::WriteUser);
     QCOMPARE(entries(m_folder->path()), QStringList{"old.cfg"});
 }
@@ -226,7 +215,7 @@ void SaveTest::replacesWhatALinkPointsTo() {
     QVERIFY(QFile::link(path("target.cfg"), path("link.cfg")));
     QVERIFY(!saveThroughDialog(form, path("link.cfg")).seen);
     QVERIFY(QFileInfo(path("link.cfg")).isSymLink());
-    QCOMPARE(readFile(path("target.cfg")), crlf(lines));
+    QCOMPARE(readFile(path("target.cfg")), TestFiles::savedBytes(lines));
 }
 
 void SaveTest::characterACfgCannotStore() {
@@ -295,27 +284,10 @@ void SaveTest::pathThatIsAFolder() {
     QCOMPARE(entries(path("folder.cfg")), QStringList());
 }
 
-// Runs as an ordinary user: as root it starts itself again as user nobody.
+// Runs as an ordinary user would: as root it runs again without the power over permissions.
 void SaveTest::folderWithoutWritePermission() {
-    if (::geteuid() == 0) {
-        const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
-        if (setpriv.isEmpty())
-            QSKIP("running as root and setpriv is missing: cannot test as an ordinary user");
-        const QStringList asNobody = {"--reuid=nobody", "--regid=nogroup", "--clear-groups"};
-        const QString self = QCoreApplication::applicationFilePath();
-        if (QProcess::execute(setpriv, asNobody + QStringList{"test", "-x", self}) != 0)
-            QSKIP("running as root, and user nobody may not run this test program here");
-        QProcess child;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-        environment.insert(QStringLiteral("TMPDIR"), QStringLiteral("/tmp"));
-        child.setProcessEnvironment(environment);
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(setpriv, asNobody + QStringList{self, "folderWithoutWritePermission"});
-        QVERIFY(child.waitForFinished(60000));
-        QVERIFY2(child.exitCode() == 0, child.readAll().constData());
+    if (TestFiles::ranWithoutRootPowers())
         return;
-    }
     QTemporaryDir folder;
     // A file we may write to, in the folder: replacing it needs a new file beside it, so that
     // saving over it fails too, and leaves it as it was.

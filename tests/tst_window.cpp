@@ -47,14 +47,21 @@ void WindowTest::frame() {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.windowHandle()->title(), QStringLiteral("Brantholm - Ledgerwick 1.1"));
+    // The client area of the window's fixed size: banner, pages, strip and status bar, one under
+    // the other, each across the whole width.
     QWidget* client = form.centralWidget();
     QCOMPARE(client->width(), 770);
     QCOMPARE(client->height() + form.statusBar()->height(), 497);
-    QCOMPARE(form.statusBar()->height(), 19);
     QCOMPARE(form.minimumSize(), form.maximumSize());
     QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(child<QWidget>(&form, "Panel1")->height(), 57);
-    QCOMPARE(child<QWidget>(&form, "PageControl1")->height(), 384);
+    int y = 0;
+    for (const char* part : {"Panel1", "PageControl1", "bottomStrip"}) {
+        const QRect area = child<QWidget>(&form, part)->geometry();
+        QCOMPARE(area, QRect(0, y, client->width(), area.height()));
+        y += area.height();
+    }
+    QCOMPARE(y, client->height());
+    QVERIFY(form.statusBar()->height() >= form.statusBar()->fontMetrics().height());
     QCOMPARE(child<QTabWidget>(&form, "PageControl1")->tabPosition(), QTabWidget::South);
     QCOMPARE(child<QLabel>(&form, "Label38")->text(), QStringLiteral("Ledgerwick v1.1"));
 }
