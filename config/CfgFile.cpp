@@ -8,7 +8,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <string_view>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -68,17 +72,59 @@ bool writeAll(int fd, const QByteArray& bytes) {
     return true;
 }
 
-// A temporary file beside the target, created exclusively; its name does not depend on the
-// target's, so a long target name cannot make it too long.
+constexpr char kTemporaryPrefix[] = ".ledgerwick-";
+constexpr char kTemporarySuffix[] = ".tmp";
+// Younger temporary files may be another save's that has not locked its file yet.
+constexpr time_t kStaleSeconds = 5;
+
+// A temporary file beside the target, created exclusively and locked while it is written; its
+// name does not depend on the target's, so a long target name cannot make it too long.
 int createTemporary(const QByteArray& folder, QByteArray& name) {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = folder + "/.ledgerwick-" +
-               QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
+        name = folder + '/' + kTemporaryPrefix +
+               QByteArray::number(QRandomGenerator::global()->generate(), 36) + kTemporarySuffix;
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0)
+            ::flock(fd, LOCK_EX);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
     return -1;
+}
+
+bool isTemporaryName(const char* name) {
+    const std::string_view n(name);
+    const std::string_view prefix(kTemporaryPrefix);
+    const std::string_view suffix(kTemporarySuffix);
+    if (n.size() <= prefix.size() + suffix.size() || !n.starts_with(prefix) || !n.ends_with(suffix))
+        return false;
+    const std::string_view number =
+        n.substr(prefix.size(), n.size() - prefix.size() - suffix.size());
+    return std::all_of(number.begin(), number.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z'); });
+}
+
+// Removes what a save cut short (a crash, a kill) left in the folder: our own temporary files,
+// regular files of this user that no running save holds locked, and not just made.
+void removeStaleTemporaries(const QByteArray& folder) {
+    DIR* dir = ::opendir(folder.constData());
+    if (!dir)
+        return;
+    const time_t now = ::time(nullptr);
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!isTemporaryName(entry->d_name))
+            continue;
+        const QByteArray path = folder + '/' + entry->d_name;
+        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+        if (fd < 0)
+            continue;
+        struct stat status {};
+        if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == ::geteuid() &&
+            now - status.st_mtime >= kStaleSeconds && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(path.constData());
+        ::close(fd);
+    }
+    ::closedir(dir);
 }
 
 } // namespace
@@ -138,6 +184,7 @@ WriteResult write(const QString& path, const QByteArray& bytes) {
     const qsizetype slash = target.lastIndexOf('/');
     const QByteArray folder = slash < 0 ? QByteArray(".") : target.left(qMax<qsizetype>(slash, 1));
 
+    removeStaleTemporaries(folder);
     QByteArray temporary;
     const int fd = createTemporary(folder, temporary);
     if (fd < 0)

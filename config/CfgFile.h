@@ -31,7 +31,8 @@ struct WriteResult {
 
 // Writes bytes to a temporary file beside the target and renames it over the target only when
 // every byte is on the disk, so that a failed save never damages an existing file and leaves no
-// partial one. A replaced file keeps its permissions; a new file gets the usual ones.
+// partial one. A replaced file keeps its permissions; a new file gets the usual ones. Temporary
+// files that a save cut short (by a crash) left in the folder are removed first.
 WriteResult write(const QString& path, const QByteArray& bytes);
 
 enum class ReadFailure { None, Open, NotText, TooLarge };
