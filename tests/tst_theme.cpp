@@ -68,6 +68,21 @@ QPalette adwaitaDarkPalette() {
     return palette;
 }
 
+// A page's picture is named after its caption, as the README's pictures are.
+QString pictureName(const QWidget* page) {
+    static const QHash<QString, QString> names = {{"tabMain", "server-information"},
+                                                  {"TabSheet2", "server-options"},
+                                                  {"TabSheet3", "network-options"},
+                                                  {"TabSheet4", "game-options"},
+                                                  {"tabVotes", "votes"},
+                                                  {"TabSheet5", "gametypes"},
+                                                  {"TabSheet6", "map-rotation"},
+                                                  {"tabEditor", "editor"},
+                                                  {"TabSheet1", "weapons"},
+                                                  {"tabCustom", "custom-lines"}};
+    return names.value(page->objectName(), page->objectName());
+}
+
 double luminance(QRgb colour) {
     auto linear = [](int channel) {
         const double c = channel / 255.0;
@@ -253,7 +268,7 @@ void ThemeTest::captionsStayReadable() {
         pages->setCurrentWidget(page);
         const QImage image = form.grab().toImage();
         if (!pictures.isEmpty() && QTest::currentDataTag() == QLatin1String("dark"))
-            image.save(pictures + QStringLiteral("/dark-%1.png").arg(page->objectName()));
+            image.save(pictures + QStringLiteral("/dark-%1.png").arg(pictureName(page)));
         QList<QWidget*> widgets = page->findChildren<QWidget*>();
         if (i == 0) // the banner and the bottom strip once
             for (const char* name : {"Panel1", "bottomStrip"})
