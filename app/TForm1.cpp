@@ -231,15 +231,6 @@ void TForm1::createMenu() {
     connect(Kestrane1, &QAction::triggered, this, &TForm1::Kestrane1Click);
     connect(AboutLedgerwick1, &QAction::triggered, this, &TForm1::AboutLedgerwick1Click);
     connect(AboutQt1, &QAction::triggered, qApp, &QApplication::aboutQt);
-
-    // Ctrl+Tab and Ctrl+Shift+Tab change page wherever the focus is, not only inside the pages.
-    auto* nextPage = new QShortcut(this);
-    nextPage->setKey(QKeySequence(Qt::CTRL | Qt::Key_Tab));
-    connect(nextPage, &QShortcut::activated, this, [this] { PageControl1->showNeighbour(1); });
-    auto* previousPage = new QShortcut(this);
-    previousPage->setKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
-                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)});
-    connect(previousPage, &QShortcut::activated, this, [this] { PageControl1->showNeighbour(-1); });
 }
 
 QWidget* TForm1::createBanner() {
@@ -313,6 +304,15 @@ void TForm1::createPages(QWidget* client) {
     PageControl1->addPage(weapons, QStringLiteral("Weapons"), icon(7));
     PageControl1->addPage(tabVotes, QStringLiteral("Votes"), icon(8), false);
     PageControl1->addPage(tabCustom, QStringLiteral("Custom Lines"), icon(0), false);
+
+    // Ctrl+Tab and Ctrl+Shift+Tab change page wherever the focus is, not only inside the pages.
+    auto* nextPage = new QShortcut(this);
+    nextPage->setKey(QKeySequence(Qt::CTRL | Qt::Key_Tab));
+    connect(nextPage, &QShortcut::activated, this, [this] { PageControl1->showNeighbour(1); });
+    auto* previousPage = new QShortcut(this);
+    previousPage->setKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)});
+    connect(previousPage, &QShortcut::activated, this, [this] { PageControl1->showNeighbour(-1); });
 
     connect(serverInformation, &ServerInformationPage::colourTestRequested, this,
             &TForm1::LMDTextButton29Click);
