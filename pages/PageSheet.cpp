@@ -85,13 +85,13 @@ void PageSheet::sheetBackground(QWidget* widget) {
     widget->setAutoFillBackground(true);
     QPalette palette = widget->palette();
     const QColor sheet = sheetColour(palette);
+    // A greyed one still looks greyed, and can still be read.
+    const QColor greyed =
+        Contrast::readableOn(sheet, palette.color(QPalette::Disabled, QPalette::Text), 3.0);
     // A button fills its background with the Button colour.
     for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button, QPalette::Base})
         palette.setColor(role, sheet);
     setTextColour(palette, palette.color(QPalette::Text));
-    // A greyed one still looks greyed, and can still be read.
-    const QColor greyed =
-        Contrast::readableOn(sheet, palette.color(QPalette::Disabled, QPalette::Text), 3.0);
     for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button, QPalette::Base})
         palette.setColor(QPalette::Disabled, role, sheet);
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
