@@ -203,7 +203,8 @@ void AccessibilityTest::menuItems() {
     }
     QCOMPARE(titles, QStringList({"File", "Help", "About"}));
     QCOMPARE(seen,
-             QStringList({"Open...: Open a CFG to change it", "Open Recent: ", "Save: Save CFG",
+             QStringList({"New: Start a new CFG: every setting at its start value",
+                          "Open...: Open a CFG to change it", "Open Recent: ", "Save: Save CFG",
                           "Exit: Exit Program", "Support Forum: Support Forums",
                           "About Ledgerwick: Version, licence and what Ledgerwick does",
                           "About Qt: The Qt toolkit Ledgerwick is built with",
