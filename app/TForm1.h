@@ -19,6 +19,7 @@ class QAction;
 class QMenu;
 class QPlainTextEdit;
 class QStatusBar;
+class QUrl;
 class SaveDialog;
 class SettingsPage;
 class TLMDTextButton;
@@ -52,11 +53,14 @@ public slots:
     void Support1Click();
     void Kestrane1Click();
     void LMDTextButton29Click();
+    void AboutLedgerwick1Click();
     void LMDTextButton30Click();
     void Open1Click();
     void btnCustomClick();
 
 protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -73,6 +77,11 @@ private:
     // Asks, when there are problems, whether to save all the same.
     bool saveDespiteProblems(const QList<Problem>& problems);
     void showError(QString message);
+    // A message in the status bar that stays until the user does something else (clicks, types),
+    // while the mouse passing over controls would otherwise replace it with their hints.
+    void showNote(const QString& text);
+    // Hands a web address to the desktop's browser, or shows it to be copied when that fails.
+    void openWebPage(const QUrl& address);
     // Before the text is dropped: when the user changed it since "Finish!" or the last save, asks
     // whether to save it. False when the user chose to keep it (or saving failed).
     bool maybeSave();
@@ -100,6 +109,8 @@ private:
     QAction* Exit1 = nullptr;
     QAction* Support1 = nullptr;
     QAction* Kestrane1 = nullptr;
+    QAction* AboutLedgerwick1 = nullptr;
+    QAction* AboutQt1 = nullptr;
 
     PageControl* PageControl1 = nullptr;
     // Every page by its id; a few by their component names.
@@ -119,6 +130,7 @@ private:
     SaveDialog* saveDialog = nullptr;
     // Every page whose controls are settings; the document asks them for its sections.
     QList<SettingsPage*> m_settingsPages;
+    bool m_noteShown = false;
 
     // An opened file: its text, which "Finish!" writes again with the changes made in place, and
     // the setting lines the pages wrote when it was opened (or last saved).

@@ -8,7 +8,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <string_view>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -69,6 +73,47 @@ QString reasonOf(int error) {
 
 WriteResult failed(Failure failure, QString reason) {
     return {failure, std::move(reason)};
+}
+
+// Temporary files of earlier saves that a crash cut short: named so, owned by us, not locked by a
+// save still writing, and not younger than a few seconds.
+constexpr char kTemporaryPrefix[] = ".ledgerwick-";
+constexpr char kTemporarySuffix[] = ".tmp";
+constexpr time_t kStaleSeconds = 5;
+
+bool isTemporaryName(const char* name) {
+    const std::string_view n(name);
+    const std::string_view prefix(kTemporaryPrefix);
+    const std::string_view suffix(kTemporarySuffix);
+    if (n.size() <= prefix.size() + suffix.size() || !n.starts_with(prefix) || !n.ends_with(suffix))
+        return false;
+    const std::string_view number =
+        n.substr(prefix.size(), n.size() - prefix.size() - suffix.size());
+    return std::all_of(number.begin(), number.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z'); });
+}
+
+// Removes what a save cut short (a crash, a kill) left in the folder: our own temporary files,
+// regular files of this user that no running save holds locked, and not just made.
+void removeStaleTemporaries(const QByteArray& folder) {
+    DIR* dir = ::opendir(folder.constData());
+    if (!dir)
+        return;
+    const time_t now = ::time(nullptr);
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!isTemporaryName(entry->d_name))
+            continue;
+        const QByteArray path = folder + '/' + entry->d_name;
+        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+        if (fd < 0)
+            continue;
+        struct stat status {};
+        if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == ::geteuid() &&
+            now - status.st_mtime >= kStaleSeconds && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(path.constData());
+        ::close(fd);
+    }
+    ::closedir(dir);
 }
 
 } // namespace
@@ -156,6 +201,9 @@ WriteResult write(const QString& path, const QByteArray& bytes) {
 #endif
     }
 
+    // What a save cut short by a crash left in the folder goes first.
+    removeStaleTemporaries(fileNameBytes(QFileInfo(path).absolutePath()));
+
     // QSaveFile writes beside the target (the target of a link) and renames over it on commit,
     // keeping the replaced file's permissions; it never writes into the file itself.
     QSaveFile file(path);
@@ -169,8 +217,10 @@ WriteResult write(const QString& path, const QByteArray& bytes) {
 #endif
     // Flushed and checked before the commit: on a full disk a small write may fail only here,
     // and a commit after it would replace the old file with an empty one.
+    errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
+        // The system's own words ("No space left on device"): Qt's are often "Unknown error".
+        const QString reason = errno ? reasonOf(errno) : file.errorString();
         file.cancelWriting();
         return failed(Failure::Write, reason);
     }
@@ -183,8 +233,9 @@ WriteResult write(const QString& path, const QByteArray& bytes) {
         return failed(Failure::Write, reason);
     }
 #endif
+    errno = 0;
     if (!file.commit())
-        return failed(Failure::Write, file.errorString());
+        return failed(Failure::Write, errno ? reasonOf(errno) : file.errorString());
     return {};
 }
 

@@ -41,7 +41,8 @@ struct WriteResult {
 // owner; a new file gets the usual ones. The temporary file is QSaveFile's: without a name while
 // it is written where the file system allows (Linux's O_TMPFILE), otherwise, and for the moment
 // of the rename, named after the target and six letters or digits ("server.cfg.TPsdBL"). A save
-// cut short by a crash can leave one of those names beside the file.
+// cut short by a crash can leave one of those names beside the file. Temporary files that saves of
+// earlier versions left in the folder (".ledgerwick-*.tmp") are removed first.
 WriteResult write(const QString& path, const QByteArray& bytes);
 
 enum class ReadFailure { None, Open, NotRegular, NotText, Utf16, TooLarge };

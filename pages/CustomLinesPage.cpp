@@ -28,6 +28,8 @@ CustomLinesPage::CustomLinesPage(QWidget* parent)
                                            "pages have no place for, written as they stand."));
     memCustom->setLineWrapMode(QPlainTextEdit::NoWrap);
     memCustom->setTabChangesFocus(true);
+    // Whoever brings the page up means to write in its box.
+    setFocusProxy(memCustom);
     const int top = kTitleHeight + 4 + kIntroHeight + 4;
     memCustom->setGeometry(kMargin, top, kWidth - 2 * kMargin, kHeight - top - kMargin);
     connect(memCustom, &QPlainTextEdit::textChanged, this, &SettingsPage::settingChanged);

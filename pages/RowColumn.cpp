@@ -268,7 +268,7 @@ void RowColumn::add(const SettingRow& row) {
         auto* check = new QCheckBox(latin(row.name), m_page);
         describe(check, row.name, label, valueHint);
         check->setChecked(row.checkedAtStart);
-        PageSheet::whiteBackground(check);
+        PageSheet::sheetBackground(check);
         check->setGeometry(valueX, top + (kControlHeight - kBoxSize) / 2, kBoxSize + 2, kBoxSize);
         m_page->addStrip(strip);
         controls.check = check;
@@ -287,7 +287,7 @@ void RowColumn::addRadioPanel(const SettingRow& row, RowControls& controls, int 
                               int width) {
     auto* panel = new QWidget(m_page);
     describe(panel, row.name, latin(row.label), QString());
-    PageSheet::whiteBackground(panel);
+    PageSheet::sheetBackground(panel);
 
     const int count = static_cast<int>(row.buttons.size());
     const int height = row.stacked ? count * kRadioHeight : kControlHeight;
@@ -318,7 +318,7 @@ QCheckBox* addCaptionedCheck(SettingsPage* page, const SettingRow& row, const QR
     auto* box = new QCheckBox(latin(row.label), page);
     describe(box, row.name, latin(row.label), latin(row.valueHint ? row.valueHint : row.hint));
     box->setChecked(row.checkedAtStart);
-    PageSheet::whiteBackground(box);
+    PageSheet::sheetBackground(box);
     box->setGeometry(geometry);
     RowControls controls;
     controls.row = &row;

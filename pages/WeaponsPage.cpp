@@ -70,7 +70,7 @@ WeaponsPage::WeaponsPage(QWidget* parent)
     auto* springfield = new QCheckBox(QStringLiteral("Springfield"), this);
     springfield->setObjectName(QStringLiteral("CheckBox1"));
     springfield->setStatusTip(QStringLiteral("Allow Springfield Sniper"));
-    whiteBackground(springfield);
+    sheetBackground(springfield);
     springfield->setGeometry(boxPlace({British, 3}));
     springfield->setEnabled(false);
     springfield->setFocusPolicy(Qt::NoFocus);

@@ -5,14 +5,20 @@
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -82,6 +88,10 @@ private slots:
     void failedWriteKeepsTheOldFile();
     void fullDisk_data();
     void fullDisk();
+    void successIsTold();
+    void vanishedFolderProposesTheNearestOne();
+    void leftoversOfACutSaveGo_data();
+    void leftoversOfACutSaveGo();
 
 private:
     TestFiles::FreshFolder m_folder;
@@ -234,17 +244,20 @@ void SaveTest::characterACfgCannotStore() {
 void SaveTest::cannotCreate_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("missing folder")
-        << QStringLiteral("missing/server.cfg") << QStringLiteral("No such file or directory");
+    // The next dialog proposes the failed attempt's name, in its folder when that exists.
+    QTest::addColumn<QString>("proposed");
+    QTest::newRow("missing folder") << QStringLiteral("missing/server.cfg")
+                                    << QStringLiteral("No such file or directory") << "server.cfg";
     QTest::newRow("parent is a file")
-        << QStringLiteral("file/server.cfg") << QStringLiteral("Not a directory");
+        << QStringLiteral("file/server.cfg") << QStringLiteral("Not a directory") << "server.cfg";
     QTest::newRow("read-only file")
-        << QStringLiteral("readonly.cfg") << QStringLiteral("Permission denied");
+        << QStringLiteral("readonly.cfg") << QStringLiteral("Permission denied") << "readonly.cfg";
 }
 
 void SaveTest::cannotCreate() {
     QFETCH(QString, name);
     QFETCH(QString, reason);
+    QFETCH(QString, proposed);
     TForm1 form;
     form.show();
     finishClean(form);
@@ -256,8 +269,7 @@ void SaveTest::cannotCreate() {
                 QStringLiteral("Cannot create file \"%1\". %2.").arg(target, reason));
     QCOMPARE(readFile(path("readonly.cfg")), QByteArray("read only"));
     QCOMPARE(entries(m_folder->path()), (QStringList{"file", "readonly.cfg"}));
-    // The next dialog proposes the path of the failed attempt.
-    QCOMPARE(proposedFiles(form), QStringList{target});
+    QCOMPARE(proposedFiles(form), QStringList{m_folder->filePath(proposed)});
 }
 
 // Qt's own dialog opens a folder instead of choosing it; a platform dialog may return one.
@@ -324,7 +336,8 @@ void SaveTest::failedWriteKeepsTheOldFile() {
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 
-    verifyError(seen, QStringLiteral("Stream write error."));
+    verifyError(
+        seen, QStringLiteral("Cannot write file \"%1\". File too large.").arg(path("server.cfg")));
     QCOMPARE(readFile(path("server.cfg")), QByteArray("old contents"));
     QCOMPARE(entries(m_folder->path()), QStringList{"server.cfg"});
 }
@@ -373,10 +386,124 @@ void SaveTest::fullDisk() {
     const QStringList left = entries(mountPoint);
     ::umount(mountPoint.toLocal8Bit().constData());
 
-    verifyError(seen, QStringLiteral("Stream write error."));
+    verifyError(seen,
+                QStringLiteral("Cannot write file \"%1\". No space left on device.").arg(target));
     QCOMPARE(after, existing ? QByteArray("old contents") : QByteArray("<unreadable>"));
     const QStringList kept = existing ? QStringList{"filler", "server.cfg"} : QStringList{"filler"};
     QCOMPARE(left, kept);
+}
+
+void SaveTest::successIsTold() {
+    TForm1 form;
+    form.show();
+    finishClean(form);
+    // 2,332 characters and the line break added at the end: 2,334 bytes.
+    setMemo(form, QString(2332, QLatin1Char('x')));
+    const MessageSeen seen = saveThroughDialog(form, path("server.cfg"));
+    QVERIFY2(!seen.seen, qPrintable(seen.text));
+    QCOMPARE(readFile(path("server.cfg")).size(), 2334);
+    QCOMPARE(form.statusBar()->currentMessage(), QStringLiteral("Saved server.cfg (2,334 bytes)."));
+    // The mouse passing over a control leaves it.
+    QTest::mouseMove(child<QWidget>(&form, "btnClear"));
+    QCOMPARE(form.statusBar()->currentMessage(), QStringLiteral("Saved server.cfg (2,334 bytes)."));
+}
+
+// The folder of the last saved file is gone: the dialog proposes the nearest folder that is still
+// there, never the lost path taken as relative to the working folder, even where that exists.
+void SaveTest::vanishedFolderProposesTheNearestOne() {
+    const QString gone = path("league/weekend");
+    QVERIFY(QDir().mkpath(gone));
+    TForm1 form;
+    form.show();
+    finishClean(form);
+    QVERIFY(!saveThroughDialog(form, gone + QStringLiteral("/server.cfg")).seen);
+    QVERIFY(QDir(gone).removeRecursively());
+    QTemporaryDir working;
+    QVERIFY(QDir(working.path()).mkpath(gone.mid(1)));
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(working.path()));
+
+    QString folder;
+    QString name;
+    const ModalHandler handler([&](QWidget* widget) {
+        auto* dialog = qobject_cast<QFileDialog*>(widget);
+        if (!dialog)
+            return false;
+        folder = dialog->directory().absolutePath();
+        name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        static_cast<QDialog*>(dialog)->accept();
+        return true;
+    });
+    click(form, "btnSave");
+    QDir::setCurrent(before);
+    QCOMPARE(folder, path("league"));
+    QCOMPARE(name, QStringLiteral("server.cfg"));
+    QCOMPARE(entries(path("league")), QStringList{"server.cfg"});
+    QCOMPARE(entries(working.path() + gone), QStringList());
+}
+
+void SaveTest::leftoversOfACutSaveGo_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind"); // "file", "folder", "link", "locked" (a save writing it)
+    QTest::addColumn<int>("age");      // seconds since it was last written
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("left by a crash") << ".ledgerwick-1x9zq.tmp"
+                                     << "file" << 600 << true;
+    QTest::newRow("left long ago") << ".ledgerwick-k0.tmp"
+                                   << "file" << 86400 * 30 << true;
+    QTest::newRow("another save's, just made") << ".ledgerwick-1x9zq.tmp"
+                                               << "file" << 0 << false;
+    QTest::newRow("another save's, locked") << ".ledgerwick-1x9zq.tmp"
+                                            << "locked" << 600 << false;
+    QTest::newRow("not hidden") << "ledgerwick-1x9zq.tmp"
+                                << "file" << 600 << false;
+    QTest::newRow("not ours") << ".ledgerwick-Notes.tmp"
+                              << "file" << 600 << false;
+    QTest::newRow("another ending") << ".ledgerwick-1x9zq.tmp.bak"
+                                    << "file" << 600 << false;
+    QTest::newRow("a folder") << ".ledgerwick-1x9zq.tmp"
+                              << "folder" << 600 << false;
+    QTest::newRow("a link") << ".ledgerwick-1x9zq.tmp"
+                            << "link" << 600 << false;
+}
+
+// Temporary files that a save cut short left beside its target go with the next save into that
+// folder: only ours, and only those no save is writing.
+void SaveTest::leftoversOfACutSaveGo() {
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(int, age);
+    QFETCH(bool, removed);
+    const QString leftover = path(qPrintable(name));
+    const QString elsewhere = path("elsewhere/") + name;
+    QVERIFY(QDir().mkpath(path("elsewhere")));
+    writeFile(path("target-of-link"), "kept");
+    for (const QString& file : {leftover, elsewhere}) {
+        if (kind == QLatin1String("folder"))
+            QVERIFY(QDir().mkpath(file));
+        else if (kind == QLatin1String("link"))
+            QVERIFY(QFile::link(path("target-of-link"), file));
+        else
+            writeFile(file, "set sv_hostname \"half");
+        const timespec then[2] = {{::time(nullptr) - age, 0}, {::time(nullptr) - age, 0}};
+        QCOMPARE(
+            ::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), then, AT_SYMLINK_NOFOLLOW),
+            0);
+    }
+    QFile locked(leftover);
+    if (kind == QLatin1String("locked")) {
+        QVERIFY(locked.open(QIODevice::ReadOnly));
+        QCOMPARE(::flock(locked.handle(), LOCK_EX), 0);
+    }
+
+    TForm1 form;
+    form.show();
+    finishClean(form);
+    QVERIFY(!saveThroughDialog(form, path("server.cfg")).seen);
+    QCOMPARE(QFileInfo::exists(leftover) || QFileInfo(leftover).isSymLink(), !removed);
+    QVERIFY(QFileInfo::exists(elsewhere) || QFileInfo(elsewhere).isSymLink());
+    QCOMPARE(readFile(path("target-of-link")), QByteArray("kept"));
+    QVERIFY(QFileInfo(path("server.cfg")).size() > 0);
 }
 
 QTEST_MAIN(SaveTest)
