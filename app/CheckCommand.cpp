@@ -1,6 +1,7 @@
 #include "app/CheckCommand.h"
 
-#include "app/TForm1.h"
+#include "config/TextCheck.h"
+#include "pages/settings/PageCatalogue.h"
 #include "remote/RemoteClient.h"
 
 #include <QIODevice>
@@ -91,7 +92,7 @@ CfgFile::ReadResult readAddress(const RemoteAddress& address, const QString& inv
 } // namespace
 
 int checkFiles(const QList<QByteArray>& names, QIODevice& out, QIODevice& errors) {
-    const Vocabulary known = TForm1::knownVariables();
+    const Vocabulary known = knownVariables();
     int worst = 0;
     for (const QByteArray& name : names) {
         const bool standardInput = name == "-";

@@ -22,7 +22,7 @@ constexpr int kRecheckMilliseconds = 16;
 } // namespace
 
 EditorPage::EditorPage(const Vocabulary& known, QWidget* parent)
-    : PageSheet("tabEditor", "Your CFG", "Your CFG", parent, "Label3")
+    : PageSheet(declarationOf(PageId::Editor), parent)
     , m_known(known)
     , m_editor(new QPlainTextEdit(this))
     , m_problems(new QListWidget(this))
@@ -33,7 +33,7 @@ EditorPage::EditorPage(const Vocabulary& known, QWidget* parent)
     m_settingsChanged->setText(QStringLiteral(
         "Settings changed since Finish!: press Clear Cfg, then Finish! to take them in."));
     m_settingsChanged->setFont(headingFont(11));
-    colour(m_settingsChanged, 0, 0xff800000);
+    readableText(m_settingsChanged, 0xff800000);
     m_settingsChanged->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_settingsChanged->setGeometry(kWidth / 4, 3, kWidth * 3 / 4 - 2 * kMargin, kTitleHeight - 6);
     m_settingsChanged->hide();

@@ -68,3 +68,17 @@ bool PageControl::isTabShown(QWidget* page) const {
     const int index = indexOf(page);
     return index >= 0 && isTabVisible(index);
 }
+
+void PageControl::showNeighbour(int step) {
+    const auto count = m_order.size();
+    qsizetype at = m_order.indexOf(currentWidget());
+    if (at < 0 || count == 0)
+        return;
+    for (qsizetype tried = 0; tried < count; ++tried) {
+        at = ((at + step) % count + count) % count;
+        if (isTabShown(m_order[at])) {
+            setCurrentWidget(m_order[at]);
+            return;
+        }
+    }
+}

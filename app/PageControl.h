@@ -15,6 +15,9 @@ public:
     void addPage(QWidget* page, const QString& caption, const QIcon& icon, bool shown = true);
     void setTabShown(QWidget* page, bool shown);
     bool isTabShown(QWidget* page) const;
+    // Makes current the page `step` places on (back when negative) among those whose tabs are
+    // shown, going round; from a page whose tab is hidden, counted from where its tab would stand.
+    void showNeighbour(int step);
 
 private:
     struct Tab {

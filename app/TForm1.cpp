@@ -3,6 +3,7 @@
 #include "app/Accessibility.h"
 #include "app/CheckCommand.h"
 #include "app/EditorPage.h"
+#include "app/MessageBox.h"
 #include "app/PageControl.h"
 #include "app/RemoteSession.h"
 #include "app/SaveDialog.h"
@@ -11,19 +12,14 @@
 #include "config/CharacterNames.h"
 #include "config/ConfigText.h"
 #include "config/Opening.h"
+#include "controls/MarkStyle.h"
 #include "controls/TLMDTextButton.h"
 #include "controls/TLMDTextCheckBox.h"
 #include "controls/TLMDTextCheckGroup.h"
 #include "pages/CustomLinesPage.h"
-#include "pages/GameOptionsPage.h"
-#include "pages/GametypesPage.h"
-#include "pages/MapRotationPage.h"
-#include "pages/NetworkOptionsPage.h"
 #include "pages/PageSheet.h"
-#include "pages/ServerInformationPage.h"
-#include "pages/ServerOptionsPage.h"
-#include "pages/VotesPage.h"
-#include "pages/WeaponsPage.h"
+#include "pages/Pages.h"
+#include "pages/SettingsPage.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -31,6 +27,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
@@ -39,6 +36,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTextDocument>
 #include <QTimer>
@@ -119,10 +117,19 @@ public:
 
 QAction* menuItem(QMenu* menu, const char* name, const char* caption, const char* hint,
                   const char* icon) {
-    QAction* action = menu->addAction(QIcon(QLatin1String(icon)), QLatin1String(caption));
+    QAction* action =
+        menu->addAction(icon ? QIcon(QLatin1String(icon)) : QIcon(), QLatin1String(caption));
     action->setObjectName(QLatin1String(name));
     action->setStatusTip(QLatin1String(hint));
     return action;
+}
+
+// A button that a page makes for the window to answer.
+QAbstractButton* pageButton(const QWidget* window, const char* name) {
+    auto* button = window->findChild<QAbstractButton*>(QLatin1String(name));
+    if (!button)
+        qFatal("no page has the button %s", name);
+    return button;
 }
 
 // An operating system's description of an error, without the trailing blanks, line breaks and
@@ -169,6 +176,8 @@ TForm1::TForm1(QWidget* parent)
     saveDialog = new SaveDialog(this);
     setAcceptDrops(true);
 
+    // Boxes, circles and focus frames that stand out on every background of the window.
+    MarkStyle::applyTo(this);
     // Screen readers read each hint as its control's description.
     Accessibility::describeByHints(this);
     Accessibility::describeMenuItemsByHints();
@@ -191,9 +200,10 @@ void TForm1::createMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
-    QMenu* file = bar->addMenu(QStringLiteral("File"));
+    // Each title and item with its access letter: Alt+F opens File, then X exits.
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("este1"));
-    New1 = menuItem(file, "New1", "New", "Start a new CFG: every setting at its start value", "");
+    New1 = menuItem(file, "New1", "&New", "Start a new CFG: every setting at its start value", "");
     New1->setShortcut(QKeySequence::New);
     // The desktop's icon, looked up when the menu first opens: finding a themed icon searches the
     // desktop's icon folders, which would slow the window's start.
@@ -202,28 +212,33 @@ void TForm1::createMenu() {
             New1->setIcon(QIcon::fromTheme(QStringLiteral("document-new"),
                                            style()->standardIcon(QStyle::SP_FileIcon)));
     });
-    Open1 = menuItem(file, "Open1", "Open...", "Open a CFG to change it", ":/menu-open.png");
+    Open1 = menuItem(file, "Open1", "&Open...", "Open a CFG to change it", ":/menu-open.png");
     Open1->setShortcut(QKeySequence::Open);
-    OpenRecent1 = file->addMenu(QStringLiteral("Open Recent"));
+    OpenRecent1 = file->addMenu(QStringLiteral("Open &Recent"));
     OpenRecent1->setObjectName(QStringLiteral("OpenRecent1"));
     fillRecentMenu();
     // Files come and go while the program runs: each look at the menu says how they are now.
     connect(OpenRecent1, &QMenu::aboutToShow, this, &TForm1::fillRecentMenu);
-    Save1 = menuItem(file, "Save1", "Save", "Save CFG", ":/menu-save.png");
+    Save1 = menuItem(file, "Save1", "&Save", "Save CFG", ":/menu-save.png");
     Save1->setShortcut(QKeySequence::Save);
     file->addSeparator()->setObjectName(QStringLiteral("N1"));
-    Exit1 = menuItem(file, "Exit1", "Exit", "Exit Program", ":/menu-exit.png");
+    Exit1 = menuItem(file, "Exit1", "E&xit", "Exit Program", ":/menu-exit.png");
     // Not QKeySequence::Quit, which some desktops leave without a key.
     Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu* help = bar->addMenu(QStringLiteral("Help"));
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("este21"));
-    Support1 = menuItem(help, "Support1", "Support Forum", "Support Forums", ":/menu-support.png");
+    Support1 = menuItem(help, "Support1", "&Support Forum", "Support Forums", ":/menu-support.png");
+    help->addSeparator();
+    AboutLedgerwick1 = menuItem(help, "AboutLedgerwick1", "&About Ledgerwick",
+                                "Version, licence and what Ledgerwick does", nullptr);
+    AboutQt1 =
+        menuItem(help, "AboutQt1", "About &Qt", "The Qt toolkit Ledgerwick is built with", nullptr);
 
-    QMenu* about = bar->addMenu(QStringLiteral("About"));
+    QMenu* about = bar->addMenu(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("About1"));
     Kestrane1 =
-        menuItem(about, "Kestrane1", "Kestrane", "Visit Kestrane website", ":/menu-kestrane.png");
+        menuItem(about, "Kestrane1", "&Kestrane", "Visit Kestrane website", ":/menu-kestrane.png");
 
     auto* menuStyle = new GreyedItemsHighlight;
     menuStyle->setParent(this);
@@ -236,6 +251,8 @@ void TForm1::createMenu() {
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
     connect(Support1, &QAction::triggered, this, &TForm1::Support1Click);
     connect(Kestrane1, &QAction::triggered, this, &TForm1::Kestrane1Click);
+    connect(AboutLedgerwick1, &QAction::triggered, this, &TForm1::AboutLedgerwick1Click);
+    connect(AboutQt1, &QAction::triggered, qApp, &QApplication::aboutQt);
 }
 
 QWidget* TForm1::createBanner() {
@@ -275,74 +292,80 @@ void TForm1::createPages(QWidget* client) {
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setFixedSize(kClientWidth, kPagesHeight);
 
-    auto* serverInformation = new ServerInformationPage(PageControl1);
-    tabMain = serverInformation;
-    serverOptions = new ServerOptionsPage(PageControl1);
-    networkOptions = new NetworkOptionsPage(PageControl1);
-    gameOptions = new GameOptionsPage(PageControl1);
-    gametypes = new GametypesPage(PageControl1);
-    mapRotation = new MapRotationPage(PageControl1);
-    tabEditor = new EditorPage(knownVariables(), PageControl1);
-    editor = tabEditor->editor();
-    weapons = new WeaponsPage(PageControl1);
-    auto* votes = gameOptions->votesPage();
-    tabVotes = votes;
-    tabCustom = new CustomLinesPage(PageControl1);
-    // The custom lines last: they take whatever of an opened file the others did not.
-    m_settingsPages = {tabMain,   serverOptions, networkOptions, gameOptions, votes,
-                       gametypes, mapRotation,   weapons,        tabCustom};
-    // A setting changed after "Finish!" does not reach the text: the editor page says so.
-    for (SettingsPage* page : std::as_const(m_settingsPages))
-        connect(page, &SettingsPage::settingChanged, this, [this] {
-            if (m_quiet)
-                return;
-            setModified(true);
-            if (!btnClear->isHidden())
-                tabEditor->setSettingsChanged(true);
-        });
+    for (const PageDeclaration& declaration : pageCatalogue()) {
+        QWidget* page = nullptr;
+        if (declaration.id == PageId::Editor) {
+            tabEditor = new EditorPage(knownVariables(), PageControl1);
+            editor = tabEditor->editor();
+            page = tabEditor;
+        } else {
+            SettingsPage* settings = makePage(declaration.id, PageControl1);
+            // A setting changed after "Finish!" does not reach the text: the editor page says so.
+            connect(settings, &SettingsPage::settingChanged, this, [this] {
+                if (m_quiet)
+                    return;
+                setModified(true);
+                if (!btnClear->isHidden())
+                    tabEditor->setSettingsChanged(true);
+            });
+            m_settingsPages.append(settings);
+            page = settings;
+        }
+        m_pages.insert(declaration.id, page);
+        PageControl1->addPage(page, QLatin1String(declaration.tab),
+                              QIcon(QLatin1String(declaration.icon)), declaration.tabShown);
+    }
+    tabMain = m_pages.value(PageId::ServerInformation);
+    tabVotes = m_pages.value(PageId::Votes);
+    tabCustom = m_pages.value(PageId::CustomLines);
     connect(editor->document(), &QTextDocument::modificationChanged, this, [this](bool changed) {
         if (changed && !m_quiet)
             setModified(true);
     });
 
-    auto icon = [](int index) { return QIcon(QStringLiteral(":/tab%1.png").arg(index)); };
-    PageControl1->addPage(tabMain, QStringLiteral("Server Information"), icon(1));
-    PageControl1->addPage(serverOptions, QStringLiteral("Server Options"), icon(2));
-    PageControl1->addPage(networkOptions, QStringLiteral("Network Options"), icon(3));
-    PageControl1->addPage(gameOptions, QStringLiteral("Game Options"), icon(4));
-    PageControl1->addPage(gametypes, QStringLiteral("Gametypes"), icon(5));
-    PageControl1->addPage(mapRotation, QStringLiteral("Map Rotation"), icon(6));
-    PageControl1->addPage(tabEditor, QStringLiteral("editor"), icon(0), false);
-    PageControl1->addPage(weapons, QStringLiteral("Weapons"), icon(7));
-    PageControl1->addPage(tabVotes, QStringLiteral("Votes"), icon(8), false);
-    PageControl1->addPage(tabCustom, QStringLiteral("Custom Lines"), icon(0), false);
+    // Ctrl+Tab and Ctrl+Shift+Tab change page wherever the focus is, not only inside the pages.
+    auto* nextPage = new QShortcut(this);
+    nextPage->setKey(QKeySequence(Qt::CTRL | Qt::Key_Tab));
+    connect(nextPage, &QShortcut::activated, this, [this] { PageControl1->showNeighbour(1); });
+    auto* previousPage = new QShortcut(this);
+    previousPage->setKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)});
+    connect(previousPage, &QShortcut::activated, this, [this] { PageControl1->showNeighbour(-1); });
 
-    connect(serverInformation, &ServerInformationPage::colourTestRequested, this,
+    // The pages' buttons that lead elsewhere are the window's to answer.
+    connect(pageButton(this, "LMDTextButton29"), &QAbstractButton::clicked, this,
             &TForm1::LMDTextButton29Click);
-    connect(gameOptions, &GameOptionsPage::votesRequested, this, &TForm1::LMDTextButton30Click);
+    connect(pageButton(this, "LMDTextButton30"), &QAbstractButton::clicked, this,
+            &TForm1::LMDTextButton30Click);
 }
 
 QWidget* TForm1::createBottomStrip() {
     auto* strip = new QWidget;
     strip->setObjectName(QStringLiteral("bottomStrip"));
     strip->setFixedSize(kClientWidth, kStripHeight);
+    // The strip's light picture under a light palette; under a dark one, the window's colour.
+    const bool dark = PageSheet::isDark(palette());
     auto* background = picture(QStringLiteral(":/strip.jpg"), strip);
     background->setObjectName(QStringLiteral("Image2"));
     background->setScaledContents(true);
     background->setGeometry(0, 0, kClientWidth, kStripHeight);
+    background->setVisible(!dark);
 
     auto* maker = new QLabel(QStringLiteral("Kestrane"), strip);
     maker->setObjectName(QStringLiteral("Label97"));
     maker->setStatusTip(
         QStringLiteral("Kestrane - www.kestrane.example - tools for Brantholm servers"));
-    PageSheet::colour(maker, 0xffffffff, kMakerGrey);
+    if (!dark)
+        PageSheet::colour(maker, 0xffffffff, 0);
+    PageSheet::readableText(maker, kMakerGrey);
     maker->setGeometry(kMakerArea);
 
-    // The frame and the box stand on the strip's light picture: their text is black whatever the
-    // desktop's colours are.
+    // On the light picture the frame's and the box's text is black whatever the desktop's
+    // colours are.
     auto* frame = new TLMDTextCheckGroup(QStringLiteral("CFG Configuration"), strip);
     frame->setObjectName(QStringLiteral("LMDTextCheckGroup1"));
-    PageSheet::colour(frame, 0, 0xff000000);
+    if (!dark)
+        PageSheet::colour(frame, 0, 0xff000000);
     frame->setGeometry(kFrameArea);
     chkNewSlashes = new TLMDTextCheckBox(
         QStringLiteral("Check this if you want to add slashes in the cfg to organize."), frame);
@@ -407,7 +430,8 @@ void TForm1::btnFinishClick() {
     if (m_layout) {
         // An opened file: its own text with the changes made in place, the own lines at its end.
         m_fileLines =
-            FileLines(m_layout->rewritten(m_openedLines, settingLines(), tabCustom->lines()),
+            FileLines(m_layout->rewritten(m_openedLines, settingLines(),
+                                          qobject_cast<CustomLinesPage*>(tabCustom)->lines()),
                       m_layout->format());
         shown = m_fileLines.shown();
     } else {
@@ -500,6 +524,10 @@ bool TForm1::saveConfiguration() {
         setModified(false);
         updateTitle();
         rememberFile(path);
+        showNote(
+            QStringLiteral("Saved %1 (%2 bytes).")
+                .arg(QFileInfo(path).fileName(), QLocale(QLocale::English, QLocale::UnitedStates)
+                                                     .toString(encoded.bytes.size())));
         return true;
     }
     case CfgFile::Failure::Create:
@@ -507,7 +535,9 @@ bool TForm1::saveConfiguration() {
                       .arg(path, trimmedReason(written.reason)));
         break;
     case CfgFile::Failure::Write:
-        showError(QStringLiteral("Stream write error"));
+        // The file as it was stays; say why the new one could not be written.
+        showError(QStringLiteral("Cannot write file \"%1\". %2")
+                      .arg(path, trimmedReason(written.reason)));
         break;
     }
     return false;
@@ -522,11 +552,11 @@ bool TForm1::saveDespiteProblems(const QList<Problem>& problems) {
         lines.append(problems[i].text());
     if (problems.size() > kListed)
         lines.append(QStringLiteral("and %1 more.").arg(problems.size() - kListed));
-    QMessageBox question(QMessageBox::Warning, applicationTitle(),
-                         QStringLiteral("The server would read this text otherwise than it "
-                                        "shows:\n\n%1\n\nSave it anyway?")
-                             .arg(lines.join(QLatin1Char('\n'))),
-                         QMessageBox::NoButton, this);
+    MessageBox question(QMessageBox::Warning, applicationTitle(),
+                        QStringLiteral("The server would read this text otherwise than it "
+                                       "shows:\n\n%1\n\nSave it anyway?")
+                            .arg(lines.join(QLatin1Char('\n'))),
+                        QMessageBox::NoButton, this);
     question.addButton(QStringLiteral("Save anyway"), QMessageBox::AcceptRole);
     QPushButton* cancel = question.addButton(QMessageBox::Cancel);
     question.setDefaultButton(cancel);
@@ -535,20 +565,10 @@ bool TForm1::saveDespiteProblems(const QList<Problem>& problems) {
     return question.clickedButton() != cancel;
 }
 
-Vocabulary TForm1::knownVariables() {
-    Vocabulary known;
-    for (std::span<const SettingRow> settings :
-         {ServerInformationPage::settings(), ServerOptionsPage::settings(),
-          NetworkOptionsPage::settings(), GameOptionsPage::settings(), VotesPage::settings(),
-          GametypesPage::settings(), MapRotationPage::settings(), WeaponsPage::settings()})
-        learn(known, settings);
-    return known;
-}
-
 void TForm1::showError(QString message) {
     if (!message.isEmpty() && message.back() > QLatin1Char('.'))
         message.append(QLatin1Char('.'));
-    QMessageBox::critical(this, applicationTitle(), message);
+    MessageBox::critical(this, applicationTitle(), message);
 }
 
 void TForm1::btnClearClick() {
@@ -587,16 +607,19 @@ void TForm1::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
-bool TForm1::maybeSave() {
-    if (!editor->document()->isModified())
-        return true;
-    QMessageBox question(QMessageBox::Warning, applicationTitle(),
-                         QStringLiteral("The text in the editor has changes that are not saved."),
-                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+QMessageBox::StandardButton TForm1::askToSave(const QString& what) {
+    MessageBox question(QMessageBox::Warning, applicationTitle(), what,
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     question.setInformativeText(QStringLiteral("Do you want to save them?"));
     question.setDefaultButton(QMessageBox::Save);
     question.setEscapeButton(QMessageBox::Cancel);
-    switch (question.exec()) {
+    return QMessageBox::StandardButton(question.exec());
+}
+
+bool TForm1::maybeSave() {
+    if (!editor->document()->isModified())
+        return true;
+    switch (askToSave(QStringLiteral("The text in the editor has changes that are not saved."))) {
     case QMessageBox::Save:
         return saveConfiguration();
     case QMessageBox::Discard:
@@ -609,16 +632,9 @@ bool TForm1::maybeSave() {
 bool TForm1::maybeSaveDocument() {
     if (!isWindowModified())
         return true;
-    QMessageBox question(QMessageBox::Warning, applicationTitle(),
-                         editor->document()->isModified()
-                             ? QStringLiteral("The text in the editor has changes that are not "
-                                              "saved.")
-                             : QStringLiteral("The settings have changes that are not saved."),
-                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    question.setInformativeText(QStringLiteral("Do you want to save them?"));
-    question.setDefaultButton(QMessageBox::Save);
-    question.setEscapeButton(QMessageBox::Cancel);
-    switch (question.exec()) {
+    switch (askToSave(editor->document()->isModified()
+                          ? QStringLiteral("The text in the editor has changes that are not saved.")
+                          : QStringLiteral("The settings have changes that are not saved."))) {
     case QMessageBox::Save:
         if (btnClear->isHidden())
             btnFinishClick();
@@ -654,8 +670,10 @@ void TForm1::New1Click() {
         m_documentPath.clear();
         m_remoteAddress = RemoteAddress();
         m_remoteBytes.clear();
-        for (SettingsPage* page : std::as_const(m_settingsPages))
+        for (SettingsPage* page : std::as_const(m_settingsPages)) {
+            page->setFormat(FileFormat());
             page->reset();
+        }
         chkNewSlashes->setChecked(true);
         chkNewSlashes->setStatusTip(kSlashesHint);
         showSettings();
@@ -669,8 +687,10 @@ void TForm1::New1Click() {
 void TForm1::takeIn(const QString& text, const FileFormat& format) {
     const QScopedValueRollback quiet(m_quiet, m_quiet + 1);
     m_layout.emplace(text, format);
-    for (SettingsPage* page : std::as_const(m_settingsPages))
+    for (SettingsPage* page : std::as_const(m_settingsPages)) {
+        page->setFormat(format);
         page->take(*m_layout);
+    }
     m_openedLines = settingLines();
     chkNewSlashes->setEnabled(false);
     chkNewSlashes->setStatusTip(kOpenedSlashesHint);
@@ -763,7 +783,7 @@ bool TForm1::openAddress(const QString& text) {
 void TForm1::showOpened(const QString& name) {
     const int settings = m_layout->takenCount();
     const int others = m_layout->otherLineCount();
-    StatusBar1->showMessage(
+    showNote(
         QStringLiteral("%1: %2 %3 on the pages, %4 %5 kept in place.")
             .arg(name)
             .arg(settings)
@@ -830,18 +850,78 @@ void TForm1::dropEvent(QDropEvent* event) {
 
 void TForm1::btnCustomClick() {
     PageControl1->setCurrentWidget(tabCustom);
+    tabCustom->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::Support1Click() {
-    QDesktopServices::openUrl(QUrl(kSite + QStringLiteral("/forums/")));
+    openWebPage(QUrl(kSite + QStringLiteral("/forums/")));
 }
 
 void TForm1::Kestrane1Click() {
-    QDesktopServices::openUrl(QUrl(kSite));
+    openWebPage(QUrl(kSite));
 }
 
 void TForm1::LMDTextButton29Click() {
-    QDesktopServices::openUrl(QUrl(kSite + QStringLiteral("/ncs/")));
+    openWebPage(QUrl(kSite + QStringLiteral("/ncs/")));
+}
+
+void TForm1::openWebPage(const QUrl& address) {
+    if (QDesktopServices::openUrl(address))
+        return;
+    // No browser, or none the desktop knows: the address, to be copied into one by hand.
+    MessageBox box(QMessageBox::Information, applicationTitle(),
+                   QStringLiteral("No web browser could be started to show this page. Copy its "
+                                  "address into a browser:"),
+                   QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("WebAddressBox"));
+    box.setInformativeText(address.toString());
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.exec();
+}
+
+void TForm1::AboutLedgerwick1Click() {
+    QMessageBox::about(
+        this, QStringLiteral("About Ledgerwick"),
+        QStringLiteral("<h3>Ledgerwick %1</h3>"
+                       "<p>Writes the configuration file of a Brantholm game server: fill in the "
+                       "pages, or open the file you have, and save it as the .cfg the server "
+                       "runs.</p>"
+                       "<p>%2</p>"
+                       "<p>Built with Qt %3, running on Qt %4.</p>")
+            .arg(QStringLiteral("1.1"),
+                 QStringLiteral("Licence: freeware, free to use and to "
+                                "pass on unchanged, without any warranty."),
+                 QLatin1String(QT_VERSION_STR), QLatin1String(qVersion())));
+}
+
+void TForm1::showNote(const QString& text) {
+    StatusBar1->showMessage(text);
+    if (!m_noteShown)
+        qApp->installEventFilter(this);
+    m_noteShown = true;
+}
+
+bool TForm1::event(QEvent* event) {
+    // While a note is shown, the hints of the controls the mouse passes over wait.
+    if (event->type() == QEvent::StatusTip && m_noteShown)
+        return true;
+    return QMainWindow::event(event);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::KeyPress:
+    case QEvent::Wheel:
+        // The user does something else: the note has been seen.
+        m_noteShown = false;
+        qApp->removeEventFilter(this);
+        StatusBar1->clearMessage();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::LMDTextButton30Click() {

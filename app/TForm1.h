@@ -4,21 +4,24 @@
 #include "config/FileLines.h"
 #include "config/Opening.h"
 #include "config/TextCheck.h"
+#include "pages/settings/PageCatalogue.h"
 #include "remote/RemoteAddress.h"
 
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
+#include <QMessageBox>
 
 #include <optional>
 
 class CustomLinesPage;
 class EditorPage;
-class GameOptionsPage;
 class PageControl;
 class QAction;
 class QMenu;
 class QPlainTextEdit;
 class QStatusBar;
+class QUrl;
 class SaveDialog;
 class SettingsPage;
 class TLMDTextButton;
@@ -35,8 +38,6 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
 
     static QString applicationTitle() { return QStringLiteral("Ledgerwick 1.1"); }
-    // What the checks of a text know of the variables the pages write.
-    static Vocabulary knownVariables();
 
     // Opens a .cfg file into the pages, after asking about unsaved changes of the document;
     // shows an error box and changes nothing when the file cannot be read. True when it was
@@ -57,11 +58,14 @@ public slots:
     void Support1Click();
     void Kestrane1Click();
     void LMDTextButton29Click();
+    void AboutLedgerwick1Click();
     void LMDTextButton30Click();
     void Open1Click();
     void btnCustomClick();
 
 protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -78,6 +82,11 @@ private:
     // Asks, when there are problems, whether to save all the same.
     bool saveDespiteProblems(const QList<Problem>& problems);
     void showError(QString message);
+    // A message in the status bar that stays until the user does something else (clicks, types),
+    // while the mouse passing over controls would otherwise replace it with their hints.
+    void showNote(const QString& text);
+    // Hands a web address to the desktop's browser, or shows it to be copied when that fails.
+    void openWebPage(const QUrl& address);
     // Before the text is dropped: when the user changed it since "Finish!" or the last save, asks
     // whether to save it. False when the user chose to keep it (or saving failed).
     bool maybeSave();
@@ -85,6 +94,8 @@ private:
     // was started, opened or saved, asks whether to save it, generating the text first when none
     // is shown. False when the user chose to keep it (or saving failed).
     bool maybeSaveDocument();
+    // Asks Save / Discard / Cancel about the unsaved changes `what` says.
+    QMessageBox::StandardButton askToSave(const QString& what);
     // The setting lines the pages write now, in the document's order.
     QList<Opening::Line> settingLines() const;
     // Puts every row at its start value, then takes into the pages what `text` (as its file
@@ -108,18 +119,16 @@ private:
     QAction* Exit1 = nullptr;
     QAction* Support1 = nullptr;
     QAction* Kestrane1 = nullptr;
+    QAction* AboutLedgerwick1 = nullptr;
+    QAction* AboutQt1 = nullptr;
 
     PageControl* PageControl1 = nullptr;
-    SettingsPage* tabMain = nullptr;
-    SettingsPage* serverOptions = nullptr;
-    SettingsPage* networkOptions = nullptr;
-    GameOptionsPage* gameOptions = nullptr;
-    SettingsPage* gametypes = nullptr;
-    SettingsPage* mapRotation = nullptr;
+    // Every page by its id; a few by their component names.
+    QHash<PageId, QWidget*> m_pages;
+    QWidget* tabMain = nullptr;
     EditorPage* tabEditor = nullptr;
-    SettingsPage* weapons = nullptr;
     QWidget* tabVotes = nullptr;
-    CustomLinesPage* tabCustom = nullptr;
+    QWidget* tabCustom = nullptr;
     QPlainTextEdit* editor = nullptr;
 
     TLMDTextCheckBox* chkNewSlashes = nullptr;
@@ -131,6 +140,7 @@ private:
     SaveDialog* saveDialog = nullptr;
     // Every page whose controls are settings; the document asks them for its sections.
     QList<SettingsPage*> m_settingsPages;
+    bool m_noteShown = false;
 
     // An opened file: its text, which "Finish!" writes again with the changes made in place, and
     // the setting lines the pages wrote when it was opened (or last saved).

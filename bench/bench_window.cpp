@@ -7,6 +7,7 @@
 #include "BenchReport.h"
 #include "app/TForm1.h"
 #include "controls/TLMDEdit.h"
+#include "support/Files.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -66,7 +67,7 @@ private slots:
 
 private:
     std::unique_ptr<TForm1> m_form;
-    std::unique_ptr<QTemporaryDir> m_folder;
+    TestFiles::FreshFolder m_folder;
     QPlainTextEdit* memo() const { return child<QPlainTextEdit>(m_form.get(), "editor"); }
     void press(const char* name) { child<QAbstractButton>(m_form.get(), name)->click(); }
     void showRotationPage() {
@@ -80,8 +81,7 @@ void WindowBenchmark::init() {
     m_form = std::make_unique<TForm1>();
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_folder->isValid());
+    m_folder.renew();
 }
 
 void WindowBenchmark::cleanup() {

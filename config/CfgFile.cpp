@@ -1,12 +1,18 @@
 #include "config/CfgFile.h"
 
-#include <QRandomGenerator>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <string_view>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -65,37 +71,49 @@ QString reasonOf(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-WriteResult failed(Failure failure, int error) {
-    return {failure, reasonOf(error)};
+WriteResult failed(Failure failure, QString reason) {
+    return {failure, std::move(reason)};
 }
 
-bool writeAll(int fd, const QByteArray& bytes) {
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += written;
-        left -= written;
-    }
-    return true;
+// Temporary files of earlier saves that a crash cut short: named so, owned by us, not locked by a
+// save still writing, and not younger than a few seconds.
+constexpr char kTemporaryPrefix[] = ".ledgerwick-";
+constexpr char kTemporarySuffix[] = ".tmp";
+constexpr time_t kStaleSeconds = 5;
+
+bool isTemporaryName(const char* name) {
+    const std::string_view n(name);
+    const std::string_view prefix(kTemporaryPrefix);
+    const std::string_view suffix(kTemporarySuffix);
+    if (n.size() <= prefix.size() + suffix.size() || !n.starts_with(prefix) || !n.ends_with(suffix))
+        return false;
+    const std::string_view number =
+        n.substr(prefix.size(), n.size() - prefix.size() - suffix.size());
+    return std::all_of(number.begin(), number.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z'); });
 }
 
-// A temporary file beside the target, created exclusively; its name does not depend on the
-// target's, so a long target name cannot make it too long.
-int createTemporary(const QByteArray& folder, QByteArray& name) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = folder + "/.ledgerwick-" +
-               QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
-        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
+// Removes what a save cut short (a crash, a kill) left in the folder: our own temporary files,
+// regular files of this user that no running save holds locked, and not just made.
+void removeStaleTemporaries(const QByteArray& folder) {
+    DIR* dir = ::opendir(folder.constData());
+    if (!dir)
+        return;
+    const time_t now = ::time(nullptr);
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!isTemporaryName(entry->d_name))
+            continue;
+        const QByteArray path = folder + '/' + entry->d_name;
+        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+        if (fd < 0)
+            continue;
+        struct stat status {};
+        if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == ::geteuid() &&
+            now - status.st_mtime >= kStaleSeconds && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(path.constData());
+        ::close(fd);
     }
-    return -1;
+    ::closedir(dir);
 }
 
 } // namespace
@@ -164,63 +182,60 @@ Encoded encodeAsIs(const QString& text, const FileFormat& format) {
 }
 
 WriteResult write(const QString& path, const QByteArray& bytes) {
-    QByteArray target = fileNameBytes(path);
-
-    struct stat existing {};
-    const bool replacing = ::stat(target.constData(), &existing) == 0;
-    if (replacing) {
-        if (S_ISDIR(existing.st_mode))
-            return failed(Failure::Create, EISDIR);
-        if (::access(target.constData(), W_OK) != 0)
-            return failed(Failure::Create, errno);
-        // A file nobody may write to is left alone, also when running as root.
-        if ((existing.st_mode & 0222) == 0)
-            return failed(Failure::Create, EACCES);
-        // Replace what a link points to, not the link.
-        if (char* resolved = ::realpath(target.constData(), nullptr)) {
-            target = resolved;
-            ::free(resolved);
-        }
-    } else if (errno != ENOENT) {
-        return failed(Failure::Create, errno);
+    // A name whose bytes are not UTF-8 reaches Qt's file classes as another name: saving there
+    // would leave the file itself as it was and write a new one beside it.
+    if (QFile::encodeName(path) != fileNameBytes(path))
+        return failed(Failure::Create, QStringLiteral("Its name holds bytes that are not UTF-8: "
+                                                      "save it under another name"));
+    const QFileInfo existing(path);
+    if (existing.exists()) {
+        if (existing.isDir())
+            return failed(Failure::Create, reasonOf(EISDIR));
+        if (!existing.isWritable())
+            return failed(Failure::Create, reasonOf(EACCES));
+#ifdef Q_OS_UNIX
+        // A file nobody may write to is left alone, also by root, whom the system would let:
+        // by its mode (WriteUser says what the system lets us do).
+        if (!(existing.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)))
+            return failed(Failure::Create, reasonOf(EACCES));
+#endif
     }
 
-    const qsizetype slash = target.lastIndexOf('/');
-    const QByteArray folder = slash < 0 ? QByteArray(".") : target.left(qMax<qsizetype>(slash, 1));
+    // What a save cut short by a crash left in the folder goes first.
+    removeStaleTemporaries(fileNameBytes(QFileInfo(path).absolutePath()));
 
-    QByteArray temporary;
-    const int fd = createTemporary(folder, temporary);
-    if (fd < 0)
-        return failed(Failure::Create, errno);
-
-    auto abandon = [&](Failure failure, int error) {
-        ::close(fd);
-        ::unlink(temporary.constData());
-        return failed(failure, error);
-    };
-
-    if (replacing) {
-        // Keep the replaced file's permissions (and owner, where we may).
-        if (::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
-            // Not permitted for other users' files: the new file keeps our ownership.
-        }
-        ::fchmod(fd, existing.st_mode & 07777);
+    // QSaveFile writes beside the target (the target of a link) and renames over it on commit,
+    // keeping the replaced file's permissions; it never writes into the file itself.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return failed(Failure::Create, file.errorString());
+#ifdef Q_OS_UNIX
+    // The replaced file's owner too, where we may (only root may give a file away).
+    if (existing.exists() && ::fchown(file.handle(), existing.ownerId(), existing.groupId()) != 0) {
+        // Not permitted for other users' files: the new file keeps our ownership.
     }
-    if (!writeAll(fd, bytes))
-        return abandon(Failure::Write, errno);
-    // The data must be on the disk before the old file goes: a full disk may only show here.
-    if (::fsync(fd) != 0)
-        return abandon(Failure::Write, errno);
-    if (::close(fd) != 0) {
-        const int error = errno;
-        ::unlink(temporary.constData());
-        return failed(Failure::Write, error);
+#endif
+    // Flushed and checked before the commit: on a full disk a small write may fail only here,
+    // and a commit after it would replace the old file with an empty one.
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        // The system's own words ("No space left on device"): Qt's are often "Unknown error".
+        const QString reason = errno ? reasonOf(errno) : file.errorString();
+        file.cancelWriting();
+        return failed(Failure::Write, reason);
     }
-    if (::rename(temporary.constData(), target.constData()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.constData());
-        return failed(Failure::Create, error);
+#ifdef Q_OS_UNIX
+    // The data must be on the disk before the old file goes; the commit syncs too, but does not
+    // say when that fails.
+    if (::fsync(file.handle()) != 0) {
+        const QString reason = reasonOf(errno);
+        file.cancelWriting();
+        return failed(Failure::Write, reason);
     }
+#endif
+    errno = 0;
+    if (!file.commit())
+        return failed(Failure::Write, errno ? reasonOf(errno) : file.errorString());
     return {};
 }
 

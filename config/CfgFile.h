@@ -35,9 +35,14 @@ struct WriteResult {
     bool ok() const { return failure == Failure::None; }
 };
 
-// Writes bytes to a temporary file beside the target and renames it over the target only when
-// every byte is on the disk, so that a failed save never damages an existing file and leaves no
-// partial one. A replaced file keeps its permissions; a new file gets the usual ones.
+// Writes bytes to a temporary file beside the target (the target of a link) and renames it over
+// the target only when every byte is on the disk, so that a failed save never damages an existing
+// file and leaves no partial one. A replaced file keeps its permissions and, where we may, its
+// owner; a new file gets the usual ones. The temporary file is QSaveFile's: without a name while
+// it is written where the file system allows (Linux's O_TMPFILE), otherwise, and for the moment
+// of the rename, named after the target and six letters or digits ("server.cfg.TPsdBL"). A save
+// cut short by a crash can leave one of those names beside the file. Temporary files that saves of
+// earlier versions left in the folder (".ledgerwick-*.tmp") are removed first.
 WriteResult write(const QString& path, const QByteArray& bytes);
 
 enum class ReadFailure { None, Open, NotRegular, NotText, Utf16, TooLarge };

@@ -2,9 +2,9 @@
 
 #include "config/CfgFile.h"
 #include "config/CharacterNames.h"
+#include "config/EnglishNumber.h"
 #include "config/ServerScript.h"
 
-#include <QLocale>
 #include <QMap>
 
 #include <algorithm>
@@ -13,13 +13,8 @@ using namespace ServerScript;
 
 namespace {
 
-const QLocale& english() {
-    static const QLocale locale(QLocale::English, QLocale::UnitedStates);
-    return locale;
-}
-
 QString number(qsizetype n) {
-    return english().toString(static_cast<qlonglong>(n));
+    return englishNumber(n);
 }
 
 // Names are compared lower-cased character by character, so that a lookup needs no copy.
@@ -536,7 +531,7 @@ QList<Problem> Checker::finish(const Totals& totals) {
 } // namespace
 
 QString Problem::text() const {
-    const QString where = english().toString(line);
+    const QString where = englishNumber(line);
     if (variable.isEmpty())
         return QStringLiteral("Line %1: %2").arg(where, message);
     return QStringLiteral("Line %1 (%2): %3").arg(where, variable, message);

@@ -13,7 +13,7 @@ constexpr int kIntroHeight = 30;
 } // namespace
 
 CustomLinesPage::CustomLinesPage(QWidget* parent)
-    : SettingsPage("tabCustom", "Custom Lines", "Custom Lines", Section::CustomLines, {}, parent)
+    : SettingsPage(PageId::CustomLines, parent)
     , memCustom(new QPlainTextEdit(this)) {
     auto* intro = new QLabel(
         QStringLiteral("Lines of your own, one command or comment each. \"Finish!\" writes them "
@@ -28,6 +28,8 @@ CustomLinesPage::CustomLinesPage(QWidget* parent)
                                            "pages have no place for, written as they stand."));
     memCustom->setLineWrapMode(QPlainTextEdit::NoWrap);
     memCustom->setTabChangesFocus(true);
+    // Whoever brings the page up means to write in its box.
+    setFocusProxy(memCustom);
     const int top = kTitleHeight + 4 + kIntroHeight + 4;
     memCustom->setGeometry(kMargin, top, kWidth - 2 * kMargin, kHeight - top - kMargin);
     connect(memCustom, &QPlainTextEdit::textChanged, this, &SettingsPage::settingChanged);

@@ -1,117 +1,29 @@
 #include "pages/GameOptionsPage.h"
 
+#include "pages/settings/GameOptionsSettings.h"
+
 #include "controls/TLMDTextButton.h"
-#include "pages/VotesPage.h"
 
 #include <QRadioButton>
 
+using namespace settings::gameOptions;
+
 namespace {
-
-constexpr RadioChoice gametypes[] = {
-    {"gt1", "Deathmatch", "dm", kGrey, kWhite},
-    {"gt2", "Team Deathmatch", "tdm", kGrey, kWhite},
-    {"gt3", "Behind Enemy Lines", "bel", kGrey, kWhite},
-    {"gt4", "Retrieval", "re", kGrey, kWhite},
-    {"gt5", "Search and Destroy", "sd", kGrey, kWhite},
-    {"gt6", "Headquarters", "hq", kGrey, kWhite},
-};
-constexpr auto allowVote = yesNo("rbAV1", "rbAV0");
-constexpr auto drawFriend = yesNo("rbDF1", "rbDF0");
-constexpr auto forceRespawn = yesNo("rbFR11", "rbFR00");
-constexpr auto deadChat = yesNo("rbD1", "rbD0");
-constexpr RadioChoice friendlyFire[] = {
-    {"rbFF0", "Off", "0", kGrey, kWhite},
-    {"rbFF1", "On", "1", kGrey, kWhite},
-    {"rbFF2", "Reflect", "2", kGrey, kWhite},
-    {"rbFF3", "Share Damage", "3", kGrey, kWhite},
-};
-constexpr auto killcam = yesNo("rbKK1", "rbKK0");
-constexpr auto freelook = yesNo("rbFL1", "rbFL0");
-constexpr auto spectateEnemy = yesNo("rbSE1", "rbSE0");
-constexpr auto penalty = yesNo("rbP1", "rbP0");
-
-constexpr auto Radios = Control::Radios;
-constexpr auto Choice = ValueKind::Choice;
-constexpr auto Voting = Section::GameOptions;
-
-// In the order the section writes them, which does not follow the page row by row: the gametype and
-// the voting row, then (on their own page) the allowed votes, then the game rules: the rest of the
-// left column but dead chat, the right column, and dead chat, the last row on the left.
-// clang-format off
-constexpr SettingRow gameRules[] = {
-    {.include = "chkGametype", .label = "Gametype:",
-     .hint = "Select default gametype. (g_gametype)",
-     .control = Radios, .name = "Panel8", .kind = Choice, .variable = "g_gametype",
-     .buttons = gametypes, .stacked = true, .at = {0, 0}, .focus = {0, 1}, .section = Voting},
-    {.include = "chkAllowVote", .label = "Allow Voting:",
-     .hint = "Allow players to vote to change server settings. (g_allowvote)",
-     .control = Radios, .name = "Panel9", .kind = Choice, .variable = "g_allowvote",
-     .buttons = allowVote, .at = {0, 1}, .focus = {3, 2}, .section = Voting},
-    {.include = "chkDrawti", .label = "Draw team icon over teammates:",
-     .hint = "Draw team icons above players. (scr_drawfriend)",
-     .control = Radios, .name = "Panel10", .kind = Choice, .variable = "scr_drawfriend",
-     .buttons = drawFriend, .at = {0, 2}, .focus = {5, 4}},
-    {.include = "chkForceRespawn", .label = "Force respawning:",
-     .hint = "Force players to respawn after dieing. (scr_forcerespawn)",
-     .control = Radios, .name = "Panel15", .kind = Choice, .variable = "scr_forcerespawn",
-     .buttons = forceRespawn, .at = {0, 3}, .focus = {7, 12}},
-    {.include = "chkFriendlyFire", .label = "Friendly fire:",
-     .hint = "Whether players can damage teammates. (scr_friendlyfire)",
-     .control = Radios, .name = "Panel12", .kind = Choice, .variable = "scr_friendlyfire",
-     .buttons = friendlyFire, .stacked = true, .at = {1, 0}, .focus = {8, 9}},
-    {.include = "chkKillcam", .label = "Killcam:",
-     .hint = "Allow players to see the killcam. (scr_killcam)",
-     .control = Radios, .name = "Panel13", .kind = Choice, .variable = "scr_killcam",
-     .buttons = killcam, .at = {1, 1}, .focus = {13, 10}},
-    {.include = "chkFreelook", .label = "Free look:",
-     .hint = "Allow players to spectate in freelook mode. (scr_freelook)",
-     .control = Radios, .name = "Panel14", .kind = Choice, .variable = "scr_freelook",
-     .buttons = freelook, .at = {1, 2}, .focus = {14, 11}},
-    {.include = "chkSpectateenemy", .label = "Spectate enemy:",
-     .hint = "Allow players to spectate enemies or only their own team. (scr_spectateenemy)",
-     .control = Radios, .name = "Panel11", .kind = Choice, .variable = "scr_spectateenemy",
-     .buttons = spectateEnemy, .at = {1, 3}, .focus = {15, 6}},
-    {.include = "chkMaxDiff", .label = "Max difference in teams:",
-     .hint = " X > 0 - Balances teams within X number of players. 0 turns it off. "
-             "(scr_teambalance)",
-     .control = Control::Edit, .name = "edMaxDiffs", .kind = ValueKind::Number,
-     .variable = "scr_teambalance", .text = "0", .at = {1, 4}, .focus = {16, 21}},
-    {.include = "chkPenalty", .label = "Team score penalty:",
-     .hint = "Killing teammates or committing suicide during a TDM game reduce the team's score "
-             "as well as the clients. (scr_teamscorepenalty)",
-     .control = Radios, .name = "Panel17", .kind = Choice, .variable = "scr_teamscorepenalty",
-     .buttons = penalty, .at = {1, 5}, .focus = {18, 17}},
-    {.include = "chkDead", .label = "Dead Chat:",
-     .hint = "Allow dead players to talk to alive players. (g_deadChat)",
-     .control = Radios, .name = "Panel18", .kind = Choice, .variable = "g_deadchat",
-     .buttons = deadChat, .checked = 1, .at = {0, 4}, .focus = {20, 19}},
-};
-// clang-format on
-static_assert(wellDeclared(gameRules));
 
 constexpr int kColumnWidth = 400;
 constexpr int kPitch = 26;
 
 } // namespace
 
-std::span<const SettingRow> GameOptionsPage::settings() {
-    return gameRules;
-}
-
 GameOptionsPage::GameOptionsPage(QWidget* parent)
-    : SettingsPage("TabSheet4", "Game Options", "Game Options", Section::GameRules, gameRules,
-                   parent)
-    , m_votes(new VotesPage(this)) {
-    // Until the window puts it into its page control.
-    m_votes->hide();
-
+    : SettingsPage(PageId::GameOptions, parent) {
     RowColumn left(this, {.x = 0, .width = kColumnWidth, .labelWidth = 166, .pitch = kPitch});
     RowColumn right(this, {.x = kColumnWidth + kDivider,
                            .width = kWidth - kColumnWidth - kDivider,
                            .labelWidth = 124,
                            .pitch = kPitch});
-    left.add(gameRules, 0);
-    right.add(gameRules, 1);
+    left.add(0);
+    right.add(1);
     addColumnDivider(kColumnWidth);
 
     // "Allowed Votes" sits in the voting panel after "Yes" and "No"; a push button takes no part
@@ -123,7 +35,6 @@ GameOptionsPage::GameOptionsPage(QWidget* parent)
     votes->setStatusTip(QStringLiteral("Select allowed votes"));
     const int votesX = no->geometry().right() + 6;
     votes->setGeometry(votesX, 0, voting.panel->width() - votesX, voting.panel->height());
-    connect(votes, &TLMDTextButton::clicked, this, &GameOptionsPage::votesRequested);
 
     addCornerPicture(":/pic-star.png");
     finishRows();

@@ -8,7 +8,4 @@ class GametypesPage : public SettingsPage {
     Q_OBJECT
 public:
     explicit GametypesPage(QWidget* parent = nullptr);
-
-    // The page's settings, as it declares them.
-    static std::span<const SettingRow> settings();
 };

@@ -1,85 +1,63 @@
 #include "pages/MapRotationPage.h"
 
+#include "pages/settings/MapRotationSettings.h"
+
 #include "config/ConfigText.h"
+#include "config/EnglishNumber.h"
 #include "config/ServerScript.h"
 #include "controls/TLMDEdit.h"
 #include "controls/TLMDTextButton.h"
-#include "pages/SettingRow.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLocale>
 #include <QStatusTipEvent>
 
-namespace {
+using namespace settings::mapRotation;
 
-// The rotation is one value line; its include box is the check box under the edit.
-constexpr SettingRow rotation[] = {
-    {.include = "chkMpr",
-     .label = "Rotation Info:",
-     .control = Control::Edit,
-     .name = "edRotation",
-     .kind = ValueKind::Text,
-     .variable = "sv_mapRotation",
-     .focus = {0, 1}},
-};
+namespace {
 
 // A button that appends its token to the rotation; the blanks are part of the token.
 struct TokenButton {
     const char* name;
     const char* caption;
     const char* token;
-    int focus; // place in the page's keyboard order
 };
 
 constexpr TokenButton gametypeButtons[] = {
-    {"LMDTextButton1", "Deathmatch", "gametype dm ", 2},
-    {"LMDTextButton2", "Team Deathmatch", "gametype tdm ", 3},
-    {"LMDTextButton3", "Search and Destroy", "gametype sd ", 4},
-    {"LMDTextButton4", "Behind Enemy Lines", "gametype bel ", 5},
-    {"LMDTextButton5", "Retrieval", "gametype re ", 6},
-    {"LMDTextButton6", "Headquarters", "gametype hq ", 7},
+    {"LMDTextButton1", "Deathmatch", "gametype dm "},
+    {"LMDTextButton2", "Team Deathmatch", "gametype tdm "},
+    {"LMDTextButton3", "Search and Destroy", "gametype sd "},
+    {"LMDTextButton4", "Behind Enemy Lines", "gametype bel "},
+    {"LMDTextButton5", "Retrieval", "gametype re "},
+    {"LMDTextButton6", "Headquarters", "gametype hq "},
 };
 
-// Two rows on the page: the first eight, then the rest. The keyboard takes them by their numbers.
+// Two rows on the page: the first eight, then the rest.
 constexpr TokenButton mapButtons[] = {
-    {"LMDTextButton7", "Bocage", "map mp_bocage ", 8},
-    {"LMDTextButton8", "Brecourt", "map mp_brecourt ", 9},
-    {"LMDTextButton9", "Carentan", "map mp_carentan ", 10},
-    {"LMDTextButton17", "Dawnville", "map mp_dawnville ", 18},
-    {"LMDTextButton10", "Depot", "map mp_depot ", 11},
-    {"LMDTextButton11", "Harbor", "map mp_harbor ", 12},
-    {"LMDTextButton12", "Hurtgen", "map mp_hurtgen ", 13},
-    {"LMDTextButton13", "Neuville", "map mp_neuville ", 14},
-    {"LMDTextButton14", "Pavlov", "map mp_pavlov ", 15},
-    {"LMDTextButton15", "Railyard", "map mp_railyard ", 16},
-    {"LMDTextButton16", "Rocket", "map mp_rocket ", 17},
-    {"LMDTextButton18", "Stalingrad", "map mp_stalingrad ", 19},
-    {"LMDTextButton19", "Tigertown", "map mp_tigertown ", 20},
+    {"LMDTextButton7", "Bocage", "map mp_bocage "},
+    {"LMDTextButton8", "Brecourt", "map mp_brecourt "},
+    {"LMDTextButton9", "Carentan", "map mp_carentan "},
+    {"LMDTextButton17", "Dawnville", "map mp_dawnville "},
+    {"LMDTextButton10", "Depot", "map mp_depot "},
+    {"LMDTextButton11", "Harbor", "map mp_harbor "},
+    {"LMDTextButton12", "Hurtgen", "map mp_hurtgen "},
+    {"LMDTextButton13", "Neuville", "map mp_neuville "},
+    {"LMDTextButton14", "Pavlov", "map mp_pavlov "},
+    {"LMDTextButton15", "Railyard", "map mp_railyard "},
+    {"LMDTextButton16", "Rocket", "map mp_rocket "},
+    {"LMDTextButton18", "Stalingrad", "map mp_stalingrad "},
+    {"LMDTextButton19", "Tigertown", "map mp_tigertown "},
 };
 constexpr int kMapsInFirstRow = 8;
 
 // The extras stand between other tokens, hence the blank on both sides.
 constexpr TokenButton extrasButtons[] = {
-    {"LMDTextButton20", "gametype", " gametype ", 21},
-    {"LMDTextButton21", "map", " map ", 22},
-    {"LMDTextButton22", "map mp_", " map mp_ ", 23},
+    {"LMDTextButton20", "gametype", " gametype "},
+    {"LMDTextButton21", "map", " map "},
+    {"LMDTextButton22", "map mp_", " map mp_ "},
 };
-
-constexpr auto tokenFocus = [] {
-    std::array<int, std::size(gametypeButtons) + std::size(mapButtons) + std::size(extrasButtons)>
-        places{};
-    size_t i = 0;
-    for (std::span<const TokenButton> table :
-         {std::span<const TokenButton>(gametypeButtons), std::span<const TokenButton>(mapButtons),
-          std::span<const TokenButton>(extrasButtons)})
-        for (const TokenButton& button : table)
-            places[i++] = button.focus;
-    return places;
-}();
-static_assert(wellDeclared(rotation, tokenFocus));
 
 constexpr const char* instructions[] = {
     "Instructions: ",
@@ -117,20 +95,14 @@ QLabel* label(QWidget* parent, const char* text, const QRect& geometry) {
 
 } // namespace
 
-std::span<const SettingRow> MapRotationPage::settings() {
-    return rotation;
-}
-
 MapRotationPage::MapRotationPage(QWidget* parent)
-    : SettingsPage("TabSheet6", "Map Rotation", "Map Rotation", Section::MapRotation, rotation,
-                   parent) {
+    : SettingsPage(PageId::MapRotation, parent) {
     auto button = [this](const TokenButton& entry, QWidget* parent, const QRect& geometry) {
         auto* b = new TLMDTextButton(QString::fromLatin1(entry.caption), parent);
         b->setObjectName(QLatin1String(entry.name));
         b->setGeometry(geometry);
         connect(b, &QPushButton::clicked, this,
                 [this, token = entry.token] { appendToken(token); });
-        setFocusPlace(entry.focus, b);
     };
     const int buttonsX = kMargin + kRowLabelWidth + kButtonGap;
 
@@ -225,12 +197,11 @@ void MapRotationPage::appendToken(const char* token) {
     edRotation->AppendText(QString::fromLatin1(token));
     // The caret rule keeps the view at the start, so the press is told in the status bar: the
     // rotation's length against the longest value the server reads whole on its line.
-    const QLocale numbers(QLocale::English, QLocale::UnitedStates);
     const qsizetype prefix = ConfigText::prefix("set", rotation[0].variable).size();
     const qsizetype limit = ServerScript::kCommandBytes - prefix;
     const qsizetype length = edRotation->text().size();
     QString message = QStringLiteral("Rotation: %1 of %2 characters")
-                          .arg(numbers.toString(length), numbers.toString(limit));
+                          .arg(englishNumber(length), englishNumber(limit));
     if (length > limit)
         message += QStringLiteral(": the server would cut it.");
     QStatusTipEvent tip(message);

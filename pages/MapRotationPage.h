@@ -11,9 +11,6 @@ class MapRotationPage : public SettingsPage {
 public:
     explicit MapRotationPage(QWidget* parent = nullptr);
 
-    // The page's settings, as it declares them.
-    static std::span<const SettingRow> settings();
-
 public slots:
     // The click of every token button (LMDTextButton1 … LMDTextButton22): its token goes at the
     // end of the rotation, wherever the caret stands.

@@ -1,10 +1,10 @@
 #include "pages/PageSheet.h"
 
+#include "controls/Contrast.h"
+
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
-
-#include <cmath>
 
 namespace {
 
@@ -30,21 +30,21 @@ void setTextColour(QPalette& palette, const QColor& colour) {
 
 } // namespace
 
-PageSheet::PageSheet(const char* objectName, const char* title, const char* titleHint,
-                     QWidget* parent, const char* titleName)
-    : QWidget(parent) {
-    setObjectName(QLatin1String(objectName));
+PageSheet::PageSheet(const PageDeclaration& page, QWidget* parent)
+    : QWidget(parent)
+    , m_keyboard(page.keyboard) {
+    setObjectName(QLatin1String(page.name));
     // The page shows the window's button-face colour, so that its white strips stand out.
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Window);
-    auto* label = new QLabel(QString::fromLatin1(title), this);
-    if (titleName)
-        label->setObjectName(QLatin1String(titleName));
+    auto* label = new QLabel(QString::fromLatin1(page.title), this);
+    if (page.titleName)
+        label->setObjectName(QLatin1String(page.titleName));
     QFont font = headingFont(13);
     label->setFont(font);
-    // Maroon on the light title strip.
-    colour(label, 0, 0xff800000);
-    label->setStatusTip(QString::fromLatin1(titleHint));
+    // Maroon on the light title strip, lighter on a dark one.
+    readableText(label, 0xff800000);
+    label->setStatusTip(QString::fromLatin1(page.titleHint));
     label->setGeometry(8, 3, kWidth - 16, kTitleHeight - 6);
 }
 
@@ -61,7 +61,8 @@ QLabel* PageSheet::addHeading(const char* text, const QRect& strip, int pixelSiz
     addStrip(strip);
     auto* heading = new QLabel(QString::fromLatin1(text), this);
     heading->setFont(headingFont(pixelSize));
-    colour(heading, 0, 0xff000000);
+    sheetBackground(heading);
+    heading->setAutoFillBackground(false);
     heading->setAlignment(alignment);
     heading->setGeometry(alignment & Qt::AlignHCenter ? strip : strip.adjusted(6, 0, -6, 0));
     return heading;
@@ -76,17 +77,25 @@ QLabel* PageSheet::addCornerPicture(const char* resource, int margin) {
     return label;
 }
 
-void PageSheet::whiteBackground(QWidget* widget) {
+QColor PageSheet::sheetColour(const QPalette& palette) {
+    return palette.color(QPalette::Base);
+}
+
+void PageSheet::sheetBackground(QWidget* widget) {
     widget->setAutoFillBackground(true);
     QPalette palette = widget->palette();
+    const QColor sheet = sheetColour(palette);
+    // A greyed one still looks greyed, and can still be read.
+    const QColor greyed =
+        Contrast::readableOn(sheet, palette.color(QPalette::Disabled, QPalette::Text), 3.0);
     // A button fills its background with the Button colour.
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::Button, Qt::white);
-    palette.setColor(QPalette::Base, Qt::white);
-    setTextColour(palette, Qt::black);
-    // A greyed one still looks greyed.
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button, QPalette::Base})
+        palette.setColor(role, sheet);
+    setTextColour(palette, palette.color(QPalette::Text));
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button, QPalette::Base})
+        palette.setColor(QPalette::Disabled, role, sheet);
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-        palette.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
+        palette.setColor(QPalette::Disabled, role, greyed);
     widget->setPalette(palette);
 }
 
@@ -108,30 +117,13 @@ void PageSheet::colour(QWidget* widget, QRgb background, QRgb text) {
 }
 
 void PageSheet::readableText(QWidget* widget, QRgb wanted) {
-    auto luminance = [](const QColor& colour) {
-        auto linear = [](double c) {
-            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-               0.0722 * linear(colour.blueF());
-    };
+    // 5:1 leaves room for the edges of small letters.
     const QColor background = widget->palette().color(QPalette::Window);
-    const double back = luminance(background);
-    const bool lightBackground = back > 0.18;
-    const QColor toward = lightBackground ? QColor(Qt::black) : QColor(Qt::white);
-    const QColor start = QColor::fromRgba(wanted);
-    QColor text = start;
-    // Contrast as the usual ratio of luminances; 5:1 leaves room for the edges of small letters.
-    for (int step = 1; step <= 20; ++step) {
-        const double front = luminance(text);
-        if ((qMax(front, back) + 0.05) / (qMin(front, back) + 0.05) >= 5.0)
-            break;
-        const double share = step / 20.0;
-        text = QColor::fromRgbF(start.redF() + (toward.redF() - start.redF()) * share,
-                                start.greenF() + (toward.greenF() - start.greenF()) * share,
-                                start.blueF() + (toward.blueF() - start.blueF()) * share);
-    }
-    colour(widget, 0, text.rgba());
+    colour(widget, 0, Contrast::readableOn(background, QColor::fromRgba(wanted), 5.0).rgba());
+}
+
+bool PageSheet::isDark(const QPalette& palette) {
+    return Contrast::isDark(palette);
 }
 
 QFont PageSheet::headingFont(int pixelSize) {
@@ -141,28 +133,31 @@ QFont PageSheet::headingFont(int pixelSize) {
     return font;
 }
 
-void PageSheet::setFocusPlace(int place, QWidget* widget) {
-    m_focus.insert(place, widget);
-    ++m_focusEntries;
-}
-
 void PageSheet::finishKeyboardOrder() {
-    // Checked in every build: a page that leaves a control out of the keyboard order, or puts two
-    // in one place, is a fault of its declaration.
-    if (m_focusEntries != m_focus.size() ||
-        (!m_focus.isEmpty() && m_focus.lastKey() != m_focus.size() - 1) ||
-        (!m_focus.isEmpty() && m_focus.firstKey() != 0))
-        qFatal("%s: the keyboard order has a gap or takes a place twice", qPrintable(objectName()));
     QList<QWidget*> chain;
-    for (QWidget* widget : std::as_const(m_focus))
+    for (const char* name : m_keyboard) {
+        auto* widget = findChild<QWidget*>(QLatin1String(name));
+        // Every test that makes the window finds such a fault of a declaration.
+        if (!widget)
+            qFatal("%s: the keyboard order names %s, which the page does not have",
+                   qPrintable(objectName()), name);
         appendFocusable(widget, chain);
+    }
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
 void PageSheet::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawPixmap(QRect(0, 0, width(), kTitleHeight), titleStrip());
+    const QRect title(0, 0, width(), kTitleHeight);
+    // The light strip picture belongs to a light page; a dark page gets a strip of its own colours.
+    if (isDark(palette())) {
+        painter.fillRect(title, sheetColour(palette()));
+        painter.fillRect(title.adjusted(0, title.height() - 1, 0, 0),
+                         palette().color(QPalette::Mid));
+    } else {
+        painter.drawPixmap(title, titleStrip());
+    }
     for (const QRect& strip : m_strips)
-        painter.fillRect(strip, Qt::white);
+        painter.fillRect(strip, sheetColour(palette()));
 }

@@ -181,19 +181,18 @@ RowColumn::RowColumn(SettingsPage* page, const Geometry& geometry)
     , m_geometry(geometry)
     , m_y(geometry.top) {}
 
-void RowColumn::add(std::span<const SettingRow> table, int column) {
-    QList<const SettingRow*> rows;
-    for (const SettingRow& row : table)
-        if (row.at.column == column)
-            rows.append(&row);
-    std::stable_sort(rows.begin(), rows.end(), [](const SettingRow* a, const SettingRow* b) {
-        return a->at.slot < b->at.slot;
-    });
-    int slot = 0;
-    for (const SettingRow* row : std::as_const(rows)) {
-        m_y += (row->at.slot - slot) * m_geometry.pitch;
+void RowColumn::add(int column) {
+    QList<std::pair<int, const SettingRow*>> rows; // by slot
+    for (const SettingRow& row : m_page->table())
+        if (const Place place = m_page->placeOf(row); place.column == column)
+            rows.append({place.slot, &row});
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    int next = 0;
+    for (const auto& [slot, row] : std::as_const(rows)) {
+        m_y += (slot - next) * m_geometry.pitch;
         add(*row);
-        slot = row->at.slot + 1;
+        next = slot + 1;
     }
 }
 
@@ -269,7 +268,7 @@ void RowColumn::add(const SettingRow& row) {
         auto* check = new QCheckBox(latin(row.name), m_page);
         describe(check, row.name, label, valueHint);
         check->setChecked(row.checkedAtStart);
-        PageSheet::whiteBackground(check);
+        PageSheet::sheetBackground(check);
         check->setGeometry(valueX, top + (kControlHeight - kBoxSize) / 2, kBoxSize + 2, kBoxSize);
         m_page->addStrip(strip);
         controls.check = check;
@@ -288,7 +287,7 @@ void RowColumn::addRadioPanel(const SettingRow& row, RowControls& controls, int 
                               int width) {
     auto* panel = new QWidget(m_page);
     describe(panel, row.name, latin(row.label), QString());
-    PageSheet::whiteBackground(panel);
+    PageSheet::sheetBackground(panel);
 
     const int count = static_cast<int>(row.buttons.size());
     const int height = row.stacked ? count * kRadioHeight : kControlHeight;
@@ -319,7 +318,7 @@ QCheckBox* addCaptionedCheck(SettingsPage* page, const SettingRow& row, const QR
     auto* box = new QCheckBox(latin(row.label), page);
     describe(box, row.name, latin(row.label), latin(row.valueHint ? row.valueHint : row.hint));
     box->setChecked(row.checkedAtStart);
-    PageSheet::whiteBackground(box);
+    PageSheet::sheetBackground(box);
     box->setGeometry(geometry);
     RowControls controls;
     controls.row = &row;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/SettingRow.h"
+#include "pages/settings/SettingRow.h"
 
 #include <QList>
 #include <QRect>
@@ -63,9 +63,9 @@ public:
 
     RowColumn(SettingsPage* page, const Geometry& geometry);
 
-    // Builds the rows of `table` that stand in `column`, by their slots, and gives them to the
-    // page. A slot without a row stays empty.
-    void add(std::span<const SettingRow> table, int column);
+    // Builds the rows of the page's table that stand in `column`, by their slots, and gives them
+    // to the page. A slot without a row stays empty.
+    void add(int column);
 
     // The y coordinate below the last row.
     int bottom() const { return m_y; }

@@ -1,5 +1,7 @@
 #include "pages/ServerInformationPage.h"
 
+#include "pages/settings/ServerInformationSettings.h"
+
 #include "config/ConfigText.h"
 #include "controls/TLMDEdit.h"
 #include "controls/TLMDListComboBox.h"
@@ -7,165 +9,9 @@
 
 #include <QCheckBox>
 
+using namespace settings::serverInformation;
+
 namespace {
-
-// In the order the section writes them. The four contacts come in pairs: a first one in the left
-// column and a second one level with it in the right column.
-constexpr SettingRow information[] = {
-    {.include = "chkSvname",
-     .label = "Server name:",
-     .labelName = "Label1",
-     .hint = "The name of your server, displayed in server browsers. (sv_hostname) you may use "
-             "colors.",
-     .control = Control::Edit,
-     .name = "edServernames",
-     .kind = ValueKind::Text,
-     .variable = "sv_hostname",
-     .text = "BrantholmHost",
-     .at = {0, 0},
-     .focus = {0, 13}},
-    {.include = "chkMotd",
-     .label = "Motd:",
-     .labelName = "Label12",
-     .hint = "The message of the day, displayed to players when they first connect. (scr_motd)",
-     .valueHint =
-         "The message of the day, displayed to players when they first connect. (set scr_motd)",
-     .control = Control::Edit,
-     .name = "edMotds",
-     .kind = ValueKind::Text,
-     .variable = "scr_motd",
-     .text = "Welcome to Brantholm server.",
-     .at = {0, 1},
-     .focus = {1, 18}},
-    {.include = "chkAdmin1",
-     .included = false,
-     .label = "Administrator:",
-     .labelName = "Label11",
-     .hint = "Declare the name of the server admin. (.ADMIN) or (.ADMIN1)",
-     .control = Control::Edit,
-     .name = "edAdmin1s",
-     .kind = ValueKind::Text,
-     .form = LineForm::Contact,
-     .variable = ".Admin",
-     .at = {0, 2},
-     .focus = {2, 17}},
-    {.include = "chkAdmin2",
-     .included = false,
-     .label = "Administrator 2:",
-     .labelName = "Label17",
-     .hint = "Declare the name of the second server admin. (.ADMIN2)",
-     .control = Control::Edit,
-     .name = "edAdmin2s",
-     .kind = ValueKind::Text,
-     .form = LineForm::Contact,
-     .variable = ".Admin",
-     .at = {1, 2},
-     .focus = {7, 19}},
-    {.include = "chkMail1",
-     .included = false,
-     .label = "Email:",
-     .labelName = "Label13",
-     .hint = "Contact e-mail address of the server admin. (.EMAIL) or (.EMAIL1)",
-     .control = Control::Edit,
-     .name = "edMail1s",
-     .kind = ValueKind::Text,
-     .form = LineForm::Contact,
-     .variable = ".Email",
-     .text = "@",
-     .at = {0, 3},
-     .focus = {3, 16}},
-    {.include = "chkMail2",
-     .included = false,
-     .label = "Email 2:",
-     .labelName = "Label18",
-     .hint = "Contact e-mail address of the second server admin. (.EMAIL2)",
-     .control = Control::Edit,
-     .name = "edMail2s",
-     .kind = ValueKind::Text,
-     .form = LineForm::Contact,
-     .variable = ".Email",
-     .at = {1, 3},
-     .focus = {8, 20}},
-    {.include = "chkIRC1",
-     .included = false,
-     .label = "IRC:",
-     .labelName = "Label14",
-     .hint = "Contact irc server/channel. (.IRC) or (.IRC1)",
-     .control = Control::Edit,
-     .name = "edIRC1s",
-     .kind = ValueKind::Text,
-     .form = LineForm::Contact,
-     .variable = ".Irc",
-     .at = {0, 4},
-     .focus = {4, 15}},
-    {.include = "chkIRC2",
-     .included = false,
-     .label = "IRC 2:",
-     .labelName = "Label19",
-     .hint = "Second contact irc server/channel. (.IRC2)",
-     .control = Control::Edit,
-     .name = "edIRC2s",
-     .kind = ValueKind::Text,
-     .form = LineForm::Contact,
-     .variable = ".Irc",
-     .at = {1, 4},
-     .focus = {9, 21}},
-    {.include = "chkWebsite1",
-     .included = false,
-     .label = "Website:",
-     .labelName = "Label15",
-     .hint = "Website URL of clan/server host. (.WEBSITE) or (.WEBSITE1)",
-     .control = Control::Edit,
-     .name = "edWebsite1s",
-     .kind = ValueKind::Text,
-     .form = LineForm::Contact,
-     .variable = ".Website",
-     .text = "http://",
-     .at = {0, 5},
-     .focus = {5, 14}},
-    {.include = "chkWebsite2",
-     .included = false,
-     .label = "Website 2:",
-     .labelName = "Label20",
-     .hint = "Second website URL of clan/server host. (.WEBSITE2)",
-     .control = Control::Edit,
-     .name = "edWebsite2s",
-     .kind = ValueKind::Text,
-     .form = LineForm::Contact,
-     .variable = ".Website",
-     .at = {1, 5},
-     .focus = {10, 23}},
-    {.include = "chkLocation",
-     .included = false,
-     .label = "Location:",
-     .labelName = "Label16",
-     .hint = "Where the server is hosted. (.LOCATION)",
-     .valueHint = "Host location. (.Location)",
-     .control = Control::List,
-     .name = "lbLocation",
-     .kind = ValueKind::Text,
-     .form = LineForm::Info,
-     .variable = ".Location",
-     .at = {0, 6},
-     .focus = {6, 24}},
-    // Team Speak closes the section, although its row stands near the top of the page.
-    {.include = "chkTS",
-     .included = false,
-     .label = "Team Speak:",
-     .labelName = "Label21",
-     .hint = "clan/server team speak ip (.TS)",
-     .control = Control::Edit,
-     .name = "edTSs",
-     .kind = ValueKind::Text,
-     .form = LineForm::Info,
-     .variable = ".TS",
-     .at = {1, 1},
-     .focus = {11, 22}},
-};
-
-// "Click here to test colors" stands between the include boxes and the edits.
-constexpr int colourTestFocus[] = {12};
-static_assert(wellDeclared(information, colourTestFocus));
 
 // In the order the list shows them; the doubled apostrophes are part of the names.
 constexpr const char* locations[] = {"Afghanistan",
@@ -412,13 +258,8 @@ constexpr int kPitch = 26;
 
 } // namespace
 
-std::span<const SettingRow> ServerInformationPage::settings() {
-    return information;
-}
-
 ServerInformationPage::ServerInformationPage(QWidget* parent)
-    : SettingsPage("tabMain", "Server Information", "Server Information",
-                   Section::ServerInformation, information, parent, "Label2") {
+    : SettingsPage(PageId::ServerInformation, parent) {
     RowColumn left(
         this, {.x = 0, .top = kRowsTop, .width = kColumnWidth, .labelWidth = 90, .pitch = kPitch});
     RowColumn right(this, {.x = kColumnWidth + kDivider,
@@ -426,8 +267,8 @@ ServerInformationPage::ServerInformationPage(QWidget* parent)
                            .width = kWidth - kColumnWidth - kDivider,
                            .labelWidth = 96,
                            .pitch = kPitch});
-    left.add(information, 0);
-    right.add(information, 1);
+    left.add(0);
+    right.add(1);
     addColumnDivider(kColumnWidth);
 
     TLMDListComboBox* location = rowOf(".Location").list;
@@ -442,8 +283,6 @@ ServerInformationPage::ServerInformationPage(QWidget* parent)
     colours->setObjectName(QStringLiteral("LMDTextButton29"));
     const QRect name = rowOf("sv_hostname").valueArea;
     colours->setGeometry(name.x(), kTitleHeight + 4, 170, kRowsTop - kTitleHeight - 6);
-    connect(colours, &TLMDTextButton::clicked, this, &ServerInformationPage::colourTestRequested);
-    setFocusPlace(colourTestFocus[0], colours);
 
     addCornerPicture(":/pic-network.png");
     finishRows();

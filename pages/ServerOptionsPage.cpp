@@ -1,113 +1,27 @@
 #include "pages/ServerOptionsPage.h"
 
+#include "pages/settings/ServerOptionsSettings.h"
+
 #include <QLabel>
 
+using namespace settings::serverOptions;
+
 namespace {
-
-constexpr auto pure = greenYesNo("rbPure1", "rbPure0");
-constexpr auto download = greenYesNo("rbDl1", "rbDl0");
-constexpr auto cheats = greenYesNo("rbCheats1", "rbCheats0");
-// Buffered writes are 1, writing immediately 0.
-constexpr RadioChoice logSync[] = {{"rbB", "Buffered Writes", "1", kGrey, kWhite},
-                                   {"rbW", "Write immediately", "0", kGrey, kWhite}};
-constexpr auto anonymous = greenYesNo("rbA1", "rbA0");
-constexpr auto flood = greenYesNo("rbFlood1", "rbFlood0");
-
-constexpr auto Edit = Control::Edit;
-constexpr auto Radios = Control::Radios;
-constexpr auto Text = ValueKind::Text;
-constexpr auto Number = ValueKind::Number;
-constexpr auto Choice = ValueKind::Choice;
-
-// In the order the section writes them: the left column, then the right one. The keyboard takes
-// the pure-server choice right after its box, then the other boxes, the other choices, the edits.
-// clang-format off
-constexpr SettingRow options[] = {
-    {.include = "chkPure", .label = "Pure Server:",
-     .hint = "Client package files must be pure to connect. (sv_pure)",
-     .control = Radios, .name = "Panel2", .kind = Choice, .variable = "sv_pure",
-     .buttons = pure, .at = {0, 0}, .focus = {0, 1}},
-    {.include = "chkRcon", .label = "Rcon Password:",
-     .hint = "Remote Console Password (Admin Password). (rconPassword)",
-     .control = Edit, .name = "edRcons", .kind = Text, .variable = "rconpassword",
-     .at = {0, 1}, .focus = {2, 21}},
-    {.include = "chkSvpass", .label = "Server Password:",
-     .hint = "To make the server private, set a password here. (g_password)",
-     .control = Edit, .name = "edSvpasss", .kind = Text, .variable = "g_password",
-     .at = {0, 2}, .focus = {3, 23}},
-    {.include = "chkPvtpw", .label = "PVT Clients pw:",
-     .hint = "Reserve slots for people who use this password to connect. (sv_privatePassword)",
-     .control = Edit, .name = "edPvtpws", .kind = Text, .variable = "sv_privatepassword",
-     .at = {0, 3}, .focus = {4, 22}},
-    {.include = "chkPvtp", .label = "Reserved Slots:",
-     .hint = "Number of slots reserved for players connecting with the private password. "
-             "(sv_privateClients)",
-     .control = Edit, .name = "edPvtps", .kind = Number, .variable = "sv_privateclients",
-     .at = {0, 4}, .focus = {5, 27}},
-    {.include = "chkMaxplayers", .label = "Max Players:",
-     .hint = "Maximum number of players able to connect. (sv_maxclients)",
-     .control = Edit, .name = "edMaxplayerss", .kind = Number, .variable = "sv_maxclients",
-     .at = {0, 5}, .focus = {6, 26}},
-    {.include = "chkDl", .label = "Allow client dl:",
-     .hint = "Allow players to download custom packages they do not have from the server. "
-             "(sv_allowDownload)",
-     .control = Radios, .name = "Panel3", .kind = Choice, .variable = "sv_allowdownload",
-     .buttons = download, .at = {0, 6}, .focus = {7, 16}},
-    {.include = "chkCheats", .label = "Allow cheats:",
-     .hint = "Allow players to use in-built cheats such as godmode. (sv_cheats)",
-     .control = Radios, .name = "Panel4", .kind = Choice, .variable = "sv_cheats",
-     .buttons = cheats, .checked = 1, .at = {0, 7}, .focus = {8, 17}},
-    {.include = "chkLog", .label = "Logfile:",
-     .hint = "Name of the log file. (g_log)",
-     .control = Edit, .name = "edLogs", .kind = Text, .variable = "g_log",
-     .text = "games_mp.log", .at = {1, 0}, .focus = {9, 25}},
-    {.include = "chkLogsync", .label = "Logsync:",
-     .hint = "How to write the log file. (g_logsync)",
-     .control = Radios, .name = "Panel5", .kind = Choice, .variable = "g_logsync",
-     .buttons = logSync, .valueInHints = false, .at = {1, 1}, .focus = {10, 18}},
-    {.include = "chkBanned", .label = "Banned IPs:",
-     .hint = "Banned IPs (set g_banips)",
-     .control = Edit, .name = "edBanneds", .kind = Text, .variable = "g_banips",
-     .at = {1, 2}, .focus = {11, 24}},
-    {.include = "chkBanD", .label = "Ban Duration(s):",
-     .hint = "Temporary ban duration in seconds. (sv_kickBanTime)",
-     .control = Edit, .name = "edBanDs", .kind = Number, .variable = "sv_kickbantime",
-     .text = "300", .at = {1, 3}, .focus = {12, 29}},
-    {.include = "chkSvfps", .label = "Server FPS:",
-     .hint = "The number of frames per second the server runs at. (sv_fps)",
-     .control = Edit, .name = "edSvfpss", .kind = Number, .variable = "sv_fps",
-     .text = "20", .at = {1, 4}, .focus = {13, 28}},
-    {.include = "chkA", .label = "Allow Anonymous:",
-     .hint = "Allow Anonymous (set sv_allowanonymous)",
-     .control = Radios, .name = "Panel6", .kind = Choice, .variable = "sv_allowanonymous",
-     .buttons = anonymous, .checked = 1, .at = {1, 5}, .focus = {14, 19}},
-    {.include = "chkFlood", .label = "Flood Protection:",
-     .hint = "Stop players from flooding chat messages. (sv_floodProtect)",
-     .control = Radios, .name = "Panel7", .kind = Choice, .variable = "sv_floodprotect",
-     .buttons = flood, .at = {1, 6}, .focus = {15, 20}},
-};
-// clang-format on
-static_assert(wellDeclared(options));
 
 constexpr int kColumnWidth = 380;
 constexpr int kPitch = 26;
 
 } // namespace
 
-std::span<const SettingRow> ServerOptionsPage::settings() {
-    return options;
-}
-
 ServerOptionsPage::ServerOptionsPage(QWidget* parent)
-    : SettingsPage("TabSheet2", "Server Options", "Server Options", Section::ServerOptions, options,
-                   parent) {
+    : SettingsPage(PageId::ServerOptions, parent) {
     RowColumn left(this, {.x = 0, .width = kColumnWidth, .labelWidth = 110, .pitch = kPitch});
     RowColumn right(this, {.x = kColumnWidth + kDivider,
                            .width = kWidth - kColumnWidth - kDivider,
                            .labelWidth = 96,
                            .pitch = kPitch});
-    left.add(options, 0);
-    right.add(options, 1);
+    left.add(0);
+    right.add(1);
     addColumnDivider(kColumnWidth);
 
     auto* warning =

@@ -9,24 +9,15 @@
 #include <QRadioButton>
 #include <QStyle>
 
-void learn(Vocabulary& known, std::span<const SettingRow> rows) {
-    for (const SettingRow& row : rows) {
-        const QString name = QString::fromLatin1(row.variable);
-        known.add(name, *row.kind);
-        if (row.form == LineForm::Contact) {
-            known.add(name + QLatin1Char('1'), *row.kind);
-            known.add(name + QLatin1Char('2'), *row.kind);
-        }
-    }
-}
+SettingsPage::SettingsPage(PageId id, QWidget* parent)
+    : PageSheet(declarationOf(id), parent)
+    , m_section(declarationOf(id).section)
+    , m_table(declarationOf(id).settings)
+    , m_rows(static_cast<qsizetype>(m_table.size())) {}
 
-SettingsPage::SettingsPage(const char* objectName, const char* title, const char* titleHint,
-                           Section section, std::span<const SettingRow> table, QWidget* parent,
-                           const char* titleName)
-    : PageSheet(objectName, title, titleHint, parent, titleName)
-    , m_section(section)
-    , m_table(table)
-    , m_rows(static_cast<qsizetype>(table.size())) {}
+Place SettingsPage::placeOf(const SettingRow& row) const {
+    return ::placeOf(m_table, static_cast<size_t>(&row - m_table.data()));
+}
 
 QList<Section> SettingsPage::sections() const {
     QList<Section> sections{m_section};
@@ -60,10 +51,6 @@ void SettingsPage::bind(const SettingRow& row, const RowControls& controls) {
     RowControls& bound = m_rows[index];
     bound = controls;
     bound.row = &row;
-    if (bound.include)
-        setFocusPlace(row.focus.include, bound.include);
-    if (QWidget* value = bound.valueControl())
-        setFocusPlace(row.focus.value, value);
 }
 
 void SettingsPage::take(Opening& opening) {
@@ -89,6 +76,15 @@ void SettingsPage::take(Opening& opening) {
 void SettingsPage::reset() {
     for (const RowControls& row : std::as_const(m_rows))
         row.reset();
+}
+
+void SettingsPage::setFormat(const FileFormat& format) {
+    if (format == m_format)
+        return;
+    m_format = format;
+    for (qsizetype i = 0; i < m_warnings.size(); ++i)
+        if (m_rows[i].edit || m_rows[i].list)
+            recheck(i);
 }
 
 void SettingsPage::finishRows() {
@@ -188,7 +184,7 @@ void SettingsPage::recheck(qsizetype index) {
     const RowControls& row = m_rows[index];
     QStringList says;
     if (row.isWritten())
-        for (const Problem& problem : checkValueLine(lineOf(row), m_known)) {
+        for (const Problem& problem : checkValueLine(lineOf(row), m_known, m_format)) {
             QString sentence = problem.message;
             if (!sentence.isEmpty())
                 sentence[0] = sentence[0].toUpper();

@@ -8,18 +8,14 @@
 
 class QAction;
 
-// Adds what `rows` write to what the checks know: each variable or info key and its kind.
-void learn(Vocabulary& known, std::span<const SettingRow> rows);
-
 // A page whose controls are settings, declared in one table of rows, and whose section bodies they
 // write.
 class SettingsPage : public PageSheet {
     Q_OBJECT
 public:
-    // `section` is what the page writes; a row may name another section of its own.
-    SettingsPage(const char* objectName, const char* title, const char* titleHint, Section section,
-                 std::span<const SettingRow> table, QWidget* parent = nullptr,
-                 const char* titleName = nullptr);
+    // The page declared as `id`: its section is what it writes, though a row may name another
+    // section of its own.
+    explicit SettingsPage(PageId id, QWidget* parent = nullptr);
 
     // The sections the page writes, in no particular order.
     QList<Section> sections() const;
@@ -28,6 +24,8 @@ public:
     virtual void writeSection(Section section, ConfigText& text) const;
 
     std::span<const SettingRow> table() const { return m_table; }
+    // Where a row of the table stands on the page.
+    Place placeOf(const SettingRow& row) const;
     // The controls of each row of the table, in its order.
     const QList<RowControls>& rows() const { return m_rows; }
 
@@ -43,6 +41,8 @@ public:
     virtual void take(Opening& opening);
     // Every row back at its start value, as in a new document.
     virtual void reset();
+    // The file the document is written to: its marks count characters as that file stores them.
+    void setFormat(const FileFormat& format);
 
 signals:
     // A setting of the page changed, by the user or by a button of the page.
@@ -70,4 +70,5 @@ private:
     QList<RowControls> m_rows;
     QList<QAction*> m_warnings; // by row, null where the row has no edit
     Vocabulary m_known;
+    FileFormat m_format;
 };

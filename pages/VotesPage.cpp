@@ -1,51 +1,10 @@
 #include "pages/VotesPage.h"
 
+#include "pages/settings/VotesSettings.h"
+
+using namespace settings::votes;
+
 namespace {
-
-constexpr auto Check = Control::Check;
-constexpr auto OnOff = ValueKind::OnOff;
-
-// In the order the lines are written, which is also their order on the page: five in the first
-// line (slot 0), four in the second; the keyboard goes its own way.
-// clang-format off
-constexpr SettingRow votes[] = {
-    {.label = "Allow vote kick", .hint = "Allow players to vote to kick a player. (g_allowVoteKick)",
-     .control = Check, .name = "chkKick", .kind = OnOff, .variable = "g_allowVoteKick",
-     .at = {0, 0}, .focus = {.value = 0}},
-    {.label = "Allow vote map", .hint = "Allow players to vote to change a map. (g_allowVoteMap)",
-     .control = Check, .name = "chkMap", .kind = OnOff, .variable = "g_allowVoteMap",
-     .checkedAtStart = true, .at = {1, 0}, .focus = {.value = 8}},
-    {.label = "Allow vote map restart",
-     .hint = "Allow players to vote to restart a map. (g_allowVoteMapRestart)",
-     .control = Check, .name = "chkRestart", .kind = OnOff, .variable = "g_allowVoteMapRestart",
-     .checkedAtStart = true, .at = {2, 0}, .focus = {.value = 7}},
-    {.label = "Allow vote map rotate",
-     .hint = "Allow players to vote to rotate to the next map. (g_allowVoteMapRotate)",
-     .control = Check, .name = "chkRotate", .kind = OnOff, .variable = "g_allowVoteMapRotate",
-     .at = {3, 0}, .focus = {.value = 6}},
-    {.label = "Allow vote temp ban",
-     .hint = "Allow players to vote to temporarily ban a player. (g_allowVoteTempBanUser)",
-     .control = Check, .name = "chkBan", .kind = OnOff, .variable = "g_allowVoteTempBanUser",
-     .at = {4, 0}, .focus = {.value = 5}},
-    {.label = "Allow vote gametype",
-     .hint = "Allow players to vote to change the gametype. (g_allowVoteTypeMap)",
-     .control = Check, .name = "chkGG", .kind = OnOff, .variable = "g_allowVoteTypeMap",
-     .checkedAtStart = true, .at = {0, 1}, .focus = {.value = 4}},
-    {.label = "Allow vote team icon",
-     .hint = "Allow players to vote to turn on/off team icons. (g_allowVoteDrawFriend)",
-     .control = Check, .name = "chkTeam", .kind = OnOff, .variable = "g_allowVoteDrawFriend",
-     .at = {1, 1}, .focus = {.value = 3}},
-    {.label = "Allow vote friendly fire",
-     .hint = "Allow players to vote to turn on/off friendly fire. (g_allowVoteFriendlyFire)",
-     .control = Check, .name = "chkFF", .kind = OnOff, .variable = "g_allowVoteFriendlyFire",
-     .checkedAtStart = true, .at = {2, 1}, .focus = {.value = 2}},
-    {.label = "Allow vote killcam",
-     .hint = "Allow players to vote to turn on/off killcam. (g_allowVoteKillCam)",
-     .control = Check, .name = "chkKK", .kind = OnOff, .variable = "g_allowVoteKillCam",
-     .checkedAtStart = true, .at = {3, 1}, .focus = {.value = 1}},
-};
-// clang-format on
-static_assert(wellDeclared(votes));
 
 constexpr int kLeft = 16;
 constexpr int kTop = 40;
@@ -56,16 +15,12 @@ constexpr int kRowPitch = 32;
 
 } // namespace
 
-std::span<const SettingRow> VotesPage::settings() {
-    return votes;
-}
-
 VotesPage::VotesPage(QWidget* parent)
-    : SettingsPage("tabVotes", "Allowed Votes", "Allowed Votes", Section::AllowedVotes, votes,
-                   parent) {
+    : SettingsPage(PageId::Votes, parent) {
     for (const SettingRow& vote : votes) {
-        const QRect box(kLeft + vote.at.column * kColumnPitch, kTop + vote.at.slot * kRowPitch,
-                        kBoxWidth, kBoxHeight);
+        const Place at = placeOf(vote);
+        const QRect box(kLeft + at.column * kColumnPitch, kTop + at.slot * kRowPitch, kBoxWidth,
+                        kBoxHeight);
         addCaptionedCheck(this, vote, box);
         addStrip(box.adjusted(-4, -3, 4, 3));
     }

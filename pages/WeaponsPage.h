@@ -9,9 +9,6 @@ class WeaponsPage : public SettingsPage {
 public:
     explicit WeaponsPage(QWidget* parent = nullptr);
 
-    // The page's settings, as it declares them.
-    static std::span<const SettingRow> settings();
-
 public slots:
     // The click of every preset (LMDTextButton23 … LMDTextButton28): each weapon box is checked
     // exactly when the weapon is of one of the given kinds.

@@ -144,7 +144,7 @@ void DocumentTest::savedBytes() {
     form.show();
     finish(form);
     QVERIFY(!saveThroughDialog(form, path).seen);
-    QCOMPARE(readFile(path), (kDefaultDocument.join(QLatin1String("\r\n")) + "\r\n").toLatin1());
+    QCOMPARE(readFile(path), TestFiles::savedBytes(kDefaultDocument));
 }
 
 // The comment lines and the rows without include box remain: the nine votes, the weapons.

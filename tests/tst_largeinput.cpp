@@ -25,36 +25,6 @@ void paste(QWidget* widget, const QString& text) {
     QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
 }
 
-// The bytes a line becomes: these tests use ASCII and three characters of Windows-1252.
-QByteArray cfgBytes(const QString& line) {
-    QByteArray bytes;
-    bytes.reserve(line.size());
-    for (const QChar c : line) {
-        switch (c.unicode()) {
-        case 0x00E9: // é
-            bytes += '\xE9';
-            break;
-        case 0x20AC: // €
-            bytes += '\x80';
-            break;
-        case 0x201C: // “
-            bytes += '\x93';
-            break;
-        default:
-            Q_ASSERT(c.unicode() < 0x80);
-            bytes += char(c.unicode());
-        }
-    }
-    return bytes;
-}
-
-QByteArray crlf(const QStringList& lines) {
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += cfgBytes(line) + "\r\n";
-    return bytes;
-}
-
 // Configuration-like lines of every kind the memo may hold, `count` of them.
 QStringList manyLines(int count) {
     const QStringList kinds = {QStringLiteral("set sv_hostname \"Brantholm %1\""),
@@ -86,13 +56,12 @@ private slots:
     void thousandRotationPresses();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_folder;
-    QString path(const char* name) const { return m_folder->filePath(QLatin1String(name)); }
+    TestFiles::FreshFolder m_folder;
+    QString path(const char* name) const { return m_folder.file(name); }
 };
 
 void LargeInputTest::init() {
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_folder->isValid());
+    m_folder.renew();
 }
 
 void LargeInputTest::lineBreaksPastedIntoAnEdit_data() {
@@ -141,7 +110,7 @@ void LargeInputTest::lineBreaksPastedIntoAnEdit() {
     QCOMPARE(lines.at(1), QStringLiteral("set sv_hostname \"") + kept + QLatin1Char('"'));
     QCOMPARE(lines.at(2), QStringLiteral("set scr_motd \"Welcome to Brantholm server.\""));
     QVERIFY(!saveThroughDialog(form, path("server.cfg")).seen);
-    QCOMPARE(readFile(path("server.cfg")), crlf(lines));
+    QCOMPARE(readFile(path("server.cfg")), TestFiles::savedBytes(lines));
 }
 
 // 5 MB on one line: the line edit takes it whole, "Finish!" writes it, saving writes it.
@@ -161,7 +130,7 @@ void LargeInputTest::megabytesPastedIntoAnEdit() {
     const QStringList lines = finish(form);
     QVERIFY(lines.contains(QStringLiteral("set scr_motd \"") + big + QLatin1Char('"')));
     QVERIFY(!saveThroughDialog(form, path("server.cfg")).seen);
-    QCOMPARE(readFile(path("server.cfg")), crlf(lines));
+    QCOMPARE(readFile(path("server.cfg")), TestFiles::savedBytes(lines));
 }
 
 // 5 MB of lines pasted over the generated text.
@@ -183,7 +152,7 @@ void LargeInputTest::megabytesPastedIntoTheMemo() {
     QCOMPARE(memo->blockCount(), lines.size());
 
     QVERIFY(!saveThroughDialog(form, path("server.cfg")).seen);
-    QCOMPARE(readFile(path("server.cfg")), crlf(lines));
+    QCOMPARE(readFile(path("server.cfg")), TestFiles::savedBytes(lines));
 }
 
 void LargeInputTest::manyLinesSavedByteForByte() {
@@ -193,10 +162,10 @@ void LargeInputTest::manyLinesSavedByteForByte() {
     finish(form);
     child<QPlainTextEdit>(&form, "editor")->setPlainText(lines.join(QLatin1Char('\n')));
     QVERIFY(!saveThroughDialog(form, path("server.cfg")).seen);
-    QCOMPARE(readFile(path("server.cfg")), crlf(lines));
+    QCOMPARE(readFile(path("server.cfg")), TestFiles::savedBytes(lines));
     // Saved again over itself: the same bytes.
     QVERIFY(!saveThroughDialog(form, path("server.cfg")).seen);
-    QCOMPARE(readFile(path("server.cfg")), crlf(lines));
+    QCOMPARE(readFile(path("server.cfg")), TestFiles::savedBytes(lines));
 }
 
 void LargeInputTest::charactersACfgCannotStore_data() {
@@ -269,7 +238,7 @@ void LargeInputTest::thousandRotationPresses() {
     const QStringList lines = finish(form);
     QVERIFY(lines.contains(QStringLiteral("set sv_mapRotation \"") + expected + QLatin1Char('"')));
     QVERIFY(!saveThroughDialog(form, path("server.cfg")).seen);
-    QCOMPARE(readFile(path("server.cfg")), crlf(lines));
+    QCOMPARE(readFile(path("server.cfg")), TestFiles::savedBytes(lines));
 }
 
 QTEST_MAIN(LargeInputTest)

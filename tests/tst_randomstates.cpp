@@ -4,6 +4,7 @@
 #include "config/CfgFile.h"
 #include "controls/TLMDEdit.h"
 #include "controls/TLMDListComboBox.h"
+#include "pages/settings/PageCatalogue.h"
 #include "support/TestSupport.h"
 
 #include <QCheckBox>
@@ -245,7 +246,7 @@ void RandomStatesTest::randomise(QRandomGenerator& random) {
 
 QString RandomStatesTest::verify(const QStringList& lines) const {
     // Every problem the editor lists names a line that breaks a rule.
-    static const Vocabulary known = TForm1::knownVariables();
+    static const Vocabulary known = knownVariables();
     const auto* problems = child<QListWidget>(m_form.get(), "lstProblems");
     static const QRegularExpression lineNumber(QStringLiteral("^Line (\\d+)"));
     for (int i = 0; i < problems->count(); ++i) {

@@ -2,6 +2,7 @@
 // Options and Network Options.
 #include "app/PageControl.h"
 #include "controls/TLMDListComboBox.h"
+#include "pages/settings/PageCatalogue.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractItemView>
@@ -459,20 +460,23 @@ void ServerPagesTest::valuesVerbatim() {
 void ServerPagesTest::irregularHints() {
     TForm1 form;
     auto hint = [&form](const char* name) { return child<QWidget>(&form, name)->statusTip(); };
-    QCOMPARE(hint("Label12"), QStringLiteral("The message of the day, displayed to players when "
-                                             "they first connect. (scr_motd)"));
-    QCOMPARE(hint("edMotds"), QStringLiteral("The message of the day, displayed to players when "
-                                             "they first connect. (set scr_motd)"));
-    QCOMPARE(hint("Label16"), QStringLiteral("Where the server is hosted. (.LOCATION)"));
-    QCOMPARE(hint("lbLocation"), QStringLiteral("Host location. (.Location)"));
+    // A value control shows its own hint where its row gives one, its label the row's.
+    int own = 0;
+    for (const PageDeclaration& page : pageCatalogue())
+        for (const SettingRow& row : page.settings) {
+            if (!row.labelName)
+                continue;
+            QCOMPARE(hint(row.labelName), QString::fromLatin1(row.hint));
+            QCOMPARE(hint(row.name), QString::fromLatin1(row.valueHint ? row.valueHint : row.hint));
+            own += row.valueHint != nullptr;
+        }
+    QCOMPARE(own, 2);
     QCOMPARE(hint("LMDTextButton29"), QString());
-    QCOMPARE(hint("edBaseurls"),
-             QStringLiteral("Base directory where the files are stored (e.g. "
-                            "http://www.example.com/brantholm/) (sv_wwwBaseURL)"));
-    QCOMPARE(hint("chkWWWs"), QStringLiteral("Server download redirection. (sv_wwwDownload)"));
+    // The check box of a row with an include box is captioned with its own name.
     QCOMPARE(child<QCheckBox>(&form, "chkWWWs")->text(), QStringLiteral("chkWWWs"));
-    QCOMPARE(hint("rbB"), QStringLiteral("How to write the log file. (g_logsync)"));
-    QCOMPARE(hint("rbA1"), QStringLiteral("Allow Anonymous (set sv_allowanonymous \"1\")"));
+    // A radio button of a row that keeps the values out of its hints has the row's hint.
+    QCOMPARE(hint("rbB"), hint("rbW"));
+    QVERIFY(!hint("rbB").contains(QLatin1Char('"')));
     // The location box shows its hint in the status bar, also over its edit.
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));

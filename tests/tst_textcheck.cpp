@@ -1,9 +1,9 @@
 // Where the server would hold something other than what a .cfg file shows: hand-kept files in
 // every style that the server reads as written give no problem, and each way the server reads a
 // line otherwise is found, counted in the file's own bytes.
-#include "app/TForm1.h"
 #include "config/CfgFile.h"
 #include "config/TextCheck.h"
+#include "pages/settings/PageCatalogue.h"
 
 #include <QTest>
 
@@ -31,7 +31,7 @@ QStringList problemsOf(const QByteArray& bytes) {
     FileFormat format;
     const QString text = CfgFile::decode(bytes, &format);
     QStringList found;
-    for (const Problem& problem : checkText(text, TForm1::knownVariables(), format))
+    for (const Problem& problem : checkText(text, knownVariables(), format))
         found.append(problem.text());
     return found;
 }
@@ -267,7 +267,7 @@ void TextCheckTest::charactersTheFileCannotStore() {
     FileFormat format;
     format.encoding = FileFormat::Encoding(encoding);
     QStringList found;
-    for (const Problem& problem : checkText(text, TForm1::knownVariables(), format))
+    for (const Problem& problem : checkText(text, knownVariables(), format))
         found.append(problem.text());
     QCOMPARE(found, problems);
 }

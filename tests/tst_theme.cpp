@@ -1,9 +1,12 @@
-// The window under a light and a dark desktop palette: every caption stays readable, at 4.5:1 or
-// more, also where the window fixes a background (white strips, coloured buttons, pictures) or a
-// text colour of its own.
+// The window under a light palette, a dark one and the one Qt takes from GTK's Adwaita dark theme:
+// every caption stays readable, at 4.5:1 or more (a greyed one fainter, at 3:1 or more), also where
+// the window fixes a background (coloured buttons, pictures) or a text colour of its own; every
+// check box and radio button, ticked or not, greyed or not, and every keyboard-focus frame stands
+// out at 3:1 or more from the background it stands on. Measured on grabbed pixels.
 // With LEDGERWICK_SCREENSHOTS set to a folder, the dark pages are saved there as pictures.
 #include "support/TestSupport.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHash>
@@ -12,6 +15,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -33,6 +37,50 @@ QPalette darkPalette() {
     dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
     dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
     return dark;
+}
+
+// The palette Qt 6.4 gives its widgets on a GTK desktop whose theme is Adwaita:dark, read from a
+// program started there (QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark).
+QPalette adwaitaDarkPalette() {
+    QPalette palette;
+    auto set = [&palette](QPalette::ColorGroup group, QPalette::ColorRole role, QRgb colour) {
+        palette.setColor(group, role, QColor::fromRgb(colour));
+    };
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const bool greyed = group == QPalette::Disabled;
+        set(group, QPalette::WindowText, greyed ? 0x828282 : 0xf0f0f0);
+        set(group, QPalette::Button, 0x323232);
+        set(group, QPalette::Light, 0x4b4b4b);
+        set(group, QPalette::Midlight, 0x2a2a2a);
+        set(group, QPalette::Dark, greyed ? 0xbebebe : 0x212121);
+        set(group, QPalette::Mid, 0x262626);
+        set(group, QPalette::Text, greyed ? 0x828282 : 0xf0f0f0);
+        set(group, QPalette::BrightText, 0x4b4b4b);
+        set(group, QPalette::ButtonText, greyed ? 0x828282 : 0xf0f0f0);
+        set(group, QPalette::Base, greyed ? 0x323232 : 0x242424);
+        set(group, QPalette::Window, 0x323232);
+        set(group, QPalette::Shadow, greyed ? 0x252525 : 0x191919);
+        set(group, QPalette::Highlight, greyed ? 0x919191 : 0x308cc6);
+        set(group, QPalette::HighlightedText, 0xf0f0f0);
+        set(group, QPalette::AlternateBase, 0x2b2b2b);
+        set(group, QPalette::PlaceholderText, 0xf0f0f0);
+    }
+    return palette;
+}
+
+// A page's picture is named after its caption, as the README's pictures are.
+QString pictureName(const QWidget* page) {
+    static const QHash<QString, QString> names = {{"tabMain", "server-information"},
+                                                  {"TabSheet2", "server-options"},
+                                                  {"TabSheet3", "network-options"},
+                                                  {"TabSheet4", "game-options"},
+                                                  {"tabVotes", "votes"},
+                                                  {"TabSheet5", "gametypes"},
+                                                  {"TabSheet6", "map-rotation"},
+                                                  {"tabEditor", "editor"},
+                                                  {"TabSheet1", "weapons"},
+                                                  {"tabCustom", "custom-lines"}};
+    return names.value(page->objectName(), page->objectName());
 }
 
 double luminance(QRgb colour) {
@@ -106,6 +154,85 @@ Caption measure(const QImage& image, QWidget* widget, QWidget* window, bool& ski
     return {widget->objectName() + QLatin1String(" \"") + text.left(30) + QLatin1Char('"'), best};
 }
 
+QRgb commonest(const QImage& image, const QRect& area, const QRect& without = {}) {
+    QHash<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.rect().contains(x, y) && !without.contains(x, y))
+                ++counts[image.pixel(x, y) | 0xff000000];
+    QRgb found = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > counts.value(found))
+            found = it.key();
+    return found;
+}
+
+// Where a check box or radio button draws its box or circle, in the window's coordinates.
+QRect markArea(QAbstractButton* button, QWidget* window) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const bool radio = qobject_cast<QRadioButton*>(button);
+    const QRect area = button->style()->subElementRect(
+        radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, button);
+    return {button->mapTo(window, area.topLeft()), area.size()};
+}
+
+// A box or circle stands out when at least one and a half of its sides' worth of its pixels
+// reach 3:1 against the background around it: a check mark alone does not make it visible.
+QString markFault(const QImage& image, QAbstractButton* button, QWidget* window) {
+    const QRect mark = markArea(button, window);
+    const QRgb background = commonest(image, mark.adjusted(-2, -2, 2, 2), mark);
+    int standing = 0;
+    for (int y = mark.top(); y <= mark.bottom(); ++y)
+        for (int x = mark.left(); x <= mark.right(); ++x)
+            standing += contrast(image.pixel(x, y), background) >= 3.0 ? 1 : 0;
+    if (standing >= qMin(mark.width(), mark.height()) * 3 / 2)
+        return {};
+    return QStringLiteral("%1 (%2, %3): %4 pixels at 3:1 on #%5")
+        .arg(button->objectName(), QLatin1String(button->isChecked() ? "ticked" : "unticked"),
+             QLatin1String(button->isEnabled() ? "enabled" : "greyed"))
+        .arg(standing)
+        .arg(background & 0xffffff, 6, 16, QLatin1Char('0'));
+}
+
+// The focus frame is what changes when the keyboard brings the focus: enough of it must reach
+// 3:1 against the control's background.
+QString focusFault(TForm1& form, const QImage& before, QAbstractButton* button) {
+    const QRect area(button->mapTo(&form, QPoint()), button->size());
+    // As a key brings it: the frame shows for keyboard users only.
+    button->setFocus(Qt::ShortcutFocusReason);
+    if (!button->hasFocus())
+        return button->objectName() + QLatin1String(" takes no focus");
+    const QImage after = form.grab(area).toImage();
+    const QRgb background = commonest(before, area);
+    int changed = 0;
+    int standing = 0;
+    for (int y = 0; y < area.height(); ++y)
+        for (int x = 0; x < area.width(); ++x) {
+            const QRgb pixel = after.pixel(x, y);
+            if (pixel == before.pixel(area.x() + x, area.y() + y))
+                continue;
+            ++changed;
+            standing += contrast(pixel, background) >= 3.0 ? 1 : 0;
+        }
+    if (standing >= 2 * qMin(area.width(), area.height()))
+        return {};
+    return QStringLiteral("focus on %1: %2 of %3 changed pixels at 3:1 on #%4")
+        .arg(button->objectName())
+        .arg(standing)
+        .arg(changed)
+        .arg(background & 0xffffff, 6, 16, QLatin1Char('0'));
+}
+
+QList<QAbstractButton*> marked(QWidget* parent) {
+    QList<QAbstractButton*> found;
+    for (QAbstractButton* button : parent->findChildren<QAbstractButton*>())
+        if ((qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button)) &&
+            button->isVisible())
+            found.append(button);
+    return found;
+}
+
 } // namespace
 
 class ThemeTest : public QObject {
@@ -113,12 +240,15 @@ class ThemeTest : public QObject {
 private slots:
     void captionsStayReadable_data();
     void captionsStayReadable();
+    void marksStandOut_data() { captionsStayReadable_data(); }
+    void marksStandOut();
 };
 
 void ThemeTest::captionsStayReadable_data() {
     QTest::addColumn<QPalette>("palette");
     QTest::newRow("light") << QApplication::style()->standardPalette();
     QTest::newRow("dark") << darkPalette();
+    QTest::newRow("Adwaita dark") << adwaitaDarkPalette();
 }
 
 void ThemeTest::captionsStayReadable() {
@@ -133,24 +263,34 @@ void ThemeTest::captionsStayReadable() {
 
     QStringList unreadable;
     int measured = 0;
+    int greyed = 0;
     for (int i = 0; i < pages->count(); ++i) {
         QWidget* page = pages->widget(i);
         pages->setCurrentWidget(page);
         const QImage image = form.grab().toImage();
         if (!pictures.isEmpty() && QTest::currentDataTag() == QLatin1String("dark"))
-            image.save(pictures + QStringLiteral("/dark-%1.png").arg(page->objectName()));
+            image.save(pictures + QStringLiteral("/dark-%1.png").arg(pictureName(page)));
         QList<QWidget*> widgets = page->findChildren<QWidget*>();
         if (i == 0) // the banner and the bottom strip once
             for (const char* name : {"Panel1", "bottomStrip"})
                 widgets += child<QWidget>(&form, name)->findChildren<QWidget*>();
         for (QWidget* widget : std::as_const(widgets)) {
-            // A greyed control may read faintly: that is how it says it is out of use.
-            if (!widget->isVisible() || !widget->isEnabled())
+            if (!widget->isVisible())
                 continue;
             bool skipped = false;
             const Caption caption = measure(image, widget, &form, skipped);
             if (skipped)
                 continue;
+            // A greyed control reads fainter than the others, which is how it says it is out of
+            // use, but it can still be read.
+            if (!widget->isEnabled()) {
+                ++greyed;
+                if (caption.ratio < 3.0 || caption.ratio >= 4.5)
+                    unreadable.append(QStringLiteral("greyed %1 %2:1")
+                                          .arg(caption.who)
+                                          .arg(caption.ratio, 0, 'f', 1));
+                continue;
+            }
             ++measured;
             if (caption.ratio < 4.5)
                 unreadable.append(
@@ -158,8 +298,74 @@ void ThemeTest::captionsStayReadable() {
         }
     }
     QApplication::setPalette(before);
-    QVERIFY2(measured > 50, qPrintable(QString::number(measured)));
+    QVERIFY2(measured > 50 && greyed > 0,
+             qPrintable(QStringLiteral("%1 and %2 greyed").arg(measured).arg(greyed)));
     QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QLatin1String("; "))));
+}
+
+void ThemeTest::marksStandOut() {
+    QFETCH(QPalette, palette);
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(palette);
+    TForm1 form;
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    auto* pages = child<QTabWidget>(&form, "PageControl1");
+    auto* strip = child<QWidget>(&form, "bottomStrip");
+
+    QStringList faults;
+    int ticked = 0;
+    int unticked = 0;
+    int greyed = 0;
+    int focused = 0;
+    auto measure = [&](const QList<QAbstractButton*>& buttons) {
+        const QImage image = form.grab().toImage();
+        for (QAbstractButton* button : buttons) {
+            (button->isChecked() ? ticked : unticked) += 1;
+            greyed += button->isEnabled() ? 0 : 1;
+            const QString fault = markFault(image, button, &form);
+            if (!fault.isEmpty())
+                faults.append(fault);
+        }
+    };
+    for (int i = 0; i < pages->count(); ++i) {
+        QWidget* page = pages->widget(i);
+        pages->setCurrentWidget(page);
+        QList<QAbstractButton*> buttons = marked(page);
+        if (i == 0)
+            buttons += marked(strip);
+        measure(buttons);
+        // Each box the other way round.
+        for (QAbstractButton* button : std::as_const(buttons))
+            if (qobject_cast<QCheckBox*>(button))
+                button->toggle();
+        measure(buttons);
+        // The keyboard's focus frame, from one control to the next.
+        pages->tabBar()->setFocus();
+        const QImage unfocused = form.grab().toImage();
+        for (QAbstractButton* button : std::as_const(buttons))
+            if (button->isEnabled() && button->focusPolicy() & Qt::TabFocus) {
+                ++focused;
+                const QString fault = focusFault(form, unfocused, button);
+                if (!fault.isEmpty())
+                    faults.append(fault);
+            }
+        pages->tabBar()->setFocus();
+        page->setEnabled(false);
+        strip->setEnabled(i != 0);
+        measure(buttons);
+        page->setEnabled(true);
+        strip->setEnabled(true);
+    }
+    QApplication::setPalette(before);
+    QVERIFY2(ticked > 100 && unticked > 100 && greyed > 100 && focused > 100,
+             qPrintable(QStringLiteral("%1 ticked, %2 unticked, %3 greyed, %4 focused")
+                            .arg(ticked)
+                            .arg(unticked)
+                            .arg(greyed)
+                            .arg(focused)));
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1String("; "))));
 }
 
 QTEST_MAIN(ThemeTest)

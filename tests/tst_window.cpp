@@ -1,4 +1,5 @@
-// The main window as it opens: frame, menu, pages and tabs, start-up state, hints, web pages.
+// The main window as it opens: frame, menu, pages and tabs, start-up state, hints, web pages, the
+// keyboard, the about boxes.
 #include "app/PageControl.h"
 #include "support/TestSupport.h"
 
@@ -9,9 +10,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QSet>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -36,7 +40,15 @@ private slots:
     void votesPageShowsWithoutATab();
     void hintsShowInTheStatusBar();
     void menuHints();
+    void webPages_data();
     void webPages();
+    void aboutBoxes_data();
+    void aboutBoxes();
+    void menuAccessLetters();
+    void pageKeysWorkEverywhere_data();
+    void pageKeysWorkEverywhere();
+    void customLinesButtonFocusesTheBox();
+    void openingNoteStaysUntilTheUserActs();
     void exitEndsTheEventLoop();
     void artworkAndFonts();
 };
@@ -47,14 +59,21 @@ void WindowTest::frame() {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.windowHandle()->title(), QStringLiteral("Brantholm - Ledgerwick 1.1"));
+    // The client area of the window's fixed size: banner, pages, strip and status bar, one under
+    // the other, each across the whole width.
     QWidget* client = form.centralWidget();
     QCOMPARE(client->width(), 770);
     QCOMPARE(client->height() + form.statusBar()->height(), 497);
-    QCOMPARE(form.statusBar()->height(), 19);
     QCOMPARE(form.minimumSize(), form.maximumSize());
     QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(child<QWidget>(&form, "Panel1")->height(), 57);
-    QCOMPARE(child<QWidget>(&form, "PageControl1")->height(), 384);
+    int y = 0;
+    for (const char* part : {"Panel1", "PageControl1", "bottomStrip"}) {
+        const QRect area = child<QWidget>(&form, part)->geometry();
+        QCOMPARE(area, QRect(0, y, client->width(), area.height()));
+        y += area.height();
+    }
+    QCOMPARE(y, client->height());
+    QVERIFY(form.statusBar()->height() >= form.statusBar()->fontMetrics().height());
     QCOMPARE(child<QTabWidget>(&form, "PageControl1")->tabPosition(), QTabWidget::South);
     QCOMPARE(child<QLabel>(&form, "Label38")->text(), QStringLiteral("Ledgerwick v1.1"));
 }
@@ -186,17 +205,225 @@ void WindowTest::menuHints() {
         QCOMPARE(child<QAction>(&form, hint[0])->statusTip(), QLatin1String(hint[1]));
 }
 
+void WindowTest::webPages_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QUrl>("address");
+    QTest::newRow("Help > Support Forum")
+        << "Support1" << QUrl("https://www.kestrane.example/forums/");
+    QTest::newRow("About > Kestrane") << "Kestrane1" << QUrl("https://www.kestrane.example");
+    QTest::newRow("test colors") << "LMDTextButton29" << QUrl("https://www.kestrane.example/ncs/");
+}
+
 void WindowTest::webPages() {
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+    QFETCH(QString, control);
+    QFETCH(QUrl, address);
     TForm1 form;
-    child<QAction>(&form, "Support1")->trigger();
-    child<QAction>(&form, "Kestrane1")->trigger();
-    child<QAbstractButton>(&form, "LMDTextButton29")->click();
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    QCOMPARE(catcher.urls, (QList<QUrl>{QUrl("https://www.kestrane.example/forums/"),
-                                        QUrl("https://www.kestrane.example"),
-                                        QUrl("https://www.kestrane.example/ncs/")}));
+    form.show();
+    auto press = [&] {
+        if (auto* action = form.findChild<QAction*>(control))
+            action->trigger();
+        else
+            child<QAbstractButton>(&form, qPrintable(control))->click();
+    };
+    {
+        // A desktop with a browser gets the address, and nothing else shows.
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+        MessageCatcher none;
+        press();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QCOMPARE(catcher.urls, QList<QUrl>{address});
+        QVERIFY2(!none.message.seen, qPrintable(none.message.text));
+    }
+    // Without one (as on the test platform, which opens nothing), the address shows to be copied.
+    QString text;
+    QString shownAddress;
+    bool selectable = false;
+    const ModalHandler handler([&](QWidget* widget) {
+        auto* box = qobject_cast<QMessageBox*>(widget);
+        if (!box)
+            return false;
+        text = box->text();
+        shownAddress = box->informativeText();
+        selectable = box->textInteractionFlags() & Qt::TextSelectableByMouse;
+        box->accept();
+        return true;
+    });
+    press();
+    QCOMPARE(text, QStringLiteral("No web browser could be started to show this page. Copy its "
+                                  "address into a browser:"));
+    QCOMPARE(shownAddress, address.toString());
+    QVERIFY(selectable);
+}
+
+void WindowTest::aboutBoxes_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("says");
+    QTest::newRow("About Ledgerwick")
+        << "AboutLedgerwick1"
+        << "About Ledgerwick"
+        << QStringList{"Ledgerwick 1.1", "configuration file of a Brantholm game server",
+                       "Licence: ", QStringLiteral("Qt %1").arg(qVersion())};
+    QTest::newRow("About Qt") << "AboutQt1"
+                              << "About Qt"
+                              << QStringList{QStringLiteral("Qt version %1").arg(qVersion())};
+}
+
+void WindowTest::aboutBoxes() {
+    QFETCH(QString, item);
+    QFETCH(QString, title);
+    QFETCH(QStringList, says);
+    TForm1 form;
+    form.show();
+    auto* action = child<QAction>(&form, qPrintable(item));
+    QVERIFY(child<QMenu>(&form, "este21")->actions().contains(action));
+    QString seenTitle;
+    QString seenText;
+    const ModalHandler handler([&](QWidget* widget) {
+        auto* box = qobject_cast<QMessageBox*>(widget);
+        if (!box)
+            return false;
+        seenTitle = box->windowTitle();
+        seenText = box->text() + box->informativeText();
+        box->accept();
+        return true;
+    });
+    action->trigger();
+    QCOMPARE(seenTitle, title);
+    for (const QString& part : says)
+        QVERIFY2(seenText.contains(part), qPrintable(part + QLatin1String(" not in ") + seenText));
+}
+
+// Every menu title and command has an access letter of its own within its menu, and Alt with a
+// title's letter opens that menu.
+void WindowTest::menuAccessLetters() {
+    TForm1 form;
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    auto letters = [](const QList<QAction*>& actions, QStringList& faults) {
+        QSet<QChar> seen;
+        for (const QAction* action : actions) {
+            if (action->isSeparator())
+                continue;
+            const QKeySequence key = QKeySequence::mnemonic(action->text());
+            const QChar letter =
+                key.isEmpty() ? QChar() : QChar(char16_t(key[0].key() & 0xffff)).toLower();
+            if (letter.isNull() || seen.contains(letter))
+                faults.append(action->text());
+            seen.insert(letter);
+        }
+    };
+    QStringList faults;
+    letters(form.menuBar()->actions(), faults);
+    // The recent files are a list of paths, not of commands.
+    for (QMenu* menu : form.menuBar()->findChildren<QMenu*>())
+        if (menu->objectName() != QLatin1String("OpenRecent1"))
+            letters(menu->actions(), faults);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1String(", "))));
+
+    const struct {
+        Qt::Key key;
+        const char* menu;
+    } menus[] = {{Qt::Key_F, "este1"}, {Qt::Key_H, "este21"}, {Qt::Key_A, "About1"}};
+    for (const auto& entry : menus) {
+        auto* menu = child<QMenu>(&form, entry.menu);
+        QTest::keyClick(&form, entry.key, Qt::AltModifier);
+        QTRY_VERIFY2(menu->isVisible(), entry.menu);
+        menu->close();
+        QTRY_VERIFY(!menu->isVisible());
+    }
+}
+
+void WindowTest::pageKeysWorkEverywhere_data() {
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<bool>("back");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("in a page") << "tabMain"
+                               << "edServernames" << false << "TabSheet2";
+    QTest::newRow("in a page, back round") << "tabMain"
+                                           << "edServernames" << true << "TabSheet1";
+    QTest::newRow("on the strip's box") << "TabSheet3"
+                                        << "chkNewSlashes" << false << "TabSheet4";
+    QTest::newRow("on Finish!") << "TabSheet3"
+                                << "btnFinish" << true << "TabSheet2";
+    QTest::newRow("on a radio button") << "TabSheet2"
+                                       << "rbPure1" << false << "TabSheet3";
+    QTest::newRow("in the custom lines") << "tabCustom"
+                                         << "memCustom" << false << "tabMain";
+    QTest::newRow("in the custom lines, back") << "tabCustom"
+                                               << "memCustom" << true << "TabSheet1";
+    QTest::newRow("in the votes, back") << "tabVotes"
+                                        << "chkMap" << true << "TabSheet1";
+    QTest::newRow("in the editor") << "tabEditor"
+                                   << "editor" << false << "TabSheet1";
+    QTest::newRow("in the editor, back") << "tabEditor"
+                                         << "editor" << true << "TabSheet6";
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab change page wherever the focus is.
+void WindowTest::pageKeysWorkEverywhere() {
+    QFETCH(QString, page);
+    QFETCH(QString, focus);
+    QFETCH(bool, back);
+    QFETCH(QString, expected);
+    TForm1 form;
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    auto* pages = child<QTabWidget>(&form, "PageControl1");
+    if (page == QLatin1String("tabEditor"))
+        click(form, "btnFinish");
+    pages->setCurrentWidget(child<QWidget>(&form, qPrintable(page)));
+    auto* widget = child<QWidget>(&form, qPrintable(focus));
+    widget->setFocus(Qt::MouseFocusReason);
+    QVERIFY(widget->hasFocus());
+    if (back)
+        QTest::keyClick(widget, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    else
+        QTest::keyClick(widget, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(pages->currentWidget()->objectName(), expected);
+}
+
+void WindowTest::customLinesButtonFocusesTheBox() {
+    TForm1 form;
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    auto* button = child<QAbstractButton>(&form, "btnCustom");
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Space);
+    QCOMPARE(QApplication::focusWidget(), child<QWidget>(&form, "memCustom"));
+    QTest::keyClicks(QApplication::focusWidget(), "map mp_harbor");
+    QCOMPARE(child<QPlainTextEdit>(&form, "memCustom")->toPlainText(),
+             QStringLiteral("map mp_harbor"));
+}
+
+// What opening a file says stays in the status bar while the mouse passes over controls, and
+// goes when the user clicks or types; then the hints show again.
+void WindowTest::openingNoteStaysUntilTheUserActs() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("server.cfg"));
+    writeFile(path, "set sv_hostname \"Harbor\"\r\nmap mp_harbor\r\n");
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QStatusBar* bar = form.statusBar();
+    QVERIFY(form.openFile(path));
+    const QString note =
+        QStringLiteral("server.cfg: 1 setting on the pages, 1 other line kept in place.");
+    QCOMPARE(bar->currentMessage(), note);
+    auto* name = child<QWidget>(&form, "edServernames");
+    for (const char* over : {"edServernames", "btnFinish", "chkNewSlashes", "edMotds"})
+        QTest::mouseMove(child<QWidget>(&form, over));
+    QTest::mouseMove(form.menuBar());
+    QCOMPARE(bar->currentMessage(), note);
+    QTest::mouseClick(name, Qt::LeftButton);
+    QCOMPARE(bar->currentMessage(), QString());
+    QTest::mouseMove(child<QWidget>(&form, "btnFinish"));
+    QCOMPARE(bar->currentMessage(), QStringLiteral("Create CFG"));
 }
 
 void WindowTest::exitEndsTheEventLoop() {

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Takes one picture of the program's window per page, driving it from outside through the
 accessibility bus (the program itself has no picture-taking mode). Run by tools/screenshots inside
-Xvfb and a session D-Bus; arguments: PROGRAM OUTPUT_FOLDER.
+Xvfb and a session D-Bus; arguments: PROGRAM OUTPUT_FOLDER [PICTURE_NAME_PREFIX]; the program gets
+this script's environment (a desktop theme, for instance).
 """
 
 import os
@@ -76,7 +77,7 @@ def press(node):
     sys.exit(f"screenshots: {node.name!r} cannot be pressed")
 
 
-def main(program, folder):
+def main(program, folder, prefix=""):
     os.makedirs(folder, exist_ok=True)
     launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
@@ -119,7 +120,7 @@ def main(program, folder):
                                lambda: find(window, pyatspi.ROLE_TEXT, "Custom Lines"))
                 box.queryEditableText().setTextContents(CUSTOM_LINES)
             time.sleep(0.5)  # let the page paint
-            out = os.path.join(folder, f"{picture}.png")
+            out = os.path.join(folder, f"{prefix}{picture}.png")
             subprocess.run(["import", "-window", window_id, out], check=True)
             print(f"screenshots: {out}")
     finally:
@@ -131,4 +132,4 @@ def main(program, folder):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1], sys.argv[2])
+    main(sys.argv[1], sys.argv[2], sys.argv[3] if len(sys.argv) > 3 else "")

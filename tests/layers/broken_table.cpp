@@ -1,6 +1,6 @@
 // Compiled by CTest: a page's table that names a control twice does not compile; the same table
 // with the second name changed (WELL_DECLARED) does.
-#include "pages/SettingRow.h"
+#include "pages/settings/SettingRow.h"
 
 #ifdef WELL_DECLARED
 #define SECOND "edB"
@@ -13,13 +13,13 @@ constexpr SettingRow table[] = {
      .control = Control::Edit,
      .name = "edA",
      .kind = ValueKind::Text,
-     .variable = "a",
-     .focus = {0, 2}},
+     .variable = "a"},
     {.include = "chkB",
      .control = Control::Edit,
      .name = SECOND,
      .kind = ValueKind::Text,
      .variable = "b",
-     .focus = {1, 3}},
+     .at = {1}},
 };
-static_assert(wellDeclared(table));
+constexpr const char* keyboard[] = {"chkA", "chkB", "edA", SECOND};
+static_assert(wellDeclared(table, keyboard));

@@ -3,7 +3,6 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QDialog>
-#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -30,19 +29,6 @@ const QStringList kCommentLines = {"//Server Information",
                                    "//-- Search and Destroy",
                                    "//",
                                    "//Weapons"};
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<unreadable>";
-    return file.readAll();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 void setChecked(const TForm1& form, const char* name, bool checked) {
     child<QAbstractButton>(&form, name)->setChecked(checked);

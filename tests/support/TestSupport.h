@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/TForm1.h"
+#include "support/Files.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -30,9 +31,8 @@ void click(const TForm1& form, const char* name);
 // The comment lines of a generated text, in their order, when the slashes box is checked.
 extern const QStringList kCommentLines;
 
-// A file's bytes ("<unreadable>" when it cannot be read), and writing some.
-QByteArray readFile(const QString& path);
-void writeFile(const QString& path, const QByteArray& bytes);
+using TestFiles::readFile;
+using TestFiles::writeFile;
 
 // Presses "Finish!" and returns the memo's lines.
 QStringList finish(TForm1& form);

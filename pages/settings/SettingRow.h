@@ -3,12 +3,14 @@
 #include "config/Document.h"
 #include "config/ValueKind.h"
 
-#include <QColor>
-
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
+
+// A colour as 0xAARRGGBB, as Qt's QRgb, without needing Qt's GUI module.
+using Rgb = std::uint32_t;
 
 // One button of a radio group: its component name, caption and the value its switch line writes.
 struct RadioChoice {
@@ -17,19 +19,19 @@ struct RadioChoice {
     const char* value;
     // Background and caption colours; an invalid background leaves the panel's own colour, an
     // invalid caption colour the palette's text colour.
-    QRgb background = 0;
-    QRgb textColour = 0;
+    Rgb background = 0;
+    Rgb textColour = 0;
 };
 
-inline constexpr QRgb kWhite = 0xffffffff;
-inline constexpr QRgb kGreen = 0xff008000;
-inline constexpr QRgb kMaroon = 0xff800000;
+inline constexpr Rgb kWhite = 0xffffffff;
+inline constexpr Rgb kGreen = 0xff008000;
+inline constexpr Rgb kMaroon = 0xff800000;
 // Darker than mid grey, so that white captions on it read at 4.5:1 and more.
-inline constexpr QRgb kGrey = 0xff6e6e6e;
+inline constexpr Rgb kGrey = 0xff6e6e6e;
 
 // The usual pair: "Yes" writes 1, "No" writes 0.
-constexpr std::array<RadioChoice, 2> yesNo(const char* yes, const char* no, QRgb yesColour = kGrey,
-                                           QRgb noColour = kGrey) {
+constexpr std::array<RadioChoice, 2> yesNo(const char* yes, const char* no, Rgb yesColour = kGrey,
+                                           Rgb noColour = kGrey) {
     return {{{yes, "Yes", "1", yesColour, kWhite}, {no, "No", "0", noColour, kWhite}}};
 }
 // Green for yes, maroon for no.
@@ -52,20 +54,18 @@ enum class LineForm {
     Contact, // a first or second contact: .KEY alone, or .KEY1 and .KEY2 (the page pairs them)
 };
 
-// Where a row stands: the page's column (or block), and the row's slot in it from the top.
+// Where a row stands: the page's column (or block), and the row's slot in it from the top. A row
+// without a slot of its own stands under the row before it in its column (the first at the top).
 struct Place {
     int column = 0;
-    int slot = 0;
-};
+    int slot = -1;
 
-// The row's controls' places in the page's keyboard order, counted from 0 across the page.
-struct Focus {
-    int include = -1;
-    int value = -1;
+    constexpr bool operator==(const Place&) const = default;
 };
 
 // A setting as its page declares it, once: what the builder makes, what the writer writes, where
-// the keyboard goes, what the checks and the reader of existing files know of it.
+// what the checks and the reader of existing files know of it. Where the keyboard goes is the page's
+// keyboard list: the component names of its controls in their order.
 struct SettingRow {
     const char* include = nullptr; // include box; a row without one is always written
     bool included = true;          // the include box's state at start
@@ -87,7 +87,6 @@ struct SettingRow {
     bool checkedAtStart = false; // a check box's start state
 
     Place at = {};
-    Focus focus = {};
     std::optional<Section> section = {}; // the section the row writes in, when not its page's own
     unsigned tags = 0;                   // the page's own marks (e.g. what kind of weapon)
 };
@@ -101,8 +100,8 @@ enum class DeclarationError {
     NoVariable,     // the row writes no variable
     NoButtons,      // a radio group without buttons
     NameTwice,      // a component name given twice
-    FocusMissing,   // a place in the keyboard order that no control takes
-    FocusTwice,     // two controls in one place of the keyboard order
+    PlaceTwice,     // two rows in one place of a column
+    FocusTwice,     // a name twice in the keyboard order
     NoFocus,        // a control without a place in the keyboard order
 };
 
@@ -136,13 +135,34 @@ template <class Visit> constexpr void forEachName(const SettingRow& row, Visit v
 
 } // namespace declaration
 
-// The first rule a page's rows break, or None. `extraFocus` are the places in the keyboard order
-// of the page's controls that are no settings (buttons); with them the rows' places must cover
-// 0, 1, 2 … without a gap.
+// Where row `index` of `rows` stands: its own slot, or the one under the row before it in its
+// column.
+constexpr Place placeOf(std::span<const SettingRow> rows, size_t index) {
+    Place place = rows[index].at;
+    if (place.slot >= 0)
+        return place;
+    place.slot = 0;
+    for (size_t before = index; before-- > 0;)
+        if (rows[before].at.column == place.column) {
+            place.slot = placeOf(rows, before).slot + 1;
+            break;
+        }
+    return place;
+}
+
+// The first rule a page's rows break, or None. `keyboard` is the page's keyboard order: the
+// component names of its controls in their order, each include box and value control of a row
+// (a radio group by its panel) among them. A name no row declares is a control of the page's own
+// (a button), which the page makes with that name.
 constexpr DeclarationError firstError(std::span<const SettingRow> rows,
-                                      std::span<const int> extraFocus = {}) {
+                                      std::span<const char* const> keyboard) {
     using namespace declaration;
-    int places = static_cast<int>(extraFocus.size());
+    auto inKeyboard = [&](const char* name) {
+        int seen = 0;
+        for (const char* key : keyboard)
+            seen += same(name, key) ? 1 : 0;
+        return seen;
+    };
     for (const SettingRow& row : rows) {
         if (!row.control || !row.name)
             return DeclarationError::NoControl;
@@ -154,9 +174,6 @@ constexpr DeclarationError firstError(std::span<const SettingRow> rows,
             return DeclarationError::NoVariable;
         if (*row.control == Control::Radios && row.buttons.empty())
             return DeclarationError::NoButtons;
-        if ((row.include && row.focus.include < 0) || row.focus.value < 0)
-            return DeclarationError::NoFocus;
-        places += row.include ? 2 : 1;
     }
     // Every component name once, across the rows.
     for (size_t r = 0; r < rows.size(); ++r) {
@@ -172,20 +189,16 @@ constexpr DeclarationError firstError(std::span<const SettingRow> rows,
         if (twice)
             return DeclarationError::NameTwice;
     }
-    // The keyboard order: each place from 0 to places - 1 taken exactly once.
-    for (int place = 0; place < places; ++place) {
-        int taken = 0;
-        for (int extra : extraFocus)
-            taken += extra == place ? 1 : 0;
-        for (const SettingRow& row : rows) {
-            taken += row.include && row.focus.include == place ? 1 : 0;
-            taken += row.focus.value == place ? 1 : 0;
-        }
-        if (taken == 0)
-            return DeclarationError::FocusMissing;
-        if (taken > 1)
+    for (size_t r = 0; r < rows.size(); ++r)
+        for (size_t other = 0; other < r; ++other)
+            if (placeOf(rows, r) == placeOf(rows, other))
+                return DeclarationError::PlaceTwice;
+    for (const char* key : keyboard)
+        if (inKeyboard(key) > 1)
             return DeclarationError::FocusTwice;
-    }
+    for (const SettingRow& row : rows)
+        if ((row.include && inKeyboard(row.include) == 0) || inKeyboard(row.name) == 0)
+            return DeclarationError::NoFocus;
     return DeclarationError::None;
 }
 
@@ -198,8 +211,8 @@ inline void aRowsValueDoesNotFitItsControl() {}
 inline void aRowWritesNoVariable() {}
 inline void aRadioGroupHasNoButtons() {}
 inline void aControlIsNamedTwice() {}
-inline void theKeyboardOrderHasAGap() {}
-inline void twoControlsTakeOnePlaceInTheKeyboardOrder() {}
+inline void twoRowsStandInOnePlace() {}
+inline void aNameStandsTwiceInTheKeyboardOrder() {}
 inline void aControlHasNoPlaceInTheKeyboardOrder() {}
 
 constexpr void stop(DeclarationError error) {
@@ -224,11 +237,11 @@ constexpr void stop(DeclarationError error) {
     case DeclarationError::NameTwice:
         aControlIsNamedTwice();
         break;
-    case DeclarationError::FocusMissing:
-        theKeyboardOrderHasAGap();
+    case DeclarationError::PlaceTwice:
+        twoRowsStandInOnePlace();
         break;
     case DeclarationError::FocusTwice:
-        twoControlsTakeOnePlaceInTheKeyboardOrder();
+        aNameStandsTwiceInTheKeyboardOrder();
         break;
     case DeclarationError::NoFocus:
         aControlHasNoPlaceInTheKeyboardOrder();
@@ -239,8 +252,8 @@ constexpr void stop(DeclarationError error) {
 
 // For a static_assert beside each table: a table that breaks a rule does not compile.
 consteval bool wellDeclared(std::span<const SettingRow> rows,
-                            std::span<const int> extraFocus = {}) {
-    const DeclarationError error = firstError(rows, extraFocus);
+                            std::span<const char* const> keyboard) {
+    const DeclarationError error = firstError(rows, keyboard);
     declaration::stop(error);
     return error == DeclarationError::None;
 }
