@@ -32,6 +32,7 @@ RemoteClient::Result RemoteSession::list(const RemoteAddress& address) {
 
 RemoteClient::Result RemoteSession::store(const RemoteAddress& address, const QByteArray& bytes,
                                           const QByteArray& expected) {
+    m_elsewhere = expected.isEmpty();
     return run([&] { m_client->store(address, bytes, expected); });
 }
 
@@ -102,15 +103,20 @@ void RemoteSession::askPassword(const QString& address, bool refused) {
 
 void RemoteSession::askOverwrite(const QString& address, int changedLines,
                                  const QStringList& lines) {
-    QString text = QStringLiteral("The file at %1 has changed on the server since you opened it: "
-                                  "%2 %3 differ")
-                       .arg(address)
-                       .arg(changedLines)
-                       .arg(changedLines == 1 ? QStringLiteral("line") : QStringLiteral("lines"));
+    const QString counted = changedLines == 1 ? QStringLiteral("1 line differs")
+                                              : QStringLiteral("%1 lines differ").arg(changedLines);
+    QString text = m_elsewhere
+                       ? QStringLiteral("There is a file at %1 already: %2 from your text")
+                             .arg(address, counted)
+                       : QStringLiteral("The file at %1 has changed on the server since you "
+                                        "opened it: %2")
+                             .arg(address, counted);
     text += lines.isEmpty() ? QStringLiteral(".")
                             : QStringLiteral(", among them:\n\n") + lines.join(QLatin1Char('\n'));
-    text += QStringLiteral("\n\nOverwrite them with your version? (The server's version is kept in "
-                           "History.)");
+    text += m_elsewhere ? QStringLiteral("\n\nOverwrite it with your text? (Its bytes are kept in "
+                                         "History.)")
+                        : QStringLiteral("\n\nOverwrite them with your version? (The server's "
+                                         "version is kept in History.)");
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Changed on the server"), text,
                     QMessageBox::NoButton, owner());
     box.setObjectName(QStringLiteral("OverwriteQuestion"));

@@ -30,5 +30,7 @@ private:
     QWidget* owner() const;
 
     QWidget* m_window;
+    // The store under way goes to a file the document did not come from.
+    bool m_elsewhere = false;
     RemoteClient* m_client;
 };

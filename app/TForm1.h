@@ -61,6 +61,9 @@ public slots:
     void AboutLedgerwick1Click();
     void LMDTextButton30Click();
     void Open1Click();
+    void OpenFromServer1Click();
+    void SaveAs1Click();
+    void History1Click();
     void btnCustomClick();
 
 protected:
@@ -77,8 +80,21 @@ private:
     QWidget* createBottomStrip();
 
     void writeBody(Section section, ConfigText& text) const;
-    // True when the text was saved.
-    bool saveConfiguration();
+    // Where a save goes: a local file, or a file on a server with the bytes it should hold still.
+    struct Destination {
+        QString path;
+        RemoteAddress address;
+        QByteArray expected;
+    };
+    // True when the text was saved: to `chosen`, else to where the document came from (a file
+    // on a server) or to the file the save dialog asks for.
+    bool saveConfiguration(const std::optional<Destination>& chosen = std::nullopt);
+    // Writes `bytes` over the destination's file, keeping the bytes it held in the history first;
+    // says what went wrong and returns false when it could not.
+    bool writeBytes(const Destination& destination, const QByteArray& bytes);
+    // The file the document was opened from or last saved to; nothing for a new document.
+    std::optional<Destination> currentDestination() const;
+    RemoteSession* remoteSession();
     // Asks, when there are problems, whether to save all the same.
     bool saveDespiteProblems(const QList<Problem>& problems);
     void showError(QString message);
@@ -102,6 +118,10 @@ private:
     // holds it) sets; the text becomes the document's layout.
     void takeIn(const QString& text, const FileFormat& format);
     bool openAddress(const QString& text);
+    bool openAddress(const RemoteAddress& address);
+    // Opens `bytes` as the document: from `destination` (which it then saves to), or as a new
+    // document with no file when there is none.
+    void openBytes(const QByteArray& bytes, const std::optional<Destination>& destination);
     // The status bar's word on a file just opened.
     void showOpened(const QString& name);
     void setModified(bool modified);
@@ -114,8 +134,11 @@ private:
 
     QAction* New1 = nullptr;
     QAction* Open1 = nullptr;
+    QAction* OpenFromServer1 = nullptr;
     QMenu* OpenRecent1 = nullptr;
     QAction* Save1 = nullptr;
+    QAction* SaveAs1 = nullptr;
+    QAction* History1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* Support1 = nullptr;
     QAction* Kestrane1 = nullptr;

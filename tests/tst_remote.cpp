@@ -2,23 +2,31 @@
 #include "support/LoopbackServers.h"
 #include "support/TestSupport.h"
 
+#include "app/RemoteOpenDialog.h"
 #include "remote/History.h"
 #include "remote/Keyring.h"
 #include "remote/KnownHosts.h"
 #include "remote/RemoteClient.h"
 
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDirIterator>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
+#include <QTreeWidget>
 
 #include <unistd.h>
 
@@ -88,6 +96,67 @@ QByteArray configText(int lines) {
     return text;
 }
 
+// Answers the window's dialogs in turn: each step acts on the modal widget shown and says whether
+// it took it. What blocks (a button that starts a transfer) is pressed from the event loop, so
+// that the next step can answer what it brings.
+using Step = std::function<bool(QWidget*)>;
+TestSupport::ModalHandler answerInTurn(const QList<Step>& steps) {
+    auto next = std::make_shared<qsizetype>(0);
+    auto waited = std::make_shared<QElapsedTimer>();
+    waited->start();
+    return TestSupport::ModalHandler([steps, next, waited](QWidget* modal) {
+        if (*next < steps.size() && steps[*next](modal)) {
+            ++*next;
+            waited->restart();
+        } else if (waited->hasExpired(30000)) {
+            // A dialog that no step expects: closed, so that the test fails instead of hanging.
+            qWarning("step %d of %d never came; closing %s", int(*next) + 1, int(steps.size()),
+                     qPrintable(modal->objectName()));
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->reject();
+            waited->restart();
+        }
+        return *next >= steps.size();
+    });
+}
+
+void later(const std::function<void()>& action) {
+    QTimer::singleShot(0, action);
+}
+
+void pressLater(QWidget* dialog, const QString& text) {
+    for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+        if (button->text().remove(QLatin1Char('&')) == QString(text).remove(QLatin1Char('&')))
+            return later([button] { button->click(); });
+    qFatal("no button %s", qPrintable(text));
+}
+
+// The rows of a listing as name|size, and whether every file row has a time.
+QStringList rowsOf(const QTreeWidget* list, bool* timed) {
+    QStringList rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = list->topLevelItem(i);
+        rows << item->text(0) + QLatin1Char('|') + item->text(1);
+        if (!item->text(1).isEmpty() && item->text(2).isEmpty())
+            *timed = false;
+    }
+    return rows;
+}
+
+Step activate(const QString& name, QStringList* rows, bool* timed) {
+    return [=](QWidget* modal) {
+        auto* list = modal->findChild<QTreeWidget*>(QStringLiteral("lstFolder"));
+        const QList<QTreeWidgetItem*> found =
+            list ? list->findItems(name, Qt::MatchExactly) : QList<QTreeWidgetItem*>();
+        if (found.isEmpty()) {
+            return false;
+        }
+        *rows = rowsOf(list, timed);
+        later([list, item = found.first()] { emit list->itemActivated(item, 0); });
+        return true;
+    };
+}
+
 } // namespace
 
 class TestRemote : public QObject {
@@ -108,8 +177,14 @@ private slots:
     void passwordInKeyring();
     void checkCommand();
     void windowRoundTrip();
+    void openFromServer();
+    void history_data();
+    void history();
+    void saveAs();
 
 private:
+    void trustSshd() const;
+
     QTemporaryDir m_home;
     std::unique_ptr<Sshd> m_sshd;
     QString m_sshHome;
@@ -677,6 +752,215 @@ void TestRemote::windowRoundTrip() {
     QCOMPARE(TestSupport::readFile(versions[0].file),
              head + "seta sv_hostname \"Old\"   // shown in lists\r\n" + tail);
     QVERIFY(!form.isWindowModified());
+}
+
+void TestRemote::trustSshd() const {
+    QVERIFY(KnownHosts(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+                .trustKey(QStringLiteral("127.0.0.1:%1").arg(m_sshd->port()), m_sshd->hostKey(),
+                          nullptr));
+}
+
+void TestRemote::openFromServer() {
+    // File > Open from Server…: a folder's address lists it; the user walks to the file.
+    trustSshd();
+    const QString root = m_sshd->files() + QStringLiteral("/walk");
+    QDir().mkpath(root + QStringLiteral("/beta"));
+    QDir().mkpath(root + QStringLiteral("/alpha"));
+    TestSupport::writeFile(root + QStringLiteral("/b.cfg"), QByteArray(1234, 'b'));
+    TestSupport::writeFile(root + QStringLiteral("/a.cfg"), "set a 1\n");
+    TestSupport::writeFile(root + QStringLiteral("/notes.txt"), "not a config");
+    TestSupport::writeFile(root + QStringLiteral("/alpha/server.cfg"),
+                           "seta sv_hostname \"Walked\"\r\n");
+
+    TForm1 form;
+    form.show();
+    bool ftpWarned = false;
+    bool sftpWarned = true;
+    bool timed = true;
+    QStringList top, inAlpha;
+    {
+        const TestSupport::ModalHandler answers = answerInTurn(
+            {[&](QWidget* modal) {
+                 if (modal->objectName() != QLatin1String("RemoteOpenDialog"))
+                     return false;
+                 auto* address = TestSupport::child<QComboBox>(modal, "cmbAddress");
+                 const auto* warning = TestSupport::child<QLabel>(modal, "lblPlainFtp");
+                 address->setEditText(QStringLiteral("ftp://admin@127.0.0.1/server.cfg"));
+                 ftpWarned = warning->isVisible();
+                 address->setEditText(m_sshd->address(QStringLiteral("walk/")));
+                 sftpWarned = warning->isVisible();
+                 pressLater(modal, QStringLiteral("&Open"));
+                 return true;
+             },
+             activate(QStringLiteral("alpha/"), &top, &timed),
+             activate(QStringLiteral("server.cfg"), &inAlpha, &timed)});
+        TestSupport::child<QAction>(&form, "OpenFromServer1")->trigger();
+    }
+    QVERIFY(ftpWarned);
+    QVERIFY(!sftpWarned);
+    QCOMPARE(top, (QStringList{".. (the folder above)|", "alpha/|", "beta/|", "a.cfg|8 bytes",
+                               "b.cfg|1.21 KiB"}));
+    QCOMPARE(inAlpha.size(), 2);
+    QVERIFY(timed);
+    QCOMPARE(
+        form.windowTitle(),
+        QStringLiteral("127.0.0.1:%1/alpha/server.cfg[*] - Brantholm - Ledgerwick 1.1").arg(root));
+    QCOMPARE(TestSupport::child<QLineEdit>(&form, "edServernames")->text(),
+             QStringLiteral("Walked"));
+    QCOMPARE(RemoteOpenDialog::recentAddresses().value(0),
+             m_sshd->address(QStringLiteral("walk/alpha/server.cfg")));
+}
+
+void TestRemote::history_data() {
+    QTest::addColumn<bool>("remote");
+    QTest::newRow("file on this computer") << false;
+    QTest::newRow("file on a server") << true;
+}
+
+void TestRemote::history() {
+    // Each save keeps the bytes it replaces; History opens one as a new document or restores it.
+    QFETCH(bool, remote);
+    trustSshd();
+    QTemporaryDir local;
+    const QString path = (remote ? m_sshd->files() : local.path()) + QStringLiteral("/kept.cfg");
+    auto text = [](const char* name) {
+        return "// by hand\r\nseta sv_hostname \"" + QByteArray(name) +
+               "\"\t// listed\r\nset g_log \"games.log\"\n";
+    };
+    TestSupport::writeFile(path, text("First"));
+    if (remote)
+        m_sshd->own(path);
+    TForm1 form;
+    form.show();
+    QVERIFY(form.openFile(remote ? m_sshd->address(QStringLiteral("kept.cfg")) : path));
+    const QString title = form.windowTitle();
+    auto* edit = TestSupport::child<QLineEdit>(&form, "edServernames");
+    for (const QString& name : {QStringLiteral("Second"), QStringLiteral("Third")}) {
+        // Back from the text to the settings, as after a save the user does.
+        if (!TestSupport::child<QWidget>(&form, "btnClear")->isHidden())
+            TestSupport::click(form, "btnClear");
+        edit->selectAll();
+        QTest::keyClicks(edit, name);
+        TestSupport::finish(form);
+        TestSupport::MessageSeen seen;
+        if (remote) {
+            const TestSupport::MessageCatcher catcher;
+            TestSupport::click(form, "btnSave");
+            seen = catcher.message;
+        } else {
+            seen = TestSupport::saveThroughDialog(form, path);
+        }
+        QVERIFY2(!seen.seen, qPrintable(seen.text));
+    }
+    QCOMPARE(TestSupport::readFile(path), text("Third"));
+
+    auto choose = [&](const char* button, bool oldest, QStringList* sizes) {
+        const TestSupport::ModalHandler answers = answerInTurn({[&](QWidget* modal) {
+            auto* list = modal->findChild<QTreeWidget*>(QStringLiteral("lstVersions"));
+            if (!list)
+                return false;
+            for (int i = 0; i < list->topLevelItemCount(); ++i)
+                *sizes << list->topLevelItem(i)->text(1);
+            list->setCurrentItem(list->topLevelItem(oldest ? list->topLevelItemCount() - 1 : 0));
+            auto* chosen = TestSupport::child<QAbstractButton>(modal, button);
+            later([chosen] { chosen->click(); });
+            return true;
+        }});
+        TestSupport::child<QAction>(&form, "History1")->trigger();
+    };
+    // The oldest restored: the file holds it again, and the document is that file as it is now.
+    QStringList sizes;
+    choose("btnRestoreVersion", true, &sizes);
+    QCOMPARE(sizes, (QStringList{"71 bytes", "70 bytes"}));
+    QCOMPARE(TestSupport::readFile(path), text("First"));
+    QCOMPARE(edit->text(), QStringLiteral("First"));
+    QCOMPARE(form.windowTitle(), title);
+    QVERIFY(!form.isWindowModified());
+
+    // What the restore replaced is the newest version; opened, it is a new document.
+    sizes.clear();
+    choose("btnOpenVersion", false, &sizes);
+    QCOMPARE(sizes.size(), 3);
+    QCOMPARE(edit->text(), QStringLiteral("Third"));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Brantholm[*] - Ledgerwick 1.1"));
+    QVERIFY(form.isWindowModified());
+    QCOMPARE(TestSupport::readFile(path), text("First"));
+    QVERIFY(!TestSupport::child<QAction>(&form, "History1")->isEnabled());
+}
+
+void TestRemote::saveAs() {
+    // Save As…: to another file on the server (asked before one there is replaced), or here.
+    trustSshd();
+    const QString files = m_sshd->files();
+    const QByteArray opened = "seta sv_hostname \"Source\"\r\nset g_log \"games.log\"\r\n";
+    const QByteArray saved = "seta sv_hostname \"Copied\"\r\nset g_log \"games.log\"\r\n";
+    TestSupport::writeFile(files + QStringLiteral("/source.cfg"), opened);
+    TestSupport::writeFile(files + QStringLiteral("/taken.cfg"), "set g_log \"other.log\"\r\n");
+    m_sshd->own(files + QStringLiteral("/taken.cfg"));
+    TForm1 form;
+    form.show();
+    QVERIFY(form.openFile(m_sshd->address(QStringLiteral("source.cfg"))));
+    auto* edit = TestSupport::child<QLineEdit>(&form, "edServernames");
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("Copied"));
+    TestSupport::finish(form);
+
+    QString question;
+    auto saveAs = [&](const QString& where, const QString& target, const QString& answer) {
+        QList<Step> steps{[&](QWidget* modal) {
+            if (modal->objectName() != QLatin1String("SaveAsQuestion"))
+                return false;
+            pressLater(modal, where);
+            return true;
+        }};
+        if (where.contains(QLatin1String("Server")))
+            steps << [&](QWidget* modal) {
+                if (modal->objectName() != QLatin1String("RemoteOpenDialog"))
+                    return false;
+                TestSupport::child<QComboBox>(modal, "cmbAddress")->setEditText(target);
+                pressLater(modal, QStringLiteral("&Save"));
+                return true;
+            };
+        else
+            steps << [&](QWidget* modal) {
+                if (!qobject_cast<QFileDialog*>(modal))
+                    return false;
+                TestSupport::typeFileName(modal, target);
+                later([modal] { static_cast<QDialog*>(modal)->accept(); });
+                return true;
+            };
+        if (!answer.isEmpty())
+            steps << [&](QWidget* modal) {
+                if (modal->objectName() != QLatin1String("OverwriteQuestion"))
+                    return false;
+                question = qobject_cast<QMessageBox*>(modal)->text();
+                pressLater(modal, answer);
+                return true;
+            };
+        const TestSupport::ModalHandler answers = answerInTurn(steps);
+        TestSupport::child<QAction>(&form, "SaveAs1")->trigger();
+    };
+    const QString server = QStringLiteral("File on a &Server...");
+    saveAs(server, m_sshd->address(QStringLiteral("copy.cfg")), QString());
+    QCOMPARE(TestSupport::readFile(files + QStringLiteral("/copy.cfg")), saved);
+    QCOMPARE(TestSupport::readFile(files + QStringLiteral("/source.cfg")), opened);
+    const QString copyTitle =
+        QStringLiteral("127.0.0.1:%1/copy.cfg[*] - Brantholm - Ledgerwick 1.1").arg(files);
+    QCOMPARE(form.windowTitle(), copyTitle);
+
+    saveAs(server, m_sshd->address(QStringLiteral("taken.cfg")), QStringLiteral("&Cancel"));
+    QVERIFY2(question.startsWith(QStringLiteral("There is a file at %1 already: 1 line differs")
+                                     .arg(m_sshd->address(QStringLiteral("taken.cfg")))),
+             qPrintable(question));
+    QCOMPARE(TestSupport::readFile(files + QStringLiteral("/taken.cfg")),
+             QByteArray("set g_log \"other.log\"\r\n"));
+    QCOMPARE(form.windowTitle(), copyTitle);
+
+    QTemporaryDir local;
+    const QString here = local.path() + QStringLiteral("/here.cfg");
+    saveAs(QStringLiteral("&File on this Computer..."), here, QString());
+    QCOMPARE(TestSupport::readFile(here), saved);
+    QCOMPARE(form.windowTitle(), QStringLiteral("here.cfg[*] - Brantholm - Ledgerwick 1.1"));
 }
 
 QTEST_MAIN(TestRemote)

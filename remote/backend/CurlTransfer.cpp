@@ -614,7 +614,8 @@ Outcome fetch(Impl* d) {
 }
 
 Outcome list(Impl* d) {
-    return d->listing(d->address.folder().path());
+    // A folder's address lists that folder; a file's, the folder it is in.
+    return d->listing(d->address.isFolder() ? d->address.path() : d->address.folder().path());
 }
 
 Outcome store(Impl* d, const QByteArray& bytes, const QByteArray& expected, bool force,

@@ -10,6 +10,7 @@
 
 #include <csignal>
 #include <pwd.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace LoopbackServers {
@@ -158,6 +159,8 @@ bool Sshd::start() {
                       .toUtf8());
     m_process = std::make_unique<QProcess>();
     m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // A test that stops at a fatal error takes its server with it.
+    m_process->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
     m_process->start(QStringLiteral("/usr/sbin/sshd"),
                      {QStringLiteral("-D"), QStringLiteral("-e"), QStringLiteral("-f"), config});
     if (!m_process->waitForStarted() || !waitForPort(m_port, *m_process)) {
@@ -239,6 +242,8 @@ server.serve_forever()
     m_process = std::make_unique<QProcess>();
     m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     // Debian's own Python, which has the packaged pyftpdlib.
+    // A test that stops at a fatal error takes its server with it.
+    m_process->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
     m_process->start(QStringLiteral("/usr/bin/python3"),
                      {script, files(), m_tls ? QStringLiteral("tls") : QStringLiteral("plain"),
                       dir + QStringLiteral("/server.pem")});
