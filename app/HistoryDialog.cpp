@@ -23,18 +23,21 @@ HistoryDialog::HistoryDialog(const QString& host, const QString& path, QWidget* 
     label->setWordWrap(true);
     layout->addWidget(label);
     lstVersions->setObjectName(QStringLiteral("lstVersions"));
-    lstVersions->setHeaderLabels({QStringLiteral("Saved over at"), QStringLiteral("Size")});
+    lstVersions->setHeaderLabels({QStringLiteral("Replaced at"), QStringLiteral("Size")});
     lstVersions->setRootIsDecorated(false);
     lstVersions->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    lstVersions->header()->setStretchLastSection(false);
     const QLocale locale;
     for (const History::Version& version : History().versions(host, path)) {
         auto* item = new QTreeWidgetItem(
-            lstVersions, {locale.toString(version.time.toLocalTime(), QLocale::LongFormat),
+            lstVersions, {locale.toString(version.time.toLocalTime(),
+                                          QStringLiteral("ddd d MMM yyyy  HH:mm:ss")),
                           locale.formattedDataSize(version.size)});
         item->setData(0, Qt::UserRole, version.file);
         item->setData(0, Qt::UserRole + 1, version.time);
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     }
+    lstVersions->resizeColumnToContents(1);
     if (lstVersions->topLevelItemCount() > 0)
         lstVersions->setCurrentItem(lstVersions->topLevelItem(0));
     layout->addWidget(lstVersions, 1);
