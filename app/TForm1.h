@@ -15,6 +15,7 @@ class QMenu;
 class QPlainTextEdit;
 class QStatusBar;
 class SaveDialog;
+class ServerConsole;
 class SettingsPage;
 class TLMDTextButton;
 class TLMDTextCheckBox;
@@ -36,6 +37,10 @@ public:
     // error box and changes nothing when the file cannot be read. True when it was opened.
     bool openFile(const QString& path);
 
+    // The text of the document now: the editor's text while the editor page is shown, else the
+    // text "Finish!" would generate from the pages.
+    QString documentText() const;
+
 public slots:
     void FormCreate();
     void btnFinishClick();
@@ -49,6 +54,10 @@ public slots:
     void LMDTextButton30Click();
     void Open1Click();
     void btnCustomClick();
+    void Connect1Click();
+    void Compare1Click();
+    void ApplyDifferences1Click();
+    void MapRestart1Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -57,6 +66,7 @@ protected:
 
 private:
     void createMenu();
+    QMenu* createServerMenu();
     QWidget* createBanner();
     void createPages(QWidget* client);
     QWidget* createBottomStrip();
@@ -82,6 +92,11 @@ private:
     QAction* Exit1 = nullptr;
     QAction* Support1 = nullptr;
     QAction* Kestrane1 = nullptr;
+    QAction* Connect1 = nullptr;
+    QAction* Compare1 = nullptr;
+    QAction* ApplyDifferences1 = nullptr;
+    QAction* MapRestart1 = nullptr;
+    ServerConsole* m_serverConsole = nullptr;
 
     PageControl* PageControl1 = nullptr;
     SettingsPage* tabMain = nullptr;

@@ -1,4 +1,5 @@
 #include "app/CheckCommand.h"
+#include "app/CompareCommand.h"
 #include "app/TForm1.h"
 
 #include <QApplication>
@@ -25,6 +26,8 @@ bool withoutWindow(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (isCompareCommand(argc, argv))
+        return compareCommand(argc, argv);
     std::unique_ptr<QCoreApplication> application;
     if (withoutWindow(argc, argv))
         application = std::make_unique<QCoreApplication>(argc, argv);
