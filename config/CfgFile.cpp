@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <algorithm>
 #include <cerrno>
@@ -18,30 +17,59 @@ namespace {
 
 constexpr qsizetype kMostBytes = 1024 * 1024;
 
-// Finds the first character the code page cannot hold, once encoding has failed: a file the
-// server can run is small, so character by character.
-void findBadCharacter(const QString& text, Encoded& result) {
+// Windows-1252's characters for the bytes 0x80 to 0x9F. The five bytes it leaves undefined stand
+// for the control characters of the same number, as Latin-1 has them, so that any byte reads and
+// writes back as it was.
+constexpr char16_t kHighBytes[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// The byte of a character, or -1 when the code page has none.
+int windows1252Byte(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    for (int i = 0; i < 32; ++i)
+        if (kHighBytes[i] == c)
+            return 0x80 + i;
+    return -1;
+}
+
+QString fromWindows1252(const QByteArray& bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        *out++ = byte >= 0x80 && byte < 0xA0 ? kHighBytes[byte - 0x80] : char16_t(byte);
+    }
+    return text;
+}
+
+// The bytes of `text`, or the first character (a surrogate pair whole) the code page cannot hold
+// with its line, counted from 1 at every LF, CR LF or CR.
+Encoded toWindows1252(QStringView text) {
+    Encoded result;
+    result.bytes.resize(text.size());
+    char* out = result.bytes.data();
     int line = 1;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('\n'))
+        const char16_t c = text[i].unicode();
+        if (c == u'\n' || (c == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n')))
             ++line;
-        if (c.unicode() < 0x80)
-            continue;
-        const qsizetype length =
-            c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
-        const QString character = text.mid(i, length);
-        // Stateless: a lone high surrogate is an error, not a character held back for a later
-        // call (which would drop it and report success).
-        QStringEncoder encoder("windows-1252", QStringConverter::Flag::Stateless);
-        const QByteArray bytes = encoder.encode(character); // it works when its result is taken
-        if (encoder.hasError()) {
+        const int byte = windows1252Byte(c);
+        if (byte < 0) {
+            const qsizetype length =
+                QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()
+                    ? 2
+                    : 1;
+            result.bytes.clear();
             result.badLine = line;
-            result.badCharacter = character;
-            return;
+            result.badCharacter = text.mid(i, length).toString();
+            return result;
         }
-        i += length - 1;
+        *out++ = static_cast<char>(byte);
     }
+    return result;
 }
 
 QString reasonOf(int error) {
@@ -94,12 +122,10 @@ Encoded encode(const QString& text) {
         lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
         lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     }
-    QStringEncoder encoder("windows-1252", QStringConverter::Flag::Stateless);
-    QByteArray bytes = encoder.encode(lines);
-    if (encoder.hasError()) {
-        findBadCharacter(lines, result);
-        return result;
-    }
+    Encoded encoded = toWindows1252(lines);
+    if (!encoded.ok())
+        return encoded;
+    QByteArray& bytes = encoded.bytes;
     if (!bytes.endsWith('\n'))
         bytes.append('\n');
     // A CR before every LF, in one pass (QByteArray::replace searches for each one anew).
@@ -110,6 +136,32 @@ Encoded encode(const QString& text) {
             *out++ = '\r';
         *out++ = c;
     }
+    return result;
+}
+
+Encoded encodeAsIs(const QString& text, const FileFormat& format) {
+    if (format.encoding == FileFormat::Encoding::Windows1252)
+        return toWindows1252(text);
+    Encoded result;
+    if (format.byteOrderMark)
+        result.bytes = QByteArray("\xEF\xBB\xBF");
+    // A lone surrogate has no UTF-8 form: it is named like any character a file cannot hold.
+    int line = 1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('\n') ||
+            (c == QLatin1Char('\r') && (i + 1 == text.size() || text[i + 1] != QLatin1Char('\n'))))
+            ++line;
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            ++i;
+        } else if (c.isSurrogate()) {
+            result.bytes.clear();
+            result.badLine = line;
+            result.badCharacter = c;
+            return result;
+        }
+    }
+    result.bytes += text.toUtf8();
     return result;
 }
 
@@ -223,18 +275,44 @@ ReadResult read(const QString& path) {
     if (bytes.contains('\0'))
         return refused(ReadFailure::NotText);
     ReadResult result;
-    result.text = decode(bytes);
+    result.text = decode(bytes, &result.format);
     return result;
 }
 
-QString decode(const QByteArray& bytes) {
+QString decode(const QByteArray& bytes, FileFormat* format) {
     // Stateless: a sequence cut off at the end is an error too.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
     QString text = utf8.decode(bytes); // drops a byte order mark
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder windows1252("windows-1252", QStringConverter::Flag::Stateless);
-    return windows1252.decode(bytes);
+    const bool isUtf8 = !utf8.hasError();
+    if (!isUtf8)
+        text = fromWindows1252(bytes);
+    if (format) {
+        *format = FileFormat{};
+        const bool mark = isUtf8 && bytes.startsWith("\xEF\xBB\xBF");
+        const bool beyondAscii =
+            std::any_of(bytes.cbegin(), bytes.cend(), [](char c) { return c & 0x80; });
+        format->encoding = isUtf8 && (mark || beyondAscii) ? FileFormat::Encoding::Utf8
+                                                           : FileFormat::Encoding::Windows1252;
+        format->byteOrderMark = mark;
+        qsizetype crlf = 0, lf = 0, cr = 0;
+        for (qsizetype i = 0; i < bytes.size(); ++i) {
+            if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+                ++crlf;
+                ++i;
+            } else if (bytes[i] == '\n') {
+                ++lf;
+            } else if (bytes[i] == '\r') {
+                ++cr;
+            }
+        }
+        // The most common; on a tie the form a new document has, then LF.
+        if (lf > crlf && lf >= cr)
+            format->lineBreak = QStringLiteral("\n");
+        else if (cr > crlf && cr > lf)
+            format->lineBreak = QStringLiteral("\r");
+        format->finalLineBreak = bytes.isEmpty() || bytes.endsWith('\n') || bytes.endsWith('\r');
+    }
+    return text;
 }
 
 } // namespace CfgFile

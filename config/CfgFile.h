@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/FileFormat.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -37,7 +39,9 @@ WriteResult write(const QString& path, const QByteArray& bytes);
 enum class ReadFailure { None, Open, NotText, TooLarge };
 
 struct ReadResult {
+    // As the file holds it: its own line breaks, a byte order mark dropped.
     QString text;
+    FileFormat format;
     ReadFailure failure = ReadFailure::None;
     // The operating system's description of what failed when opening or reading; empty for the
     // other failures.
@@ -52,7 +56,15 @@ struct ReadResult {
 ReadResult read(const QString& path);
 
 // Valid UTF-8 (a byte order mark dropped) as UTF-8, anything else as Windows-1252; line breaks
-// stay as they are.
-QString decode(const QByteArray& bytes);
+// stay as they are. `format`, when given, gets what the bytes say of their file: UTF-8 when they
+// start with a byte order mark or hold valid UTF-8 beyond ASCII, else Windows-1252; the most
+// common line break (CR LF when there is none); whether the last line ends with one.
+QString decode(const QByteArray& bytes, FileFormat* format = nullptr);
+
+// `text` (line breaks as they stand) as the bytes of a file of `format`; only the encoding and
+// the byte order mark of the format apply. Windows-1252 keeps the five bytes it leaves undefined
+// (0x81, 0x8D, 0x8F, 0x90, 0x9D) as the control characters they are read as, so that every
+// file reads and writes back byte for byte.
+Encoded encodeAsIs(const QString& text, const FileFormat& format);
 
 } // namespace CfgFile
