@@ -2,6 +2,8 @@
 
 #include "app/ComparisonDialog.h"
 #include "app/ConnectDialog.h"
+#include "app/PasswordKeyring.h"
+#include "app/SavedSettings.h"
 #include "console/ServerComparison.h"
 
 #include <QHostInfo>
@@ -26,6 +28,9 @@ QString listed(const QStringList& lines) {
         shown.append(QStringLiteral("and %1 more").arg(lines.size() - kListed));
     return shown.join(QLatin1Char('\n'));
 }
+
+// The address last connected to; never the password.
+const QString kAddressKey = QStringLiteral("console/address");
 
 QString title() {
     return QStringLiteral("Ledgerwick 1.1");
@@ -68,13 +73,19 @@ void ServerConsole::connectThen(std::function<void()> then) {
     const QList<Comparison::Setting> settings = Comparison::documentSettings(m_documentText());
     const quint16 port = documentPort(settings);
     ConnectDialog dialog(m_window);
-    dialog.setAddress(m_typedAddress, port);
+    const QString last =
+        m_typedAddress.isEmpty() ? savedSettings().value(kAddressKey).toString() : m_typedAddress;
+    dialog.setAddress(last, port);
     QString offered;
     for (const Comparison::Setting& setting : settings)
         if (setting.name.compare(QLatin1String("rconpassword"), Qt::CaseInsensitive) == 0)
             offered = setting.value;
-    dialog.setPassword(offered);
-    dialog.setRememberOffered(false, false);
+    std::optional<QString> remembered;
+    if (const ServerAddress lastAddress = parseServerAddress(last, port);
+        !last.isEmpty() && lastAddress.ok())
+        remembered = PasswordKeyring::read(lastAddress.text()).password;
+    dialog.setPassword(remembered.value_or(offered));
+    dialog.setRememberOffered(true, remembered.has_value());
     if (dialog.exec() != QDialog::Accepted)
         return;
     const ServerAddress address = parseServerAddress(dialog.address(), port);
@@ -83,10 +94,12 @@ void ServerConsole::connectThen(std::function<void()> then) {
         return;
     }
     m_typedAddress = dialog.address().trimmed();
+    savedSettings().setValue(kAddressKey, m_typedAddress);
     m_address = address;
     m_connected = false;
     m_client->setPassword(dialog.password());
     m_needPassword = false;
+    keepPassword(dialog.remember(), dialog.password());
     m_serverLabel->setText(QStringLiteral("Connecting to %1…").arg(address.text()));
     const QHostAddress literal(address.host);
     if (!literal.isNull()) {
@@ -105,6 +118,26 @@ void ServerConsole::connectThen(std::function<void()> then) {
         m_client->setServer(host.addresses().first(), address.port);
         readStatus(then);
     });
+}
+
+void ServerConsole::keepPassword(bool remember, const QString& password) {
+    const QString key = m_address.text();
+    m_rememberedFor.clear();
+    if (remember) {
+        const PasswordKeyring::Result kept = PasswordKeyring::remember(key, password);
+        if (kept.ok())
+            m_rememberedFor = key;
+        else
+            QMessageBox::warning(m_window, title(),
+                                 QStringLiteral("The password could not be kept in the system "
+                                                "keyring: %1. It is used until Ledgerwick "
+                                                "closes, and kept nowhere else.")
+                                     .arg(kept.error));
+        return;
+    }
+    // Unticked: the user no longer wants it remembered.
+    if (PasswordKeyring::read(key).password)
+        PasswordKeyring::forget(key);
 }
 
 void ServerConsole::readStatus(std::function<void()> then) {
@@ -263,5 +296,27 @@ void ServerConsole::showFailure(const QString& message, RconClient::Failure fail
         m_needPassword = true;
     QWidget* parent = m_dialog && m_dialog->isVisible() ? static_cast<QWidget*>(m_dialog)
                                                         : static_cast<QWidget*>(m_window);
-    QMessageBox::critical(parent, title(), message);
+    if (failure != RconClient::Failure::BadPassword || m_rememberedFor.isEmpty()) {
+        QMessageBox::critical(parent, title(), message);
+        return;
+    }
+    // The remembered password goes only when the user says so.
+    QMessageBox box(QMessageBox::Critical, title(), message, QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("RefusedPassword"));
+    QPushButton* forget = box.addButton(QStringLiteral("Forget the remembered password"),
+                                        QMessageBox::DestructiveRole);
+    QPushButton* keep = box.addButton(QStringLiteral("Keep it"), QMessageBox::RejectRole);
+    box.setDefaultButton(keep);
+    box.setEscapeButton(keep);
+    box.exec();
+    if (box.clickedButton() != forget)
+        return;
+    const PasswordKeyring::Result forgotten = PasswordKeyring::forget(m_rememberedFor);
+    if (!forgotten.ok())
+        QMessageBox::warning(parent, title(),
+                             QStringLiteral("The password could not be removed from the system "
+                                            "keyring: %1.")
+                                 .arg(forgotten.error));
+    else
+        m_rememberedFor.clear();
 }

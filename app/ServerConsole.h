@@ -34,6 +34,8 @@ private:
     // the server answered.
     void connectThen(std::function<void()> then);
     void readStatus(std::function<void()> then);
+    // Keeps the password in the system keyring, or forgets one kept there, as the user chose.
+    void keepPassword(bool remember, const QString& password);
     void startComparing(std::function<void()> then = {});
     void confirmApply();
     void showDialog();
@@ -53,4 +55,5 @@ private:
     bool m_needPassword = true;
     std::function<void()> m_afterCompare;
     QString m_lastApply;
+    QString m_rememberedFor; // the server whose password the keyring holds, if any
 };

@@ -1,9 +1,11 @@
 // The Server menu of the real window against a console server on 127.0.0.1, its dialogs driven as
 // a user would; and `ledgerwick --compare`, the real program started as a script starts it.
 #include "app/ComparisonDialog.h"
+#include "app/PasswordKeyring.h"
 #include "app/SavedSettings.h"
 #include "console/ComparisonModel.h"
 #include "support/ConsoleServer.h"
+#include "support/SecretService.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
@@ -89,12 +91,24 @@ int rconSets(const ConsoleServer& server) {
 class ConsoleWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void connectCompareApplyRestart();
+    void aPasswordRememberedInTheKeyring();
     void theGeneratedTextBeforeFinish();
     void aRefusedPasswordStopsAtOnce();
     void compareFromTheCommandLine_data();
     void compareFromTheCommandLine();
+
+private:
+    std::unique_ptr<SecretService> m_keyring;
 };
+
+void ConsoleWindowTest::initTestCase() {
+    // Every window here reads the keyring when it connects: a keyring of the tests' own.
+    m_keyring = std::make_unique<SecretService>();
+    QVERIFY(m_keyring->running());
+    QTRY_VERIFY_WITH_TIMEOUT(PasswordKeyring::read(QStringLiteral("nothing")).ok(), 10000);
+}
 
 void ConsoleWindowTest::connectCompareApplyRestart() {
     ConsoleServer server;
@@ -178,6 +192,55 @@ void ConsoleWindowTest::connectCompareApplyRestart() {
     QCOMPARE(server.broadcasts, QStringList());
     // The password went nowhere but to the server.
     QVERIFY(!readFile(savedSettings().fileName()).contains("secret"));
+}
+
+void ConsoleWindowTest::aPasswordRememberedInTheKeyring() {
+    ConsoleServer server;
+    declareServer(server);
+    const QString address = QStringLiteral("127.0.0.1:%1").arg(server.port());
+    {
+        TForm1 form;
+        form.show();
+        const ModalHandler connectDialog([&](QWidget* modal) {
+            if (modal->objectName() != QLatin1String("ConnectDialog"))
+                return false;
+            child<QLineEdit>(modal, "edServerAddress")->setText(address);
+            child<QLineEdit>(modal, "edConsolePassword")->setText("secret");
+            child<QCheckBox>(modal, "chkRememberPassword")->setChecked(true);
+            static_cast<QDialog*>(modal)->accept();
+            return true;
+        });
+        child<QAction>(&form, "Connect1")->trigger();
+        QTRY_VERIFY(child<QLabel>(&form, "lblServer")->text().startsWith("Red Fort"));
+    }
+    QCOMPARE(PasswordKeyring::read(address).password.value_or("none"), QStringLiteral("secret"));
+    QVERIFY(!readFile(savedSettings().fileName()).contains("secret"));
+
+    // A later window offers it for the address last used; the server's password has changed.
+    server.password = QStringLiteral("changed");
+    TForm1 form;
+    form.show();
+    QString offered;
+    QString addressOffered;
+    bool ticked = false;
+    const ModalHandler connectDialog([&](QWidget* modal) {
+        if (modal->objectName() != QLatin1String("ConnectDialog"))
+            return false;
+        addressOffered = child<QLineEdit>(modal, "edServerAddress")->text();
+        offered = child<QLineEdit>(modal, "edConsolePassword")->text();
+        ticked = child<QCheckBox>(modal, "chkRememberPassword")->isChecked();
+        static_cast<QDialog*>(modal)->accept();
+        return true;
+    });
+    const auto refused = answerBox("RefusedPassword", "Forget the remembered password");
+    child<QAction>(&form, "Compare1")->trigger();
+    QTRY_VERIFY(!refused->text.isEmpty());
+    QCOMPARE(addressOffered, address);
+    QCOMPARE(offered, QStringLiteral("secret"));
+    QVERIFY(ticked);
+    QVERIFY(PasswordKeyring::read(address).ok());
+    QVERIFY(!PasswordKeyring::read(address).password);
+    QCOMPARE(server.requests.filter("rcon").size(), qsizetype(1));
 }
 
 void ConsoleWindowTest::theGeneratedTextBeforeFinish() {
