@@ -20,6 +20,8 @@ RconClient::RconClient(QObject* parent)
     , m_pace(new QTimer(this)) {
     for (QTimer* timer : {m_quiet, m_timeout, m_pace})
         timer->setSingleShot(true);
+    // A coarse timer may fire a little early; the spacing is a limit the server counts.
+    m_pace->setTimerType(Qt::PreciseTimer);
     connect(m_socket, &QUdpSocket::readyRead, this, &RconClient::readPackets);
     connect(m_quiet, &QTimer::timeout, this, [this] { finish(m_reply); });
     connect(m_timeout, &QTimer::timeout, this, &RconClient::timedOut);

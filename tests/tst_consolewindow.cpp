@@ -138,6 +138,9 @@ void ConsoleWindowTest::connectCompareApplyRestart() {
                                "g_motd:Differs",           "g_unknownsetting:Not on the server",
                                "scr_dm_timelimit:Differs", "rconpassword:Same"};
     QTRY_COMPARE(tableStates(dialog), compared);
+    // The README's picture, when asked for (under Xvfb).
+    if (qEnvironmentVariableIsSet("LEDGERWICK_SHOT"))
+        dialog->grab().save(qEnvironmentVariable("LEDGERWICK_SHOT"));
 
     // Filtered by state, then sorted by name.
     child<QComboBox>(dialog, "cmbStateFilter")->setCurrentText("Differs");
@@ -176,8 +179,6 @@ void ConsoleWindowTest::connectCompareApplyRestart() {
                 ->text()
                 .startsWith("3 sent, 1 after a restart. 6 settings compared with Red Fort"));
 
-    if (qEnvironmentVariableIsSet("LEDGERWICK_SHOT"))
-        dialog->grab().save(qEnvironmentVariable("LEDGERWICK_SHOT"));
 
     auto* restart = child<QPushButton>(dialog, "btnMapRestart");
     QVERIFY(restart->isEnabled());
