@@ -200,11 +200,18 @@ void AccessibilityTest::menuItems() {
                         item->text(QAccessible::Description));
         }
     }
-    QCOMPARE(titles, QStringList({"File", "Help", "About"}));
+    QCOMPARE(titles, QStringList({"File", "Server", "Help", "About"}));
     QCOMPARE(seen,
              QStringList({"Open...: Open a CFG to change it", "Open Recent: ", "Save: Save CFG",
-                          "Exit: Exit Program", "Support Forum: Support Forums",
-                          "Kestrane: Visit Kestrane website"}));
+                          "Exit: Exit Program",
+                          "Connect...: Connect to a running server over its remote console",
+                          "Compare: Compare the document's settings with what the running server "
+                          "holds",
+                          "Apply differences: Send the document's value of every setting that "
+                          "differs to the server",
+                          "map_restart: Restart the map, so that values waiting for a restart "
+                          "take effect",
+                          "Support Forum: Support Forums", "Kestrane: Visit Kestrane website"}));
 
     // "Press" does what a click does, and nothing while the item is greyed.
     QSignalSpy saved(child<QAction>(&window.form, "Save1"), &QAction::triggered);

@@ -6,10 +6,8 @@
 #include "console/ServerComparison.h"
 #include "support/ConsoleServer.h"
 
-#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <QUdpSocket>
 
 using State = Comparison::State;
@@ -83,7 +81,8 @@ private slots:
     void compareAndApply();
     void meetingAServer_data();
     void meetingAServer();
-    void twoHundredVariablesQuicklyWithTheLoopFree();
+    // How fast, and the event loop meanwhile: bench/bench_console.
+    void twoHundredVariables();
 };
 
 void ConsoleTest::queryReplies_data() {
@@ -358,7 +357,7 @@ void ConsoleTest::meetingAServer() {
     }
 }
 
-void ConsoleTest::twoHundredVariablesQuicklyWithTheLoopFree() {
+void ConsoleTest::twoHundredVariables() {
     ConsoleServer server;
     declareServer(server);
     QString document;
@@ -372,26 +371,9 @@ void ConsoleTest::twoHundredVariablesQuicklyWithTheLoopFree() {
     client.setServer(QHostAddress::LocalHost, server.port());
     client.setPassword(QStringLiteral("secret"));
     ServerComparison comparison(&client);
-
-    // A timer that should fire every 10 ms notes the longest wait between its shots.
-    QTimer ticker;
-    QElapsedTimer sinceTick;
-    qint64 longestWait = 0;
-    connect(&ticker, &QTimer::timeout,
-            [&] { longestWait = qMax(longestWait, sinceTick.restart()); });
-    ticker.start(10);
-    sinceTick.start();
-    QElapsedTimer clock;
-    clock.start();
-    const Outcome outcome =
-        finish(comparison, [&] { comparison.compare(Comparison::documentSettings(document)); });
-    const qint64 elapsed = clock.elapsed();
-    ticker.stop();
-    QVERIFY(outcome.done);
-    qInfo("200 variables compared in %lld ms; the event loop waited at most %lld ms", elapsed,
-          longestWait);
-    QVERIFY2(elapsed < 3000, qPrintable(QString::number(elapsed)));
-    QVERIFY2(longestWait < 50, qPrintable(QString::number(longestWait)));
+    QVERIFY(finish(comparison, [&] {
+                comparison.compare(Comparison::documentSettings(document));
+            }).done);
 
     QCOMPARE(int(comparison.rows().size()), 200);
     int differs = 0;
