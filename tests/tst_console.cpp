@@ -276,7 +276,7 @@ void ConsoleTest::compareAndApply() {
 
     bool done = false;
     client.command(QStringLiteral("map_restart"), [&](const auto&) { done = true; });
-    QTRY_VERIFY(done);
+    QTRY_VERIFY_WITH_TIMEOUT(done, 15000);
     QVERIFY(finish(comparison, [&] { comparison.compare(settings); }).done);
     QCOMPARE(states(comparison.rows()), restarted);
 

@@ -25,6 +25,9 @@ using namespace TestSupport;
 
 namespace {
 
+// Long enough for a whole Apply (a comparison, the commands, a comparison) on a busy machine.
+constexpr int kWait = 15000;
+
 void declareServer(ConsoleServer& server) {
     server.declare(QStringLiteral("sv_hostname"), QStringLiteral("S"), QStringLiteral("noname"));
     server.declare(QStringLiteral("sv_maxclients"), QStringLiteral("SAL"), QStringLiteral("8"));
@@ -127,8 +130,9 @@ void ConsoleWindowTest::connectCompareApplyRestart() {
             answerConnect(QStringLiteral("127.0.0.1:%1").arg(server.port()), "secret");
         child<QAction>(&form, "Connect1")->trigger();
     }
-    QTRY_COMPARE(child<QLabel>(&form, "lblServer")->text(),
-                 QStringLiteral("Red Fort (127.0.0.1:%1), map mp_harbor").arg(server.port()));
+    QTRY_COMPARE_WITH_TIMEOUT(
+        child<QLabel>(&form, "lblServer")->text(),
+        QStringLiteral("Red Fort (127.0.0.1:%1), map mp_harbor").arg(server.port()), kWait);
     QCOMPARE(server.requests, QStringList{"getstatus"});
 
     child<QAction>(&form, "Compare1")->trigger();
@@ -137,7 +141,7 @@ void ConsoleWindowTest::connectCompareApplyRestart() {
     const QStringList compared{"sv_hostname:Same",         "sv_maxclients:Differs",
                                "g_motd:Differs",           "g_unknownsetting:Not on the server",
                                "scr_dm_timelimit:Differs", "rconpassword:Same"};
-    QTRY_COMPARE(tableStates(dialog), compared);
+    QTRY_COMPARE_WITH_TIMEOUT(tableStates(dialog), compared, kWait);
     // The README's picture, when asked for (under Xvfb).
     if (qEnvironmentVariableIsSet("LEDGERWICK_SHOT"))
         dialog->grab().save(qEnvironmentVariable("LEDGERWICK_SHOT"));
@@ -156,13 +160,13 @@ void ConsoleWindowTest::connectCompareApplyRestart() {
     {
         const auto answer = answerBox("ApplyQuestion", "Cancel");
         child<QAction>(&form, "ApplyDifferences1")->trigger();
-        QTRY_VERIFY(!answer->text.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!answer->text.isEmpty(), kWait);
     }
     QCOMPARE(rconSets(server), 0);
     {
         const auto answer = answerBox("ApplyQuestion", "Apply");
         child<QAction>(&form, "ApplyDifferences1")->trigger();
-        QTRY_VERIFY(!answer->text.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!answer->text.isEmpty(), kWait);
         QCOMPARE(answer->text.section("\n\n", 0, 0),
                  QStringLiteral("Send 3 settings to Red Fort?"));
         QCOMPARE(answer->text.section("\n\n", 1).split('\n'),
@@ -170,24 +174,25 @@ void ConsoleWindowTest::connectCompareApplyRestart() {
                               "g_motd: \"Be nice\" becomes \"Be kind\"",
                               "scr_dm_timelimit: \"30\" becomes \"20\""}));
     }
-    QTRY_COMPARE(tableStates(dialog),
-                 QStringList({"sv_hostname:Same", "sv_maxclients:After restart", "g_motd:Same",
-                              "g_unknownsetting:Not on the server", "scr_dm_timelimit:Same",
-                              "rconpassword:Same"}));
+    QTRY_COMPARE_WITH_TIMEOUT(tableStates(dialog),
+                              QStringList({"sv_hostname:Same", "sv_maxclients:After restart",
+                                           "g_motd:Same", "g_unknownsetting:Not on the server",
+                                           "scr_dm_timelimit:Same", "rconpassword:Same"}),
+                              kWait);
     QCOMPARE(rconSets(server), 3);
     QVERIFY(child<QLabel>(dialog, "lblComparisonSummary")
                 ->text()
                 .startsWith("3 sent, 1 after a restart. 6 settings compared with Red Fort"));
-
 
     auto* restart = child<QPushButton>(dialog, "btnMapRestart");
     QVERIFY(restart->isEnabled());
     {
         const auto answer = answerBox("RestartQuestion", "Restart the map");
         restart->click();
-        QTRY_VERIFY(!answer->text.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!answer->text.isEmpty(), kWait);
     }
-    QTRY_COMPARE(tableStates(dialog).at(1), QStringLiteral("sv_maxclients:Same"));
+    QTRY_COMPARE_WITH_TIMEOUT(tableStates(dialog).at(1), QStringLiteral("sv_maxclients:Same"),
+                              kWait);
     QVERIFY(!restart->isEnabled());
     QCOMPARE(int(server.requests.filter("map_restart").size()), 1);
     QCOMPARE(server.broadcasts, QStringList());
@@ -212,7 +217,8 @@ void ConsoleWindowTest::aPasswordRememberedInTheKeyring() {
             return true;
         });
         child<QAction>(&form, "Connect1")->trigger();
-        QTRY_VERIFY(child<QLabel>(&form, "lblServer")->text().startsWith("Red Fort"));
+        QTRY_VERIFY_WITH_TIMEOUT(child<QLabel>(&form, "lblServer")->text().startsWith("Red Fort"),
+                                 kWait);
     }
     QCOMPARE(PasswordKeyring::read(address).password.value_or("none"), QStringLiteral("secret"));
     QVERIFY(!readFile(savedSettings().fileName()).contains("secret"));
@@ -235,7 +241,7 @@ void ConsoleWindowTest::aPasswordRememberedInTheKeyring() {
     });
     const auto refused = answerBox("RefusedPassword", "Forget the remembered password");
     child<QAction>(&form, "Compare1")->trigger();
-    QTRY_VERIFY(!refused->text.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(!refused->text.isEmpty(), kWait);
     QCOMPARE(addressOffered, address);
     QCOMPARE(offered, QStringLiteral("secret"));
     QVERIFY(ticked);
@@ -255,10 +261,10 @@ void ConsoleWindowTest::theGeneratedTextBeforeFinish() {
             answerConnect(QStringLiteral("127.0.0.1:%1").arg(server.port()), "secret");
         child<QAction>(&form, "Compare1")->trigger();
         // The connect dialog came first, then the comparison of the pages' text.
-        QTRY_VERIFY(form.findChild<ComparisonDialog*>());
+        QTRY_VERIFY_WITH_TIMEOUT(form.findChild<ComparisonDialog*>(), kWait);
     }
     auto* dialog = child<ComparisonDialog>(&form, "ComparisonDialog");
-    QTRY_VERIFY(tableStates(dialog).contains("sv_hostname:Same"));
+    QTRY_VERIFY_WITH_TIMEOUT(tableStates(dialog).contains("sv_hostname:Same"), kWait);
     // Most of what the pages write is unknown to this small server, and none of it was asked
     // by name: only the one latched variable it lists.
     QVERIFY(tableStates(dialog).filter(":Not on the server").size() > 20);
@@ -279,7 +285,7 @@ void ConsoleWindowTest::aRefusedPasswordStopsAtOnce() {
         const ModalHandler connectDialog =
             answerConnect(QStringLiteral("127.0.0.1:%1").arg(server.port()), "guess");
         child<QAction>(&form, "Compare1")->trigger();
-        QTRY_VERIFY(!box->text.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!box->text.isEmpty(), kWait);
     }
     QVERIFY2(box->text.contains("refused the password"), qPrintable(box->text));
     QCOMPARE(server.requests, QStringList({"getstatus", "rcon guess cvarlist"}));
