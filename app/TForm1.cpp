@@ -36,6 +36,7 @@
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTextDocument>
@@ -72,6 +73,11 @@ constexpr QRect kCustomArea(476, kButtonTop, 84, kButtonHeight);
 constexpr QRect kSaveArea(566, kButtonTop, 94, kButtonHeight);
 constexpr QRect kFinishArea(666, kButtonTop, 94, kButtonHeight); // "Clear Cfg" stands there too
 constexpr int kRecentFiles = 5;
+
+const QString kSlashesHint = QStringLiteral(
+    "Check this if you want to add slashes in the cfg to organize. '//' and '//Description'");
+const QString kOpenedSlashesHint =
+    QStringLiteral("An opened file keeps its own comments: the slashes are for new CFGs.");
 
 // Grey on white, darker than mid grey so that it reads at 4.5:1 and more.
 constexpr QRgb kMakerGrey = 0xff6e6e6e;
@@ -135,7 +141,7 @@ TForm1::TForm1(QWidget* parent)
     QGuiApplication::setApplicationDisplayName(applicationTitle());
     substituteFonts();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Brantholm - Ledgerwick 1.1"));
+    updateTitle();
     setWindowIcon(QIcon(QStringLiteral(":/ledgerwick.png")));
     // Menus and dialogs are windows of their own; let them take the window's font too.
     setAttribute(Qt::WA_WindowPropagation);
@@ -187,6 +193,15 @@ void TForm1::createMenu() {
 
     QMenu* file = bar->addMenu(QStringLiteral("File"));
     file->setObjectName(QStringLiteral("este1"));
+    New1 = menuItem(file, "New1", "New", "Start a new CFG: every setting at its start value", "");
+    New1->setShortcut(QKeySequence::New);
+    // The desktop's icon, looked up when the menu first opens: finding a themed icon searches the
+    // desktop's icon folders, which would slow the window's start.
+    connect(file, &QMenu::aboutToShow, this, [this] {
+        if (New1->icon().isNull())
+            New1->setIcon(QIcon::fromTheme(QStringLiteral("document-new"),
+                                           style()->standardIcon(QStyle::SP_FileIcon)));
+    });
     Open1 = menuItem(file, "Open1", "Open...", "Open a CFG to change it", ":/menu-open.png");
     Open1->setShortcut(QKeySequence::Open);
     OpenRecent1 = file->addMenu(QStringLiteral("Open Recent"));
@@ -215,6 +230,7 @@ void TForm1::createMenu() {
     for (QMenu* menu : {file, OpenRecent1, server, help, about})
         menu->setStyle(menuStyle);
 
+    connect(New1, &QAction::triggered, this, &TForm1::New1Click);
     connect(Open1, &QAction::triggered, this, &TForm1::Open1Click);
     connect(Save1, &QAction::triggered, this, &TForm1::Save1Click);
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
@@ -262,6 +278,9 @@ QString TForm1::documentText() const {
     // After "Finish!" the editor's text is what would be saved, whichever page is in front.
     if (PageControl1->isTabShown(tabEditor))
         return tabEditor->text();
+    // As "Finish!" would write it: an opened file with the changes made in place.
+    if (m_layout)
+        return m_layout->rewritten(m_openedLines, settingLines(), tabCustom->lines());
     ConfigText text(chkNewSlashes->isChecked());
     writeDocument(text, [this](Section section, ConfigText& t) { writeBody(section, t); });
     return text.lines().join(QLatin1Char('\n'));
@@ -323,9 +342,16 @@ void TForm1::createPages(QWidget* client) {
     // A setting changed after "Finish!" does not reach the text: the editor page says so.
     for (SettingsPage* page : std::as_const(m_settingsPages))
         connect(page, &SettingsPage::settingChanged, this, [this] {
+            if (m_quiet)
+                return;
+            setModified(true);
             if (!btnClear->isHidden())
                 tabEditor->setSettingsChanged(true);
         });
+    connect(editor->document(), &QTextDocument::modificationChanged, this, [this](bool changed) {
+        if (changed && !m_quiet)
+            setModified(true);
+    });
 
     auto icon = [](int index) { return QIcon(QStringLiteral(":/tab%1.png").arg(index)); };
     PageControl1->addPage(tabMain, QStringLiteral("Server Information"), icon(1));
@@ -369,8 +395,7 @@ QWidget* TForm1::createBottomStrip() {
     chkNewSlashes = new TLMDTextCheckBox(
         QStringLiteral("Check this if you want to add slashes in the cfg to organize."), frame);
     chkNewSlashes->setObjectName(QStringLiteral("chkNewSlashes"));
-    chkNewSlashes->setStatusTip(QStringLiteral("Check this if you want to add slashes in the cfg "
-                                               "to organize. '//' and '//Description'"));
+    chkNewSlashes->setStatusTip(kSlashesHint);
     chkNewSlashes->setChecked(true);
     chkNewSlashes->setGeometry(kSlashesArea);
 
@@ -411,16 +436,36 @@ void TForm1::writeBody(Section section, ConfigText& text) const {
             page->writeSection(section, text);
 }
 
+QList<Opening::Line> TForm1::settingLines() const {
+    ConfigText text(false);
+    writeDocument(text, [this](Section section, ConfigText& t) {
+        if (section != Section::CustomLines)
+            writeBody(section, t);
+    });
+    return Opening::settingLines(text.lines());
+}
+
 void TForm1::btnFinishClick() {
+    const QScopedValueRollback quiet(m_quiet, m_quiet + 1);
     PageControl1->setTabShown(tabEditor, true);
     Save1->setEnabled(false);
     PageControl1->setCurrentWidget(tabEditor);
 
-    ConfigText text(chkNewSlashes->isChecked());
-    writeDocument(text, [this](Section section, ConfigText& t) { writeBody(section, t); });
+    QString shown;
+    if (m_layout) {
+        // An opened file: its own text with the changes made in place, the own lines at its end.
+        m_fileLines =
+            FileLines(m_layout->rewritten(m_openedLines, settingLines(), tabCustom->lines()),
+                      m_layout->format());
+        shown = m_fileLines.shown();
+    } else {
+        ConfigText text(chkNewSlashes->isChecked());
+        writeDocument(text, [this](Section section, ConfigText& t) { writeBody(section, t); });
+        shown = text.lines().join(QLatin1Char('\n'));
+    }
     // The memo is empty here. The generated text is where its undo history begins, it counts as
     // unchanged (it can be generated again), and it shows from its first line.
-    editor->setPlainText(text.lines().join(QLatin1Char('\n')));
+    editor->setPlainText(shown);
     editor->document()->clearUndoRedoStacks();
     editor->document()->setModified(false);
     editor->moveCursor(QTextCursor::Start);
@@ -453,7 +498,17 @@ bool TForm1::saveConfiguration() {
         return false;
     const QString path = saveDialog->fileName();
 
-    const CfgFile::Encoded encoded = CfgFile::encode(memo);
+    // An opened file is written as it was: its encoding, and each line that stayed with its own
+    // line break.
+    const std::optional<FileFormat> format =
+        m_layout ? std::optional(m_layout->format()) : std::nullopt;
+    // A text nobody edited is saved as it was made: the editor shows some characters (line and
+    // paragraph separators) as line breaks of its own.
+    const QString fileText =
+        !format ? QString()
+                : m_fileLines.text(editor->document()->isModified() ? memo : m_fileLines.shown());
+    const CfgFile::Encoded encoded =
+        format ? CfgFile::encodeAsIs(fileText, *format) : CfgFile::encode(memo);
     if (!encoded.ok()) {
         showError(QStringLiteral("Line %1 holds the character \"%2\", which a .cfg file cannot "
                                  "store.")
@@ -463,10 +518,22 @@ bool TForm1::saveConfiguration() {
     }
     const CfgFile::WriteResult written = CfgFile::write(path, encoded.bytes);
     switch (written.failure) {
-    case CfgFile::Failure::None:
+    case CfgFile::Failure::None: {
+        const QScopedValueRollback quiet(m_quiet, m_quiet + 1);
         editor->document()->setModified(false);
+        m_documentPath = QFileInfo(path).absoluteFilePath();
+        if (format) {
+            // What was saved is the document now, as if it had just been opened: a value edited
+            // in the text is not undone by the next "Finish!".
+            takeIn(fileText, *format);
+            m_fileLines = FileLines(fileText, *format);
+            tabEditor->setSettingsChanged(false);
+        }
+        setModified(false);
+        updateTitle();
         rememberFile(path);
         return true;
+    }
     case CfgFile::Failure::Create:
         showError(QStringLiteral("Cannot create file \"%1\". %2")
                       .arg(path, trimmedReason(written.reason)));
@@ -523,10 +590,14 @@ void TForm1::btnClearClick() {
 }
 
 void TForm1::showSettings() {
-    editor->clear();
+    {
+        const QScopedValueRollback quiet(m_quiet, m_quiet + 1);
+        editor->clear();
+    }
     tabEditor->setSettingsChanged(false);
     PageControl1->setTabShown(tabEditor, false);
-    chkNewSlashes->setEnabled(true);
+    // An opened file keeps its own comments: the box is for new documents.
+    chkNewSlashes->setEnabled(!m_layout);
     btnFinish->show();
     btnFinish->setEnabled(true);
     btnSave->setEnabled(false);
@@ -542,7 +613,7 @@ void TForm1::Exit1Click() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    if (maybeSave())
+    if (maybeSaveDocument())
         event->accept();
     else
         event->ignore();
@@ -567,6 +638,73 @@ bool TForm1::maybeSave() {
     }
 }
 
+bool TForm1::maybeSaveDocument() {
+    if (!isWindowModified())
+        return true;
+    QMessageBox question(QMessageBox::Warning, applicationTitle(),
+                         editor->document()->isModified()
+                             ? QStringLiteral("The text in the editor has changes that are not "
+                                              "saved.")
+                             : QStringLiteral("The settings have changes that are not saved."),
+                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    question.setInformativeText(QStringLiteral("Do you want to save them?"));
+    question.setDefaultButton(QMessageBox::Save);
+    question.setEscapeButton(QMessageBox::Cancel);
+    switch (question.exec()) {
+    case QMessageBox::Save:
+        if (btnClear->isHidden())
+            btnFinishClick();
+        return saveConfiguration();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TForm1::setModified(bool modified) {
+    setWindowModified(modified);
+}
+
+void TForm1::updateTitle() {
+    // The desktop's way: the file's name, marked while the document has unsaved changes.
+    const QString name =
+        QFileInfo(m_documentPath).fileName().replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
+    setWindowTitle(name.isEmpty() ? QStringLiteral("Brantholm[*] - Ledgerwick 1.1")
+                                  : name + QStringLiteral("[*] - Brantholm - Ledgerwick 1.1"));
+}
+
+void TForm1::New1Click() {
+    if (!maybeSaveDocument())
+        return;
+    {
+        const QScopedValueRollback quiet(m_quiet, m_quiet + 1);
+        m_layout.reset();
+        m_openedLines.clear();
+        m_fileLines = FileLines();
+        m_documentPath.clear();
+        for (SettingsPage* page : std::as_const(m_settingsPages))
+            page->reset();
+        chkNewSlashes->setChecked(true);
+        chkNewSlashes->setStatusTip(kSlashesHint);
+        showSettings();
+    }
+    saveDialog->setFileName(QStringLiteral("servercfg"));
+    StatusBar1->clearMessage();
+    setModified(false);
+    updateTitle();
+}
+
+void TForm1::takeIn(const QString& text, const FileFormat& format) {
+    const QScopedValueRollback quiet(m_quiet, m_quiet + 1);
+    m_layout.emplace(text, format);
+    for (SettingsPage* page : std::as_const(m_settingsPages))
+        page->take(*m_layout);
+    m_openedLines = settingLines();
+    chkNewSlashes->setEnabled(false);
+    chkNewSlashes->setStatusTip(kOpenedSlashesHint);
+}
+
 void TForm1::Open1Click() {
     QFileDialog dialog(this);
     dialog.setObjectName(QStringLiteral("OpenDialog"));
@@ -582,31 +720,35 @@ void TForm1::Open1Click() {
 }
 
 bool TForm1::openFile(const QString& path) {
-    if (!maybeSave())
-        return false;
-    // The whole file first: the pages change only when it could be read.
+    // The whole file first: a file that cannot be read replaces nothing, so nothing is asked.
     const CfgFile::ReadResult read = CfgFile::read(path);
     if (!read.ok()) {
         showError(QStringLiteral("Cannot open file \"%1\". %2")
                       .arg(path, trimmedReason(readFailureReason(read))));
         return false;
     }
-    Opening opening(read.text);
-    showSettings();
-    for (SettingsPage* page : std::as_const(m_settingsPages))
-        page->take(opening);
-    chkNewSlashes->setChecked(opening.hasDocumentComments());
+    if (!maybeSaveDocument())
+        return false;
+    {
+        const QScopedValueRollback quiet(m_quiet, m_quiet + 1);
+        m_layout.reset();
+        showSettings();
+        takeIn(read.text, read.format);
+    }
+    m_documentPath = QFileInfo(path).absoluteFilePath();
+    setModified(false);
+    updateTitle();
 
-    const int settings = opening.takenCount();
-    const auto custom = static_cast<int>(opening.customLines().size());
+    const int settings = m_layout->takenCount();
+    const int others = m_layout->otherLineCount();
     StatusBar1->showMessage(
-        QStringLiteral("%1: %2 %3 on the pages, %4 %5.")
+        QStringLiteral("%1: %2 %3 on the pages, %4 %5 kept in place.")
             .arg(QFileInfo(path).fileName())
             .arg(settings)
             .arg(settings == 1 ? QStringLiteral("setting") : QStringLiteral("settings"))
-            .arg(custom)
-            .arg(custom == 1 ? QStringLiteral("custom line") : QStringLiteral("custom lines")));
-    saveDialog->setFileName(QFileInfo(path).absoluteFilePath());
+            .arg(others)
+            .arg(others == 1 ? QStringLiteral("other line") : QStringLiteral("other lines")));
+    saveDialog->setFileName(m_documentPath);
     rememberFile(path);
     return true;
 }

@@ -1,10 +1,14 @@
 #pragma once
 
 #include "config/Document.h"
+#include "config/FileLines.h"
+#include "config/Opening.h"
 #include "config/TextCheck.h"
 
 #include <QList>
 #include <QMainWindow>
+
+#include <optional>
 
 class CustomLinesPage;
 class EditorPage;
@@ -33,8 +37,10 @@ public:
     // What the checks of a text know of the variables the pages write.
     static Vocabulary knownVariables();
 
-    // Opens a .cfg file into the pages, after asking about unsaved edits of the text; shows an
-    // error box and changes nothing when the file cannot be read. True when it was opened.
+    // Opens a .cfg file into the pages, after asking about unsaved changes of the document;
+    // shows an error box and changes nothing when the file cannot be read. True when it was
+    // opened. From then on the file is the document's layout: "Finish!" writes it with only the
+    // user's changes.
     bool openFile(const QString& path);
 
     // The text of the document now: the editor's text while the editor page is shown, else the
@@ -43,6 +49,7 @@ public:
 
 public slots:
     void FormCreate();
+    void New1Click();
     void btnFinishClick();
     void btnSaveClick();
     void Save1Click();
@@ -80,12 +87,24 @@ private:
     // Before the text is dropped: when the user changed it since "Finish!" or the last save, asks
     // whether to save it. False when the user chose to keep it (or saving failed).
     bool maybeSave();
+    // Before the document is dropped (closing, New, Open): when anything of it changed since it
+    // was started, opened or saved, asks whether to save it, generating the text first when none
+    // is shown. False when the user chose to keep it (or saving failed).
+    bool maybeSaveDocument();
+    // The setting lines the pages write now, in the document's order.
+    QList<Opening::Line> settingLines() const;
+    // Puts every row at its start value, then takes into the pages what `text` (as its file
+    // holds it) sets; the text becomes the document's layout.
+    void takeIn(const QString& text, const FileFormat& format);
+    void setModified(bool modified);
+    void updateTitle();
     // The settings state, as after "Clear Cfg": the text gone, the settings shown.
     void showSettings();
     // Notes a file opened or saved: the recent files, the folder both file dialogs start in.
     void rememberFile(const QString& path);
     void fillRecentMenu();
 
+    QAction* New1 = nullptr;
     QAction* Open1 = nullptr;
     QMenu* OpenRecent1 = nullptr;
     QAction* Save1 = nullptr;
@@ -120,4 +139,15 @@ private:
     SaveDialog* saveDialog = nullptr;
     // Every page whose controls are settings; the document asks them for its sections.
     QList<SettingsPage*> m_settingsPages;
+
+    // An opened file: its text, which "Finish!" writes again with the changes made in place, and
+    // the setting lines the pages wrote when it was opened (or last saved).
+    std::optional<Opening> m_layout;
+    QList<Opening::Line> m_openedLines;
+    // The text shown in the editor beside its file's line breaks, for an opened file.
+    FileLines m_fileLines;
+    // The file the document was opened from or last saved to; empty for a new one.
+    QString m_documentPath;
+    // While the program itself changes settings or the text: no change of the user's.
+    int m_quiet = 0;
 };

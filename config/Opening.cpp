@@ -1,83 +1,137 @@
 #include "config/Opening.h"
 
-#include "config/Document.h"
-
-#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
 
 namespace {
 
-// The line breaks of the text, and the two that the custom lines box breaks lines at too: a line
-// holding one would show as two there, and be written as two.
-bool isLineBreak(QChar c) {
-    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator ||
-           c == QChar::ParagraphSeparator;
+bool isBreak(QChar c) {
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r');
 }
+
+bool isBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+// Reads the commands and comments of a text once, noting each setting and where it stands.
+class Reader : public ServerScript::Visitor {
+public:
+    Reader(const QString& text, const QList<qsizetype>& lineStarts)
+        : m_text(text)
+        , m_lineStarts(lineStarts)
+        , m_other(lineStarts.size(), false) {}
+
+    void command(const ServerScript::CommandRange& command,
+                 std::span<const ServerScript::WordRange> words) override {
+        if (words.empty())
+            return;
+        // What the server runs of a cut line is not what the line shows: it stays as it is.
+        const ServerScript::Verb verb = command.cut || command.rest
+                                            ? ServerScript::Verb::Bare
+                                            : ServerScript::verbOf(wordText(words.front()));
+        const size_t name = verb == ServerScript::Verb::Bare ? 0 : 1;
+        if (command.cut || command.rest || words.size() < name + 2) {
+            markOther(command.begin, command.end);
+            return;
+        }
+        QString value;
+        for (size_t i = name + 1; i < words.size(); ++i) {
+            if (i > name + 1)
+                value += QLatin1Char(' ');
+            value += wordText(words[i]);
+        }
+        const ServerScript::WordRange& first = words[name + 1];
+        const ServerScript::WordRange& last = words.back();
+        const bool closed =
+            last.quoted && last.end < m_text.size() && m_text[last.end] == QLatin1Char('"');
+        settings.append({verb, wordText(words[name]).toString(), value});
+        places.append({command.begin, command.end, first.begin - (first.quoted ? 1 : 0),
+                       last.end + (closed ? 1 : 0)});
+        lines.append(command.line - 1);
+    }
+
+    void comment(const ServerScript::Comment& comment) override {
+        markOther(comment.begin, comment.end);
+    }
+
+    QList<Opening::Setting> settings;
+    struct Place {
+        qsizetype begin, end, valueBegin, valueEnd;
+    };
+    QList<Place> places;
+    QList<int> lines;
+
+    QList<bool> takeOther() { return std::move(m_other); }
+
+private:
+    QStringView wordText(const ServerScript::WordRange& word) const {
+        return QStringView(m_text).mid(word.begin, word.end - word.begin);
+    }
+
+    int lineOf(qsizetype position) const {
+        return static_cast<int>(
+                   std::upper_bound(m_lineStarts.cbegin(), m_lineStarts.cend(), position) -
+                   m_lineStarts.cbegin()) -
+               1;
+    }
+
+    void markOther(qsizetype begin, qsizetype end) {
+        for (int line = lineOf(begin), last = lineOf(qMax(begin, end - 1)); line <= last; ++line)
+            m_other[line] = true;
+    }
+
+    const QString& m_text;
+    const QList<qsizetype>& m_lineStarts;
+    QList<bool> m_other;
+};
+
+// A change to the text: [from, to) becomes `with`. Insertions have from == to.
+struct Edit {
+    qsizetype from = 0;
+    qsizetype to = 0;
+    QString with;
+    int order = 0; // of insertions at one place
+};
 
 } // namespace
 
-Opening::Opening(const QString& text)
-    : m_text(text) {
+Opening::Opening(const QString& text, const FileFormat& format)
+    : m_text(text)
+    , m_format(format) {
     m_lineStarts.append(0);
     for (qsizetype i = 0; i < m_text.size(); ++i) {
         if (m_text[i] == QLatin1Char('\r') && i + 1 < m_text.size() &&
             m_text[i + 1] == QLatin1Char('\n'))
             ++i;
-        if (isLineBreak(m_text[i]))
+        if (isBreak(m_text[i]) && i + 1 < m_text.size())
             m_lineStarts.append(i + 1);
     }
-    auto lineOf = [this](qsizetype position) {
-        return static_cast<int>(
-                   std::upper_bound(m_lineStarts.cbegin(), m_lineStarts.cend(), position) -
-                   m_lineStarts.cbegin()) -
-               1;
-    };
-
-    const ServerScript::Script script = ServerScript::read(m_text);
-    for (const ServerScript::Command& command : script.commands) {
-        Part part{command.begin, command.end, lineOf(command.begin)};
-        // What the server runs of a cut line is not what the line shows: it stays as it is.
-        const std::optional<ServerScript::Assignment> assignment =
-            command.cut || command.rest ? std::nullopt : ServerScript::assignment(command);
-        if (assignment) {
-            part.setting = static_cast<int>(m_settings.size());
-            m_settings.append({assignment->verb, assignment->name, assignment->value});
-            m_byName[assignment->name.toLower()].append(part.setting);
-        }
-        m_parts.append(part);
-    }
-    static const QSet<QString> generated = [] {
-        const QStringList comments = documentComments();
-        return QSet<QString>(comments.cbegin(), comments.cend());
-    }();
-    for (const ServerScript::Comment& comment : script.comments) {
-        Part part{comment.begin, comment.end, lineOf(comment.begin)};
-        const QString line = m_text.mid(
-            m_lineStarts[part.line],
-            (part.line + 1 < m_lineStarts.size() ? m_lineStarts[part.line + 1] : m_text.size()) -
-                m_lineStarts[part.line]);
-        part.generated = generated.contains(line.trimmed()) &&
-                         generated.contains(m_text.mid(part.begin, part.end - part.begin));
-        m_documentComments = m_documentComments || part.generated;
-        m_parts.append(part);
-    }
-    std::stable_sort(m_parts.begin(), m_parts.end(),
-                     [](const Part& a, const Part& b) { return a.begin < b.begin; });
+    Reader reader(m_text, m_lineStarts);
+    ServerScript::visit(m_text, reader);
+    m_settings = std::move(reader.settings);
+    m_settingLines = std::move(reader.lines);
+    m_lineHoldsOther = reader.takeOther();
+    m_places.reserve(reader.places.size());
+    for (const Reader::Place& place : std::as_const(reader.places))
+        m_places.append({place.begin, place.end, place.valueBegin, place.valueEnd});
+    for (qsizetype i = 0; i < m_settings.size(); ++i)
+        m_byName[m_settings[i].name.toLower()].append(static_cast<int>(i));
 }
 
 QList<Opening::Setting*> Opening::settingsOf(QStringView name) {
     QList<Setting*> found;
-    const QList<int> indices = m_byName.value(name.toString().toLower());
-    for (auto index = indices.crbegin(); index != indices.crend(); ++index)
+    const auto same = m_byName.constFind(name.toString().toLower());
+    if (same == m_byName.cend())
+        return found;
+    for (auto index = same->crbegin(); index != same->crend(); ++index)
         found.append(&m_settings[*index]);
     return found;
 }
 
 Opening::Setting* Opening::find(QStringView name) {
-    const QList<Setting*> found = settingsOf(name);
-    return found.isEmpty() ? nullptr : found.first();
+    const auto same = m_byName.constFind(name.toString().toLower());
+    return same == m_byName.cend() ? nullptr : &m_settings[same->last()];
 }
 
 int Opening::takenCount() const {
@@ -85,87 +139,177 @@ int Opening::takenCount() const {
                                           [](const Setting& s) { return s.taken; }));
 }
 
-// A part that does not go into the custom lines: a setting a page holds, a setting before it of
-// the same variable (the page's line stands for them; later ones stay and still come after it),
-// a generated comment.
-bool Opening::isLeftOut(const Part& part) const {
-    if (part.generated)
-        return true;
-    if (part.setting < 0)
-        return false;
-    const QList<int> same = m_byName.value(m_settings[part.setting].name.toLower());
-    for (qsizetype i = same.indexOf(part.setting); i < same.size(); ++i)
-        if (m_settings[same[i]].taken)
-            return true;
-    return false;
+int Opening::otherLineCount() const {
+    QList<bool> other = m_lineHoldsOther;
+    for (qsizetype i = 0; i < m_settings.size(); ++i)
+        if (!m_settings[i].taken)
+            other[m_settingLines[i]] = true;
+    return static_cast<int>(std::count(other.cbegin(), other.cend(), true));
 }
 
-QStringList Opening::customLines() const {
-    QStringList lines;
-    QList<bool> leftOut(m_lineStarts.size(), false);
-    for (const Part& part : m_parts)
-        leftOut[part.line] = leftOut[part.line] || isLeftOut(part);
-    auto lineText = [this](int line) {
-        qsizetype end = line + 1 < m_lineStarts.size() ? m_lineStarts[line + 1] : m_text.size();
-        while (end > m_lineStarts[line] && isLineBreak(m_text[end - 1]))
-            --end;
-        return m_text.mid(m_lineStarts[line], end - m_lineStarts[line]);
-    };
-    static const QRegularExpression lineBreak(QStringLiteral("\\r\\n|[\\n\\r\\x{2028}\\x{2029}]"));
-    auto addLines = [&lines](const QString& text) {
-        for (const QString& line : text.split(lineBreak))
-            if (!line.trimmed().isEmpty())
-                lines.append(line);
-    };
+QList<Opening::Line> Opening::settingLines(const QStringList& lines) {
+    QList<Line> settings;
+    for (const QString& line : lines) {
+        const ServerScript::Script script = ServerScript::read(line);
+        for (const ServerScript::Command& command : script.commands)
+            if (const auto assignment = ServerScript::assignment(command))
+                settings.append({assignment->name, assignment->value, line});
+    }
+    return settings;
+}
 
-    qsizetype part = 0;
-    int coveredUntil = -1; // lines that a part written on its own already holds
-    for (int line = 0; line < m_lineStarts.size(); ++line) {
-        if (!leftOut[line]) {
-            if (line > coveredUntil)
-                addLines(lineText(line));
-            while (part < m_parts.size() && m_parts[part].line <= line)
-                ++part;
-            continue;
+qsizetype Opening::lineStart(qsizetype position) const {
+    return *std::prev(std::upper_bound(m_lineStarts.cbegin(), m_lineStarts.cend(), position));
+}
+
+qsizetype Opening::nextLineStart(qsizetype position) const {
+    const auto next = std::upper_bound(m_lineStarts.cbegin(), m_lineStarts.cend(), position);
+    return next == m_lineStarts.cend() ? m_text.size() : *next;
+}
+
+QString Opening::rewritten(const QList<Line>& before, const QList<Line>& after,
+                           const QStringList& own) const {
+    QHash<QString, QString> was;
+    for (const Line& line : before)
+        was.insert(line.name.toLower(), line.value);
+    QHash<QString, int> held; // the setting a page holds, by lower-case name
+    for (qsizetype i = 0; i < m_settings.size(); ++i)
+        if (m_settings[i].taken)
+            held.insert(m_settings[i].name.toLower(), static_cast<int>(i));
+    QSet<QString> written;
+    for (const Line& line : after)
+        written.insert(line.name.toLower());
+
+    QList<Edit> edits;
+    QList<std::pair<qsizetype, qsizetype>> removed;
+    const QString quote(QLatin1Char('"'));
+
+    // Values changed where they stand; settings no longer written taken out, every one of them.
+    for (auto setting = held.cbegin(); setting != held.cend(); ++setting) {
+        if (!written.contains(setting.key())) {
+            for (const int index : m_byName.value(setting.key()))
+                removed.append({m_places[index].begin, m_places[index].end});
         }
-        // Some of the line went to the pages: what did not stays, part by part.
-        for (; part < m_parts.size() && m_parts[part].line <= line; ++part) {
-            const Part& p = m_parts[part];
-            if (isLeftOut(p))
+    }
+    for (const Line& line : after) {
+        const auto setting = held.constFind(line.name.toLower());
+        if (setting != held.cend() && line.value != was.value(setting.key())) {
+            const Place& place = m_places[*setting];
+            edits.append({place.valueBegin, place.valueEnd, quote + line.value + quote});
+        }
+    }
+
+    // A command taken out takes its ';' with it (the one after it, else the one before), and a
+    // line left with blanks only goes whole, with its line break.
+    for (auto& [from, to] : removed) {
+        qsizetype start = from;
+        while (start < to && isBlank(m_text[start]))
+            ++start;
+        if (to < m_text.size() && m_text[to] == QLatin1Char(';')) {
+            ++to;
+            while (to < m_text.size() && isBlank(m_text[to]))
+                ++to;
+            from = start;
+        } else {
+            qsizetype back = from;
+            while (back > 0 && isBlank(m_text[back - 1]))
+                --back;
+            if (back > 0 && m_text[back - 1] == QLatin1Char(';'))
+                from = back - 1;
+            else
+                from = start;
+        }
+    }
+    std::sort(removed.begin(), removed.end());
+    QList<std::pair<qsizetype, qsizetype>> merged;
+    for (const auto& range : std::as_const(removed)) {
+        if (!merged.isEmpty()) {
+            qsizetype gap = merged.last().second;
+            while (gap < range.first && isBlank(m_text[gap]))
+                ++gap;
+            if (gap >= range.first) {
+                merged.last().second = qMax(merged.last().second, range.second);
                 continue;
-            const QString source = m_text.mid(p.begin, p.end - p.begin).trimmed();
-            addLines(source);
-            const auto lastLine = std::upper_bound(m_lineStarts.cbegin(), m_lineStarts.cend(),
-                                                   qMax(p.begin, p.end - 1)) -
-                                  m_lineStarts.cbegin() - 1;
-            coveredUntil = qMax(coveredUntil, static_cast<int>(lastLine));
+            }
         }
+        merged.append(range);
     }
-    return lines;
-}
+    for (auto [from, to] : std::as_const(merged)) {
+        const qsizetype start = lineStart(from);
+        qsizetype end = to;
+        while (end < m_text.size() && isBlank(m_text[end]))
+            ++end;
+        const bool alone = std::all_of(m_text.cbegin() + start, m_text.cbegin() + from, isBlank) &&
+                           (end == m_text.size() || isBreak(m_text[end]));
+        if (alone) {
+            from = start;
+            to = nextLineStart(end);
+        }
+        edits.append({from, to, QString()});
+    }
 
-QString Opening::note() const {
-    QStringList twice;
-    QStringList withSet;
-    for (const Setting& setting : m_settings) {
-        if (!setting.taken)
+    // New lines after the nearest held setting before them, else before the nearest after them,
+    // else at the end.
+    const QString& lineBreak = m_format.lineBreak;
+    const bool endsWithBreak = !m_text.isEmpty() && isBreak(m_text.back());
+    int order = 0;
+    auto atEnd = [&](const QString& line) {
+        if (endsWithBreak || m_text.isEmpty())
+            edits.append({m_text.size(), m_text.size(), line + lineBreak, order});
+        else
+            edits.append({m_text.size(), m_text.size(), lineBreak + line, order});
+        ++order;
+    };
+    for (qsizetype i = 0; i < after.size(); ++i) {
+        const QString name = after[i].name.toLower();
+        if (held.contains(name) || (was.contains(name) && was.value(name) == after[i].value))
             continue;
-        // Those before the one a page holds are gone; only the last one left none after it.
-        const QList<int> same = m_byName.value(setting.name.toLower());
-        const auto count = static_cast<int>(same.size());
-        if (count > 1 && &m_settings[same.last()] == &setting)
-            twice.append(QStringLiteral("%1 (%2 times)").arg(setting.name).arg(count));
-        if (setting.verb == ServerScript::Verb::Seta || setting.verb == ServerScript::Verb::Bare)
-            withSet.append(setting.name);
+        qsizetype anchor = -1;
+        bool afterAnchor = true;
+        for (qsizetype j = i - 1; j >= 0 && anchor < 0; --j)
+            if (const auto setting = held.constFind(after[j].name.toLower());
+                setting != held.cend())
+                anchor = nextLineStart(qMax(m_places[*setting].begin, m_places[*setting].end - 1));
+        for (qsizetype j = i + 1; j < after.size() && anchor < 0; ++j)
+            if (const auto setting = held.constFind(after[j].name.toLower());
+                setting != held.cend()) {
+                anchor = lineStart(m_places[*setting].begin);
+                afterAnchor = false;
+            }
+        if (anchor < 0 || (afterAnchor && anchor == m_text.size()))
+            atEnd(after[i].text);
+        else
+            edits.append({anchor, anchor, after[i].text + lineBreak, order++});
     }
-    QStringList said;
-    if (!twice.isEmpty())
-        said.append(QStringLiteral("set more than once, the last one is on the pages: %1.")
-                        .arg(twice.join(QLatin1String(", "))));
-    if (!withSet.isEmpty())
-        said.append(
-            QStringLiteral("now written with set: %1.").arg(withSet.join(QLatin1String(", "))));
-    if (said.isEmpty())
-        return {};
-    return QStringLiteral("// Opened: ") + said.join(QLatin1Char(' '));
+    for (const QString& line : own)
+        atEnd(line);
+
+    std::stable_sort(edits.begin(), edits.end(), [](const Edit& a, const Edit& b) {
+        if (a.from != b.from)
+            return a.from < b.from;
+        // At one place: insertions first, in their order.
+        const bool aInserts = a.from == a.to;
+        const bool bInserts = b.from == b.to;
+        if (aInserts != bInserts)
+            return aInserts;
+        return a.order < b.order;
+    });
+    QString result;
+    result.reserve(m_text.size() + 64 * (after.size() + own.size()));
+    qsizetype copied = 0;
+    for (const Edit& edit : std::as_const(edits)) {
+        if (edit.from > copied)
+            result += QStringView(m_text).mid(copied, edit.from - copied);
+        result += edit.with;
+        copied = qMax(copied, edit.to);
+    }
+    result += QStringView(m_text).mid(copied);
+    // A text that ended without a line break still does, whatever its last line is now.
+    if (!m_text.isEmpty() && !endsWithBreak && !result.isEmpty() && isBreak(result.back())) {
+        const bool lineFeed = result.back() == QLatin1Char('\n');
+        result.chop(1);
+        if (lineFeed && result.endsWith(QLatin1Char('\r')))
+            result.chop(1);
+    }
+    return result;
 }

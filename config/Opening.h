@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/FileFormat.h"
 #include "config/ServerScript.h"
 
 #include <QHash>
@@ -7,12 +8,12 @@
 #include <QString>
 #include <QStringList>
 
-// An existing .cfg text, read as the server reads it, on its way into the pages: the settings it
-// gives, of which the pages take those they can hold exactly, and everything else, kept as it
-// stands in the file.
+// An opened .cfg text, read as the server reads it: the settings it gives, of which the pages take
+// those they can hold exactly. The text itself stays the document's layout: "Finish!" writes it
+// again with the user's changes made where they stand, and every other byte as it was.
 class Opening {
 public:
-    explicit Opening(const QString& text);
+    explicit Opening(const QString& text = {}, const FileFormat& format = {});
 
     struct Setting {
         ServerScript::Verb verb = ServerScript::Verb::Set;
@@ -25,37 +26,61 @@ public:
     // that name. Null when the text sets no such variable.
     Setting* find(QStringView name);
     // Every setting of `name`, the last one first. A page that cannot hold the last one may hold
-    // an earlier one: the later ones then stay custom lines and still come after the page's line.
+    // an earlier one.
     QList<Setting*> settingsOf(QStringView name);
 
-    // After the pages have taken theirs:
-    // how many settings they hold;
+    // After the pages have taken theirs: how many settings they hold, and how many lines hold
+    // something they do not (a command, a comment), which stay as they are.
     int takenCount() const;
-    // whether the text holds comment lines a generated document holds (headers, separators);
-    bool hasDocumentComments() const { return m_documentComments; }
-    // every line the pages do not hold, in file order: whole lines as they stand where nothing of
-    // them went to a page, else the commands and comments of the line that did not;
-    QStringList customLines() const;
-    // a comment line saying what changed on the way into the pages (a variable set more than once,
-    // a seta or a line without set now written with set), or nothing.
-    QString note() const;
+    int otherLineCount() const;
+
+    // The text as the file holds it (its own line breaks), and the file's format.
+    const QString& text() const { return m_text; }
+    const FileFormat& format() const { return m_format; }
+
+    // A setting line of a generated document: its variable, its value and the line as written.
+    struct Line {
+        QString name;
+        QString value;
+        QString text;
+    };
+    // The settings of generated lines, in order; lines that set nothing are left out.
+    static QList<Line> settingLines(const QStringList& lines);
+
+    // The text with the pages' changes made in place. `before` is what the pages wrote when the
+    // text was opened, `after` what they write now (both from settingLines), `own` the user's own
+    // lines for the end:
+    // - a setting the pages hold whose value changed is rewritten where it stands, with its verb
+    //   and name as written and the new value in double quotes;
+    // - a setting the pages hold that they no longer write loses every command of its variable:
+    //   a line left with nothing else goes with its line break;
+    // - a setting the text does not hold that is new or changed gets its line after the line of
+    //   the nearest setting before it that the text holds, else before the nearest after it, else
+    //   at the end, as do the own lines. Added lines take the text's most common line break.
+    QString rewritten(const QList<Line>& before, const QList<Line>& after,
+                      const QStringList& own) const;
 
 private:
-    // A command or a comment of the text, as a range of it.
-    struct Part {
-        qsizetype begin = 0;
+    // Where a setting's command stands in the text.
+    struct Place {
+        qsizetype begin = 0; // the command, without its ';' or line break
         qsizetype end = 0;
-        int line = 0;           // from 0
-        int setting = -1;       // its setting, for a command that sets a variable
-        bool generated = false; // a comment line of a generated document, alone on its line
+        qsizetype valueBegin = 0; // its value's words, with their quotes
+        qsizetype valueEnd = 0;
     };
 
-    bool isLeftOut(const Part& part) const;
+    qsizetype lineStart(qsizetype position) const;
+    // After the line holding `position`, with its line break.
+    qsizetype nextLineStart(qsizetype position) const;
 
     QString m_text;
-    QList<qsizetype> m_lineStarts;
-    QList<Part> m_parts; // in file order
-    QList<Setting> m_settings;
+    FileFormat m_format;
+    QList<Setting> m_settings;           // in text order
+    QList<Place> m_places;               // by setting
     QHash<QString, QList<int>> m_byName; // by lower-case name: the settings of that name, in order
-    bool m_documentComments = false;
+    // Lines that hold a command or comment which is no setting: the others depend on what the
+    // pages take.
+    QList<int> m_settingLines; // by setting, from 0
+    QList<bool> m_lineHoldsOther;
+    QList<qsizetype> m_lineStarts;
 };

@@ -53,10 +53,11 @@ void CustomLinesPage::writeSection(Section, ConfigText& text) const {
         text.verbatim(line);
 }
 
-void CustomLinesPage::take(Opening& opening) {
-    QStringList kept = opening.customLines();
-    const QString note = opening.note();
-    if (!note.isEmpty())
-        kept.prepend(note);
-    memCustom->setPlainText(kept.join(QLatin1Char('\n')));
+void CustomLinesPage::take(Opening&) {
+    // An opened file keeps its own lines where they stand; the box is for lines of the user's own.
+    memCustom->clear();
+}
+
+void CustomLinesPage::reset() {
+    memCustom->clear();
 }

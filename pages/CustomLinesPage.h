@@ -17,6 +17,7 @@ public:
 
     void writeSection(Section section, ConfigText& text) const override;
     void take(Opening& opening) override;
+    void reset() override;
 
 private:
     QPlainTextEdit* memCustom;

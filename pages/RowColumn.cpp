@@ -87,8 +87,13 @@ QString RowControls::value() const {
     return {};
 }
 
+bool RowControls::isWritten() const {
+    // An empty number would read as 0: without a line the server keeps its own value.
+    return isIncluded() && !(row->kind == ValueKind::Number && text().isEmpty());
+}
+
 void RowControls::write(ConfigText& text) const {
-    if (!isIncluded())
+    if (!isWritten())
         return;
     switch (row->form) {
     case LineForm::Set:
@@ -105,6 +110,29 @@ void RowControls::write(ConfigText& text) const {
         text.infoLine(row->variable, value());
         break;
     case LineForm::Contact:
+        break;
+    }
+}
+
+void RowControls::reset() const {
+    if (include)
+        include->setChecked(row->included);
+    switch (*row->control) {
+    case Control::Edit:
+        edit->SetText(latin(row->text));
+        break;
+    case Control::List:
+        if (list->text() != latin(row->text)) {
+            list->setCurrentIndex(-1);
+            list->setEditText(latin(row->text));
+            list->lineEdit()->setCursorPosition(0);
+        }
+        break;
+    case Control::Check:
+        check->setChecked(row->checkedAtStart);
+        break;
+    case Control::Radios:
+        buttons[row->checked]->setChecked(true);
         break;
     }
 }
@@ -175,8 +203,14 @@ void RowColumn::add(const SettingRow& row) {
     controls.row = &row;
 
     const QString label = latin(row.label);
-    const QString hint = latin(row.hint);
-    const QString valueHint = row.valueHint ? latin(row.valueHint) : hint;
+    QString hint = latin(row.hint);
+    QString valueHint = row.valueHint ? latin(row.valueHint) : hint;
+    if (row.kind == ValueKind::Number) {
+        for (QString* said : {&hint, &valueHint})
+            if (!said->isEmpty())
+                *said += QLatin1String(" Left empty, no line is written: the server keeps its own "
+                                       "value.");
+    }
 
     auto* caption = new QLabel(label, m_page);
     if (row.labelName)
@@ -215,6 +249,8 @@ void RowColumn::add(const SettingRow& row) {
         describe(edit, row.name, label, valueHint);
         edit->setText(latin(row.text));
         edit->setCursorPosition(0);
+        if (row.kind == ValueKind::Number)
+            edit->setPlaceholderText(QStringLiteral("server default"));
         edit->setGeometry(controls.valueArea);
         m_page->addStrip(strip);
         controls.edit = edit;

@@ -33,9 +33,13 @@ struct RowControls {
     QString text() const;
     // The value the row writes now: the text, the checked button's value, or "1" / "0".
     QString value() const;
-    // Appends the row's line if it is included. Contact rows are written by their page in pairs.
+    // Included, and not an empty number (which would read as 0 on the server).
+    bool isWritten() const;
+    // Appends the row's line if it is written. Contact rows are written by their page in pairs.
     void write(ConfigText& text) const;
 
+    // As the row stands at start: its include box and value.
+    void reset() const;
     // As the row stands when a file being opened does not mention it: left out, or, without an
     // include box, at its start value.
     void leaveOut() const;

@@ -68,6 +68,8 @@ void SettingsPage::bind(const SettingRow& row, const RowControls& controls) {
 
 void SettingsPage::take(Opening& opening) {
     for (const RowControls& row : std::as_const(m_rows)) {
+        // Nothing of a document before survives in a row the file does not set.
+        row.reset();
         row.leaveOut();
         const SettingRow& setting = *row.row;
         if (setting.form == LineForm::Contact)
@@ -82,6 +84,11 @@ void SettingsPage::take(Opening& opening) {
             }
         }
     }
+}
+
+void SettingsPage::reset() {
+    for (const RowControls& row : std::as_const(m_rows))
+        row.reset();
 }
 
 void SettingsPage::finishRows() {
@@ -128,6 +135,25 @@ void SettingsPage::watchValues() {
             connect(row.include, &QCheckBox::toggled, this, [this, i] { recheck(i); });
         recheck(i);
     }
+    // A value the user types or chooses is a value the user wants written: its row is included.
+    // Changes made by the program (opening a file, a preset) leave the include box as it is.
+    for (const RowControls& row : std::as_const(m_rows)) {
+        QCheckBox* include = row.include;
+        if (!include)
+            continue;
+        auto tick = [include] { include->setChecked(true); };
+        if (row.edit)
+            connect(row.edit, &QLineEdit::textEdited, include, tick);
+        if (row.list) {
+            connect(row.list, &QComboBox::activated, include, tick);
+            if (row.list->lineEdit())
+                connect(row.list->lineEdit(), &QLineEdit::textEdited, include, tick);
+        }
+        if (row.check)
+            connect(row.check, &QAbstractButton::clicked, include, tick);
+        for (QRadioButton* button : row.buttons)
+            connect(button, &QAbstractButton::clicked, include, tick);
+    }
     // Any change of a setting is told.
     for (const RowControls& row : std::as_const(m_rows)) {
         if (row.include)
@@ -161,7 +187,7 @@ void SettingsPage::showEvent(QShowEvent* event) {
 void SettingsPage::recheck(qsizetype index) {
     const RowControls& row = m_rows[index];
     QStringList says;
-    if (row.isIncluded())
+    if (row.isWritten())
         for (const Problem& problem : checkText(lineOf(row), m_known)) {
             QString sentence = problem.message;
             if (!sentence.isEmpty())

@@ -41,6 +41,8 @@ public:
     // marks them taken; a row the file does not mention is left out (or, without an include box,
     // back at its start value).
     virtual void take(Opening& opening);
+    // Every row back at its start value, as in a new document.
+    virtual void reset();
 
 signals:
     // A setting of the page changed, by the user or by a button of the page.

@@ -202,7 +202,8 @@ void AccessibilityTest::menuItems() {
     }
     QCOMPARE(titles, QStringList({"File", "Server", "Help", "About"}));
     QCOMPARE(seen,
-             QStringList({"Open...: Open a CFG to change it", "Open Recent: ", "Save: Save CFG",
+             QStringList({"New: Start a new CFG: every setting at its start value",
+                          "Open...: Open a CFG to change it", "Open Recent: ", "Save: Save CFG",
                           "Exit: Exit Program",
                           "Connect...: Connect to a running server over its remote console",
                           "Compare: Compare the document's settings with what the running server "

@@ -98,6 +98,7 @@ private slots:
     void connectCompareApplyRestart();
     void aPasswordRememberedInTheKeyring();
     void theGeneratedTextBeforeFinish();
+    void anOpenedFileBeforeFinish();
     void aRefusedPasswordStopsAtOnce();
     void compareFromTheCommandLine_data();
     void compareFromTheCommandLine();
@@ -269,8 +270,37 @@ void ConsoleWindowTest::theGeneratedTextBeforeFinish() {
     // by name: only the one latched variable it lists.
     QVERIFY(tableStates(dialog).filter(":Not on the server").size() > 20);
     QCOMPARE(server.broadcasts, QStringList());
+    const bool latched =
+        !tableStates(dialog).filter(QRegularExpression("^sv_maxclients:")).isEmpty();
     QCOMPARE(server.requests,
-             QStringList({"getstatus", "rcon secret cvarlist", "rcon secret sv_maxclients"}));
+             QStringList({"getstatus", "rcon secret cvarlist"}) +
+                 (latched ? QStringList{"rcon secret sv_maxclients"} : QStringList{}));
+}
+
+void ConsoleWindowTest::anOpenedFileBeforeFinish() {
+    ConsoleServer server;
+    declareServer(server);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("server.cfg");
+    // Kept by hand: tabs, a trailing comment, two commands on a line, CR line ends, seta.
+    writeFile(path, "//my own\rseta\tsv_hostname \"^1Red^7 Fort\" // the name\r"
+                    "exec other.cfg\rset g_motd \"Be nice\"; set scr_dm_timelimit 45\r");
+    TForm1 form;
+    form.show();
+    QVERIFY(form.openFile(path));
+    {
+        const ModalHandler connectDialog =
+            answerConnect(QStringLiteral("127.0.0.1:%1").arg(server.port()), "secret");
+        child<QAction>(&form, "Compare1")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(form.findChild<ComparisonDialog*>(), kWait);
+    }
+    auto* dialog = child<ComparisonDialog>(&form, "ComparisonDialog");
+    QTRY_VERIFY_WITH_TIMEOUT(!tableStates(dialog).isEmpty(), kWait);
+    const QStringList rows = tableStates(dialog);
+    QVERIFY2(rows.contains("sv_hostname:Same"), qPrintable(rows.join(' ')));
+    QVERIFY2(rows.contains("g_motd:Same"), qPrintable(rows.join(' ')));
+    QVERIFY2(rows.contains("scr_dm_timelimit:Differs"), qPrintable(rows.join(' ')));
+    QCOMPARE(server.broadcasts, QStringList());
 }
 
 void ConsoleWindowTest::aRefusedPasswordStopsAtOnce() {

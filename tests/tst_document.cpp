@@ -21,8 +21,6 @@ const QStringList kDefaultDocument = {
     "set rconpassword \"\"",
     "set g_password \"\"",
     "set sv_privatepassword \"\"",
-    "set sv_privateclients \"\"",
-    "set sv_maxclients \"\"",
     "set sv_allowdownload \"1\"",
     "set sv_cheats \"0\"",
     "set g_log \"games_mp.log\"",

@@ -1,5 +1,7 @@
-// Opening an admin's own .cfg: its values on the pages, its other lines kept as custom lines, bad
-// files refused with nothing changed; and typed work never dropped without asking.
+// Opening an admin's own .cfg: its values on the pages, the file itself written back with only the
+// user's changes; bad files refused with nothing changed; and typed work never dropped without
+// asking.
+#include "support/HandKeptFiles.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
@@ -13,10 +15,12 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 using namespace TestSupport;
 
@@ -51,36 +55,17 @@ ModalHandler answerBox(QMessageBox::StandardButton answer, int* asked) {
     });
 }
 
-// A file as an admin keeps it: letter cases, seta, a line without set, several commands on a
-// line, comments, unknown variables, a variable set twice, LF line ends, UTF-8.
-const QByteArray kHandWritten = "// My server, tuned by hand\n"
-                                "SET SV_HOSTNAME \"Old name\"\n"
-                                "seta sv_hostname \"^1Brant holm\"\n"
-                                "set sv_maxclients 24; set g_gametype \"sd\"\n"
-                                "sets .Admin \"Ann\"\n"
-                                "sets .Email1 \"ann@example.org\"\n"
-                                "set sv_pure \"2\"\n"
-                                "scr_hq_timelimit \"20\"\n"
-                                "set scr_allow_bar 0\n"
-                                "map mp_harbor\n"
-                                "set sv_fps \"30\" // keep this note\n"
-                                "exec other.cfg; set g_log \"x.log\"\n"
-                                "/* a block\n"
-                                "   comment */\n"
-                                "sets .Location \"C\xC3\xB4te d'Ivoire \xE2\x82\xAC\"\n"
-                                "set sv_mapRotation \"gametype dm map mp_bocage \"\n"
-                                "set sv_wwwDownload \"1\"\n"
-                                "set g_allowVoteKick 1\n"
-                                "set sv_custom_thing \"42\"\n";
-
 } // namespace
 
 class OpeningTest : public QObject {
     Q_OBJECT
 private slots:
     void init();
-    void handWrittenFileLandsWhereItBelongs();
-    void valuesNoControlHoldsStayAfterThePages();
+    void handKeptFilesComeBackByteForByte_data();
+    void handKeptFilesComeBackByteForByte();
+    void oneChangeIsOneEdit_data();
+    void oneChangeIsOneEdit();
+    void everyDocumentStartsFresh();
     void badFilesChangeNothing_data();
     void badFilesChangeNothing();
     void unsavedEditsAreAskedAbout_data();
@@ -100,82 +85,169 @@ void OpeningTest::init() {
     QSettings(QStringLiteral("Kestrane"), QStringLiteral("Ledgerwick")).clear();
 }
 
-void OpeningTest::handWrittenFileLandsWhereItBelongs() {
-    writeFile(path("server.cfg"), kHandWritten);
-    TForm1 form;
-    form.show();
-    finish(form);
-    QVERIFY(form.openFile(path("server.cfg")));
-
-    // The settings state, on the first page.
-    QVERIFY(child<QWidget>(&form, "btnFinish")->isVisible());
-    QVERIFY(child<QPlainTextEdit>(&form, "editor")->toPlainText().isEmpty());
-    QCOMPARE(child<QTabWidget>(&form, "PageControl1")->currentWidget()->objectName(),
-             QStringLiteral("tabMain"));
-    QCOMPARE(form.statusBar()->currentMessage(),
-             QStringLiteral("server.cfg: 12 settings on the pages, 9 custom lines."));
-
-    // The last of a twice-set variable wins; values go to their controls and include their rows.
-    QCOMPARE(text(form, "edServernames"), QStringLiteral("^1Brant holm"));
-    QVERIFY(checked(form, "chkSvname"));
-    QCOMPARE(text(form, "edMaxplayerss"), QStringLiteral("24"));
-    QVERIFY(checked(form, "gt5") && checked(form, "chkGametype"));
-    QCOMPARE(text(form, "edAdmin1s"), QStringLiteral("Ann"));
-    QVERIFY(checked(form, "chkAdmin1") && !checked(form, "chkAdmin2"));
-    QCOMPARE(text(form, "edHq2s"), QStringLiteral("20"));
-    QCOMPARE(text(form, "edSvfpss"), QStringLiteral("30"));
-    QCOMPARE(text(form, "edLogs"), QStringLiteral("x.log"));
-    QCOMPARE(text(form, "lbLocation"), QString::fromUtf8("C\xC3\xB4te d'Ivoire \xE2\x82\xAC"));
-    QCOMPARE(text(form, "edRotation"), QStringLiteral("gametype dm map mp_bocage "));
-    QVERIFY(checked(form, "chkMpr"));
-    QVERIFY(checked(form, "chkWWW") && checked(form, "chkWWWs"));
-    QVERIFY(checked(form, "chkKick") && !checked(form, "chkBar"));
-    // Rows the file does not mention are left out; boxes without include box keep their start.
-    QVERIFY(!checked(form, "chkMotd") && !checked(form, "chkPure") && !checked(form, "chkIP"));
-    QVERIFY(checked(form, "chkGarand") && !checked(form, "chkPanzer") && checked(form, "chkMap"));
-    QVERIFY(!checked(form, "chkNewSlashes")); // the file holds no generated comment line
-
-    // Everything else, verbatim and in file order, under a note of what changed.
-    QCOMPARE(customLines(form),
-             QStringLiteral("// Opened: set more than once, the last one is on the pages: "
-                            "sv_hostname (2 times). now written with set: sv_hostname, "
-                            "scr_hq_timelimit.\n"
-                            "// My server, tuned by hand\n"
-                            "sets .Email1 \"ann@example.org\"\n"
-                            "set sv_pure \"2\"\n"
-                            "map mp_harbor\n"
-                            "// keep this note\n"
-                            "exec other.cfg\n"
-                            "/* a block\n"
-                            "   comment */\n"
-                            "set sv_custom_thing \"42\""));
-
-    // "Finish!" writes the custom lines at the end, and opening that text gives the same text.
-    const QStringList lines = finish(form);
-    QCOMPARE(lines.mid(lines.size() - 10), customLines(form).split(QLatin1Char('\n')));
-    QVERIFY(!saveThroughDialog(form, path("again.cfg")).seen);
-    TForm1 second;
-    QVERIFY(second.openFile(path("again.cfg")));
-    QCOMPARE(finish(second), lines);
+void OpeningTest::handKeptFilesComeBackByteForByte_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    for (const HandKept& file : kHandKept)
+        QTest::newRow(file.name) << file.bytes;
 }
 
-// A value no box or button writes stays as a custom line after the page's own line, which an
-// earlier holdable setting of it keeps; opened, finished and saved again, the file stays the same.
-void OpeningTest::valuesNoControlHoldsStayAfterThePages() {
-    writeFile(path("odd.cfg"), "set sv_pure \"1\"\nset scr_allow_fg42 \"x\"\nset sv_pure \"2\"\n");
+// Opened, finished and saved without a change, a file is what it was, byte for byte; its own
+// lines stay where they stand, and the custom lines box holds none of them.
+void OpeningTest::handKeptFilesComeBackByteForByte() {
+    QFETCH(QByteArray, bytes);
+    writeFile(path("server.cfg"), bytes);
     TForm1 form;
-    QVERIFY(form.openFile(path("odd.cfg")));
-    QVERIFY(checked(form, "chkPure") && checked(form, "rbPure1"));
-    QVERIFY(!checked(form, "chkFg"));
-    QCOMPARE(customLines(form), QStringLiteral("set scr_allow_fg42 \"x\"\nset sv_pure \"2\""));
-    const QStringList lines = finish(form);
-    QVERIFY(!saveThroughDialog(form, path("again.cfg")).seen);
-    for (int round = 0; round < 2; ++round) {
-        TForm1 again;
-        QVERIFY(again.openFile(path("again.cfg")));
-        QCOMPARE(finish(again), lines);
-        QVERIFY(!saveThroughDialog(again, path("again.cfg")).seen);
+    form.show();
+    setText(form, "edServernames", QStringLiteral("Another document")); // asked about below
+    {
+        int asked = 0;
+        const ModalHandler discard = answerBox(QMessageBox::Discard, &asked);
+        QVERIFY(form.openFile(path("server.cfg")));
+        QCOMPARE(asked, 1);
     }
+    QVERIFY(customLines(form).isEmpty());
+    QVERIFY(!child<QWidget>(&form, "chkNewSlashes")->isEnabled());
+    static const QRegularExpression said(
+        R"(^server\.cfg: \d+ settings? on the pages, \d+ other lines? kept in place\.$)");
+    QVERIFY2(said.match(form.statusBar()->currentMessage()).hasMatch(),
+             qPrintable(form.statusBar()->currentMessage()));
+    QCOMPARE(form.windowHandle()->title(),
+             QStringLiteral("server.cfg - Brantholm - Ledgerwick 1.1"));
+    finish(form);
+    QVERIFY(!saveThroughDialog(form, path("server.cfg")).seen);
+    QCOMPARE(readFile(path("server.cfg")), bytes);
+    // Saved, the file is opened anew: "Finish!" once more changes nothing.
+    click(form, "btnClear");
+    finish(form);
+    QVERIFY(!saveThroughDialog(form, path("server.cfg")).seen);
+    QCOMPARE(readFile(path("server.cfg")), bytes);
+}
+
+void OpeningTest::oneChangeIsOneEdit_data() {
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QByteArray>("expected");
+    const QByteArray head = "exec base_defaults.cfg\n// Names\n";
+    const QByteArray name = "seta sv_hostname \"Old\"   // shown in lists\n";
+    const QByteArray players = "set sv_maxclients \"24\"; set sv_privateclients \"2\"\n";
+    const QByteArray log = "\tset g_log \"games.log\"\n";
+    const QByteArray tail = "map mp_harbor\n";
+    QTest::newRow("a value typed")
+        << "type New into edServernames"
+        << head + "seta sv_hostname \"New\"   // shown in lists\n" + players + log + tail;
+    QTest::newRow("the first of a line left out")
+        << "untick chkMaxplayers" << head + name + "set sv_privateclients \"2\"\n" + log + tail;
+    QTest::newRow("the last of a line left out")
+        << "untick chkPvtp" << head + name + "set sv_maxclients \"24\"\n" + log + tail;
+    QTest::newRow("a number emptied")
+        << "empty edMaxplayerss" << head + name + "set sv_privateclients \"2\"\n" + log + tail;
+    QTest::newRow("a line of its own left out") << "untick chkLog" << head + name + players + tail;
+    QTest::newRow("a row the file does not set")
+        << "type Hi into edMotds" << head + name + "set scr_motd \"Hi\"\n" + players + log + tail;
+    QTest::newRow("a vote changed")
+        << "click chkKick" << head + name + players + log + "set g_allowVoteKick \"1\"\n" + tail;
+}
+
+// One change in the window is one change in the file: the verb, the name as written, the rest of
+// the line and every other line stay.
+void OpeningTest::oneChangeIsOneEdit() {
+    QFETCH(QString, change);
+    QFETCH(QByteArray, expected);
+    writeFile(path("server.cfg"), "exec base_defaults.cfg\n// Names\n"
+                                  "seta sv_hostname \"Old\"   // shown in lists\n"
+                                  "set sv_maxclients \"24\"; set sv_privateclients \"2\"\n"
+                                  "\tset g_log \"games.log\"\nmap mp_harbor\n");
+    TForm1 form;
+    form.show();
+    QVERIFY(form.openFile(path("server.cfg")));
+    QVERIFY(!form.isWindowModified());
+    const QStringList words = change.split(QLatin1Char(' '));
+    const QByteArray control = words.last().toLatin1();
+    if (words[0] == QLatin1String("type")) {
+        auto* edit = child<QLineEdit>(&form, control.constData());
+        edit->selectAll();
+        QTest::keyClicks(edit, words[1]);
+    } else if (words[0] == QLatin1String("empty")) {
+        child<QLineEdit>(&form, control.constData())->selectAll();
+        QTest::keyClick(child<QLineEdit>(&form, control.constData()), Qt::Key_Delete);
+    } else {
+        child<QAbstractButton>(&form, control.constData())->click();
+    }
+    QVERIFY(form.isWindowModified());
+    QCOMPARE(form.windowHandle()->title(),
+             QStringLiteral("server.cfg* - Brantholm - Ledgerwick 1.1"));
+    finish(form);
+    QVERIFY(!saveThroughDialog(form, path("server.cfg")).seen);
+    QCOMPARE(readFile(path("server.cfg")), expected);
+    QVERIFY(!form.isWindowModified());
+}
+
+// A new document and an opened one start from the rows' start values; a typed value includes its
+// row, a value the program sets does not; a value edited in the saved text is the document's.
+void OpeningTest::everyDocumentStartsFresh() {
+    writeFile(path("a.cfg"), "set sv_hostname \"A\"\nsets .Admin \"Ann\"\nset sv_maxclients 8\n");
+    writeFile(path("b.cfg"), "set sv_maxclients \"16\"\r\n");
+    TForm1 form;
+    form.show();
+    QCOMPARE(form.windowHandle()->title(), QStringLiteral("Brantholm - Ledgerwick 1.1"));
+    const QString startName = text(form, "edServernames");
+    const bool startIncluded = checked(form, "chkSvname");
+
+    QVERIFY(!checked(form, "chkAdmin1") && !checked(form, "chkAdmin2"));
+    setText(form, "edAdmin1s", QStringLiteral("set, not typed"));
+    QVERIFY(!checked(form, "chkAdmin1"));
+    QTest::keyClicks(child<QLineEdit>(&form, "edAdmin2s"), QStringLiteral("typed"));
+    QVERIFY(checked(form, "chkAdmin2"));
+    QCOMPARE(form.windowHandle()->title(), QStringLiteral("Brantholm* - Ledgerwick 1.1"));
+
+    {
+        int asked = 0;
+        const ModalHandler discard = answerBox(QMessageBox::Discard, &asked);
+        QVERIFY(form.openFile(path("a.cfg")));
+        QVERIFY(form.openFile(path("b.cfg")));
+        QCOMPARE(asked, 1);
+    }
+    // Nothing of a.cfg or of the typed values is left in a row b.cfg does not set.
+    QCOMPARE(text(form, "edServernames"), startName);
+    QVERIFY(!checked(form, "chkSvname") && !checked(form, "chkAdmin1") &&
+            !checked(form, "chkAdmin2") && !checked(form, "chkMotd"));
+    QVERIFY(text(form, "edAdmin1s").isEmpty() && text(form, "edAdmin2s").isEmpty());
+    QCOMPARE(text(form, "edMaxplayerss"), QStringLiteral("16"));
+
+    // A value edited in the text and saved stays through the next "Finish!".
+    auto* memo = child<QPlainTextEdit>(&form, "editor");
+    finish(form);
+    memo->selectAll();
+    QTest::keyClicks(memo, QStringLiteral("set sv_maxclients \"20\""));
+    QVERIFY(!saveThroughDialog(form, path("b.cfg")).seen);
+    QCOMPARE(readFile(path("b.cfg")), QByteArray("set sv_maxclients \"20\"\r\n"));
+    QCOMPARE(text(form, "edMaxplayerss"), QStringLiteral("20"));
+    click(form, "btnClear");
+    QCOMPARE(finish(form), QStringList{"set sv_maxclients \"20\""});
+
+    // A file that cannot be read replaces nothing: no question before its error box.
+    click(form, "btnClear");
+    setText(form, "edMaxplayerss", QStringLiteral("30"));
+    {
+        const MessageCatcher catcher;
+        QVERIFY(!form.openFile(path("missing.cfg")));
+        QVERIFY(catcher.message.text.startsWith(QStringLiteral("Cannot open file")));
+    }
+    QCOMPARE(text(form, "edMaxplayerss"), QStringLiteral("30"));
+
+    // File > New: every row at its start, no file, no layout.
+    {
+        int asked = 0;
+        const ModalHandler discard = answerBox(QMessageBox::Discard, &asked);
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(&form, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(asked, 1);
+    }
+    QCOMPARE(form.windowHandle()->title(), QStringLiteral("Brantholm - Ledgerwick 1.1"));
+    QCOMPARE(text(form, "edServernames"), startName);
+    QCOMPARE(checked(form, "chkSvname"), startIncluded);
+    QVERIFY(child<QWidget>(&form, "chkNewSlashes")->isEnabled());
+    QCOMPARE(finish(form).first(), kCommentLines.first());
 }
 
 void OpeningTest::badFilesChangeNothing_data() {
@@ -221,23 +293,31 @@ void OpeningTest::badFilesChangeNothing() {
 }
 
 void OpeningTest::unsavedEditsAreAskedAbout_data() {
-    QTest::addColumn<QString>("path"); // what drops the text
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("path"); // what drops the document
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("goesOn");
     const QList<std::pair<QString, int>> answers = {{"Save", QMessageBox::Save},
                                                     {"Discard", QMessageBox::Discard},
                                                     {"Cancel", QMessageBox::Cancel},
                                                     {"Escape", QMessageBox::Escape}};
-    for (const QString& way : {QStringLiteral("close"), QStringLiteral("Exit"),
-                               QStringLiteral("Clear Cfg"), QStringLiteral("Open")})
-        for (const auto& [name, answer] : answers)
-            QTest::addRow("%s, %s", qPrintable(way), qPrintable(name))
-                << way << answer << (answer == QMessageBox::Save || answer == QMessageBox::Discard);
+    for (const QString change : {"text", "value", "include box", "custom line"})
+        for (const QString way : {"close", "Exit", "New", "Open", "Clear Cfg"}) {
+            // Clear Cfg drops the text only, and asks only about the text.
+            if (way == QLatin1String("Clear Cfg") && change != QLatin1String("text"))
+                continue;
+            for (const auto& [name, answer] : answers)
+                QTest::addRow("%s, %s, %s", qPrintable(change), qPrintable(way), qPrintable(name))
+                    << change << way << answer
+                    << (answer == QMessageBox::Save || answer == QMessageBox::Discard);
+        }
 }
 
-// Save runs the normal save and goes on once it succeeded; Discard goes on; Cancel and Escape
-// leave everything as it was. A generated text nobody edited is not asked about.
+// Save saves (generating the text first when none is shown) and goes on once it succeeded;
+// Discard goes on; Cancel and Escape leave everything as it was. A generated text nobody edited
+// is not asked about.
 void OpeningTest::unsavedEditsAreAskedAbout() {
+    QFETCH(QString, change);
     QFETCH(QString, path);
     QFETCH(int, answer);
     QFETCH(bool, goesOn);
@@ -250,16 +330,12 @@ void OpeningTest::unsavedEditsAreAskedAbout() {
             form.close();
         else if (path == QLatin1String("Exit"))
             child<QAction>(&form, "Exit1")->trigger();
+        else if (path == QLatin1String("New"))
+            child<QAction>(&form, "New1")->trigger();
         else if (path == QLatin1String("Clear Cfg"))
             click(form, "btnClear");
         else
             form.openFile(this->path("other.cfg"));
-    };
-    auto dropped = [&] {
-        if (path == QLatin1String("close") || path == QLatin1String("Exit"))
-            return !form.isVisible();
-        // Opening, too, leaves the text empty.
-        return memo->toPlainText().isEmpty();
     };
 
     // Unedited: no question.
@@ -270,14 +346,24 @@ void OpeningTest::unsavedEditsAreAskedAbout() {
         drop();
     }
     QCOMPARE(asked, 0);
-    QVERIFY(dropped());
-
     form.show();
-    if (!child<QWidget>(&form, "btnFinish")->isHidden())
+    if (!child<QWidget>(&form, "btnClear")->isHidden())
+        click(form, "btnClear");
+    QVERIFY(!form.isWindowModified());
+
+    if (change == QLatin1String("text")) {
         finish(form);
-    memo->moveCursor(QTextCursor::End);
-    QTest::keyClick(memo, Qt::Key_Return);
-    QTest::keyClicks(memo, QStringLiteral("map mp_depot"));
+        memo->moveCursor(QTextCursor::End);
+        QTest::keyClick(memo, Qt::Key_Return);
+        QTest::keyClicks(memo, QStringLiteral("map mp_depot"));
+    } else if (change == QLatin1String("value")) {
+        QTest::keyClicks(child<QLineEdit>(&form, "edServernames"), QStringLiteral(" typed"));
+    } else if (change == QLatin1String("include box")) {
+        click(form, "chkAdmin1");
+    } else {
+        child<QPlainTextEdit>(&form, "memCustom")->setPlainText(QStringLiteral("map mp_depot"));
+    }
+    QVERIFY(form.isWindowModified());
     const QString edited = memo->toPlainText();
     {
         const ModalHandler question = answerBox(QMessageBox::StandardButton(answer), &asked);
@@ -286,10 +372,22 @@ void OpeningTest::unsavedEditsAreAskedAbout() {
     }
     QCOMPARE(asked, 1);
     QCOMPARE(QFile::exists(this->path("saved.cfg")), answer == QMessageBox::Save);
-    QCOMPARE(dropped(), goesOn);
+    if (answer == QMessageBox::Save) {
+        const QByteArray mark = change == QLatin1String("value")         ? "typed"
+                                : change == QLatin1String("include box") ? ".Admin"
+                                                                         : "mp_depot";
+        QVERIFY(readFile(this->path("saved.cfg")).contains(mark));
+    }
+    if (path == QLatin1String("close") || path == QLatin1String("Exit"))
+        QCOMPARE(!form.isVisible(), goesOn);
+    else if (goesOn)
+        QVERIFY(memo->toPlainText().isEmpty());
     if (!goesOn) {
         QVERIFY(form.isVisible());
+        QVERIFY(form.isWindowModified());
         QCOMPARE(memo->toPlainText(), edited);
+    } else if (path == QLatin1String("New") || path == QLatin1String("Open")) {
+        QVERIFY(!form.isWindowModified());
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHash>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QRandomGenerator>
@@ -292,8 +293,13 @@ QString RandomStatesTest::verify(const QStringList& lines) const {
     // switch line could have (a switch writes a digit or a gametype code) is nowhere else.
     const QRegularExpression switchValue(QStringLiteral("^[a-z0-9]{0,3}$"));
     QHash<QString, int> included;
-    for (const Setting& setting : m_settings)
-        included[setting.text] += setting.include->isChecked() ? 1 : 0;
+    for (const Setting& setting : m_settings) {
+        // An empty number is not written (its edit says the server keeps its own value).
+        const auto* edit = qobject_cast<const QLineEdit*>(setting.control);
+        const bool unwritten = setting.text.isEmpty() && edit &&
+                               edit->placeholderText() == QLatin1String("server default");
+        included[setting.text] += setting.include->isChecked() && !unwritten ? 1 : 0;
+    }
     // Without a problem listed, no line breaks a rule, and every value is a control's text whole.
     if (problems->count() == 0)
         for (const QString& line : lines)

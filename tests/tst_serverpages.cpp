@@ -29,7 +29,6 @@ const QStringList serverInformationDefaults = {
 const QStringList serverOptionsDefaults = {
     QStringLiteral("set sv_pure \"1\""),          QStringLiteral("set rconpassword \"\""),
     QStringLiteral("set g_password \"\""),        QStringLiteral("set sv_privatepassword \"\""),
-    QStringLiteral("set sv_privateclients \"\""), QStringLiteral("set sv_maxclients \"\""),
     QStringLiteral("set sv_allowdownload \"1\""), QStringLiteral("set sv_cheats \"0\""),
     QStringLiteral("set g_log \"games_mp.log\""), QStringLiteral("set g_logsync \"1\""),
     QStringLiteral("set g_banips \"\""),          QStringLiteral("set sv_kickbantime \"300\""),
@@ -73,7 +72,7 @@ const QStringList networkOptionsAll =
                                  QStringLiteral("set sv_master1 \"master.brantholm.example\""),
                                  QStringLiteral("set sv_wwwDownload \"0\""),
                                  QStringLiteral("set sv_wwwBaseURL \"\""),
-                                 QStringLiteral("set sv_wwwDlDisconnected \"\""),
+                                 // an empty number: no line, the server keeps its own
                              };
 
 QStringList section(TForm1& form, const QString& header) {
