@@ -709,8 +709,10 @@ void TForm1::New1Click() {
         m_openedLines.clear();
         m_fileLines = FileLines();
         m_documentPath.clear();
-        for (SettingsPage* page : std::as_const(m_settingsPages))
+        for (SettingsPage* page : std::as_const(m_settingsPages)) {
+            page->setFormat(FileFormat());
             page->reset();
+        }
         chkNewSlashes->setChecked(true);
         chkNewSlashes->setStatusTip(kSlashesHint);
         showSettings();
@@ -724,8 +726,10 @@ void TForm1::New1Click() {
 void TForm1::takeIn(const QString& text, const FileFormat& format) {
     const QScopedValueRollback quiet(m_quiet, m_quiet + 1);
     m_layout.emplace(text, format);
-    for (SettingsPage* page : std::as_const(m_settingsPages))
+    for (SettingsPage* page : std::as_const(m_settingsPages)) {
+        page->setFormat(format);
         page->take(*m_layout);
+    }
     m_openedLines = settingLines();
     chkNewSlashes->setEnabled(false);
     chkNewSlashes->setStatusTip(kOpenedSlashesHint);

@@ -78,6 +78,15 @@ void SettingsPage::reset() {
         row.reset();
 }
 
+void SettingsPage::setFormat(const FileFormat& format) {
+    if (format == m_format)
+        return;
+    m_format = format;
+    for (qsizetype i = 0; i < m_warnings.size(); ++i)
+        if (m_rows[i].edit || m_rows[i].list)
+            recheck(i);
+}
+
 void SettingsPage::finishRows() {
     for (const RowControls& row : std::as_const(m_rows))
         if (!row.row || !row.valueControl())
@@ -175,7 +184,7 @@ void SettingsPage::recheck(qsizetype index) {
     const RowControls& row = m_rows[index];
     QStringList says;
     if (row.isWritten())
-        for (const Problem& problem : checkValueLine(lineOf(row), m_known)) {
+        for (const Problem& problem : checkValueLine(lineOf(row), m_known, m_format)) {
             QString sentence = problem.message;
             if (!sentence.isEmpty())
                 sentence[0] = sentence[0].toUpper();

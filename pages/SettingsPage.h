@@ -41,6 +41,8 @@ public:
     virtual void take(Opening& opening);
     // Every row back at its start value, as in a new document.
     virtual void reset();
+    // The file the document is written to: its marks count characters as that file stores them.
+    void setFormat(const FileFormat& format);
 
 signals:
     // A setting of the page changed, by the user or by a button of the page.
@@ -68,4 +70,5 @@ private:
     QList<RowControls> m_rows;
     QList<QAction*> m_warnings; // by row, null where the row has no edit
     Vocabulary m_known;
+    FileFormat m_format;
 };

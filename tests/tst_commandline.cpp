@@ -146,7 +146,7 @@ void CommandLineTest::init() {
     writeFile(m_folder.filePath(QStringLiteral("--help")), kBad);
     writeFile(m_folder.filePath(QStringLiteral("two\nlines.cfg")), kBad);
     writeFile(m_folder.filePath(QStringLiteral("utf16.cfg")),
-              QByteArray("\xFF\xFEs\0e\0t\0 \0a\0 \0001\0", 18));
+              QByteArray("\xFF\xFEs\0e\0t\0 \0a\0 \0001\0", 16));
     writeFile(m_folder.filePath(QStringLiteral("utf16-no-mark.cfg")),
               QByteArray("s\0e\0t\0 \0a\0 \0001\0\r\0\n\0", 18));
     writeFile(m_folder.filePath(QStringLiteral("nul.cfg")), QByteArray("set a 1\0\0\0\n", 11));

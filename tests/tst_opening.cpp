@@ -244,6 +244,24 @@ void OpeningTest::everyDocumentStartsFresh() {
     }
     QCOMPARE(form.windowHandle()->title(), QStringLiteral("Brantholm - Ledgerwick 1.1"));
     QCOMPARE(text(form, "edServernames"), startName);
+
+    // A UTF-8 file stores every character: no mark for a Cyrillic name while it is open.
+    writeFile(path("utf8.cfg"), "set sv_hostname \"Caf\xC3\xA9\"\n");
+    auto* name = child<QLineEdit>(&form, "edServernames");
+    auto marked = [name] {
+        const auto* mark = name->findChild<QAction*>(QStringLiteral("warning"));
+        return mark && mark->isVisible();
+    };
+    QVERIFY(form.openFile(path("utf8.cfg")));
+    name->setText(QStringLiteral("\u0421\u0435\u0440\u0432\u0435\u0440"));
+    QVERIFY(!marked());
+    {
+        int asked = 0;
+        const ModalHandler discard = answerBox(QMessageBox::Discard, &asked);
+        child<QAction>(&form, "New1")->trigger();
+    }
+    name->setText(QStringLiteral("\u0421\u0435\u0440\u0432\u0435\u0440"));
+    QVERIFY(marked());
     QCOMPARE(checked(form, "chkSvname"), startIncluded);
     QVERIFY(child<QWidget>(&form, "chkNewSlashes")->isEnabled());
     QCOMPARE(finish(form).first(), kCommentLines.first());

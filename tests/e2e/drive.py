@@ -148,19 +148,20 @@ def type_into(node, value):
     wait_for(f"{describe(node)} to hold {value!r}", lambda: text_of(node) == value)
 
 
-def application_window(desktop, pid):
-    """The main window of the program's process `pid`: instances share the title, not the process."""
+def application_window(desktop, pid, title=TITLE):
+    """The main window of the program's process `pid`: instances share the title, not the process.
+    A window with a file open has the file's name before the title."""
     def probe():
         for app in desktop:
             if app is None or app.get_process_id() != pid:
                 continue
             for window in app:
-                if window is not None and window.name == TITLE:
+                if window is not None and window.name == title:
                     return app, window
         return None
 
     try:
-        return wait_for(f"a window titled {TITLE!r} of process {pid} on the accessibility bus", probe)
+        return wait_for(f"a window titled {title!r} of process {pid} on the accessibility bus", probe)
     except Failure as failure:
         seen = [f"{app.name!r} (pid {app.get_process_id()}): {[w.name for w in app if w is not None]}"
                 for app in desktop if app is not None]
@@ -168,22 +169,24 @@ def application_window(desktop, pid):
 
 
 def save_dialog_after_question(app, window):
-    """Presses "Save CFG" on a text with problems: answers the question that comes first with
-    "Save anyway" and returns the save dialog (Qt's own: no platform theme under plain Xvfb)."""
+    """Presses "Save CFG" and returns the save dialog (Qt's own: no platform theme under plain
+    Xvfb); a text with problems first asks, and is answered "Save anyway"."""
     import pyatspi
 
     press(find(window, pyatspi.ROLE_PUSH_BUTTON, "Save CFG"))
 
-    def question():
+    def question_or_dialog():
         for node in app:
             if node is not None and node.name == "Ledgerwick 1.1" and any(
                     n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "Save anyway"
                     for n in walk(node)):
                 return node
-        return None
+        return program_dialog(app)
 
-    asked = wait_for("the question before saving a text with problems", question)
-    press(find(asked, pyatspi.ROLE_PUSH_BUTTON, "Save anyway"))
+    found = wait_for("the save dialog, or the question before saving a text with problems",
+                     question_or_dialog)
+    if found.name == "Ledgerwick 1.1":
+        press(find(found, pyatspi.ROLE_PUSH_BUTTON, "Save anyway"))
     try:
         return wait_for("the save dialog", lambda: program_dialog(app))
     except Failure as failure:
@@ -276,21 +279,17 @@ def drive(program, folder, start):
                if n.getRole() == pyatspi.ROLE_PUSH_BUTTON):
             raise Failure(f"{gone!r} still shows after finishing")
 
-    # The two number settings that start empty are read as 0 by the server: the editor lists them.
-    problems = wait_find(window, pyatspi.ROLE_LIST, "Problems")
-    items = [n.name for n in walk(problems) if n.getRole() == pyatspi.ROLE_LIST_ITEM]
-    expected_problems = [
-        "Line 11 (sv_privateclients): the server reads an empty value as 0.",
-        "Line 12 (sv_maxclients): the server reads an empty value as 0.",
-    ]
-    if items != expected_problems:
-        raise Failure(f"the editor lists the problems {items!r}, expected {expected_problems!r}")
-    log(f"the editor lists {len(items)} problems: {items[0]!r} and {items[1]!r}")
+    # The first text of a new document holds nothing the server reads otherwise: no problem is
+    # listed, and saving asks nothing first.
+    for problems in (n for n in walk(window)
+                     if n.getRole() == pyatspi.ROLE_LIST and n.name == "Problems"):
+        items = [n.name for n in walk(problems) if n.getRole() == pyatspi.ROLE_LIST_ITEM]
+        if items or is_showing(problems):
+            raise Failure(f"the editor lists the problems {items!r}, expected none")
+    log("the editor lists no problem")
 
-    # Saving a text with problems asks first.
     target = os.path.join(folder, "server é.cfg")
     save_dialog = save_dialog_after_question(app, window)
-    log("saving asked about the problems; answered 'Save anyway'")
     log(f"the save dialog opened: {describe(save_dialog)}")
     file_name = wait_find(save_dialog, pyatspi.ROLE_TEXT, "File name:")
     proposed = text_of(file_name)
@@ -336,13 +335,19 @@ def drive(program, folder, start):
 
 
 def open_in_second_instance(desktop, start, target, saved):
-    """`ledgerwick FILE` opens the file saved before into a second instance, whose pages hold what
-    was typed; a changed server name saves over the file, changing only its line."""
+    """`ledgerwick FILE` opens the file saved before, with an exec line put first by hand, into a
+    second instance, whose pages hold what was typed; a changed server name saves over the file,
+    changing only its line."""
     import pyatspi
 
+    # Kept by hand from here on: a base file executed first, on a line of its own with LF.
+    saved = b"exec base_defaults.cfg\n" + saved
+    with open(target, "wb") as handle:
+        handle.write(saved)
     second = start([target])
     log(f"started a second instance with {target!r} (pid {second.pid})")
-    app, window = application_window(desktop, second.pid)
+    app, window = application_window(desktop, second.pid,
+                                     f"{os.path.basename(target)} - {TITLE}")
     server_name = find(window, pyatspi.ROLE_TEXT, "Server name:")
     wait_for(f"the second instance's server name to be {SERVER_NAME!r}",
              lambda: text_of(server_name) == SERVER_NAME)
@@ -360,10 +365,10 @@ def open_in_second_instance(desktop, start, target, saved):
     memo = wait_find(window, pyatspi.ROLE_TEXT, "Your CFG")
     lines = wait_for("text in the second instance's editor", lambda: text_of(memo)).split("\n")
     name_line = f'set sv_hostname "{NEW_SERVER_NAME}"'
-    if lines[1] != name_line:
-        raise Failure(f"the second instance's editor begins {lines[:3]!r}; expected the second "
-                      f"line {name_line!r}")
-    log(f"changed the server name and finished: {lines[1]!r}")
+    if lines[0] != "exec base_defaults.cfg" or lines[2] != name_line:
+        raise Failure(f"the second instance's editor begins {lines[:3]!r}; expected the exec "
+                      f"line first and the third line {name_line!r}")
+    log(f"changed the server name and finished: {lines[2]!r}, after {lines[0]!r}")
 
     # The dialog proposes the opened file: its folder in "Look in", its name in "File name".
     save_dialog = save_dialog_after_question(app, window)
