@@ -645,16 +645,19 @@ void TForm1::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
-bool TForm1::maybeSave() {
-    if (!editor->document()->isModified())
-        return true;
-    MessageBox question(QMessageBox::Warning, applicationTitle(),
-                        QStringLiteral("The text in the editor has changes that are not saved."),
+QMessageBox::StandardButton TForm1::askToSave(const QString& what) {
+    MessageBox question(QMessageBox::Warning, applicationTitle(), what,
                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     question.setInformativeText(QStringLiteral("Do you want to save them?"));
     question.setDefaultButton(QMessageBox::Save);
     question.setEscapeButton(QMessageBox::Cancel);
-    switch (question.exec()) {
+    return QMessageBox::StandardButton(question.exec());
+}
+
+bool TForm1::maybeSave() {
+    if (!editor->document()->isModified())
+        return true;
+    switch (askToSave(QStringLiteral("The text in the editor has changes that are not saved."))) {
     case QMessageBox::Save:
         return saveConfiguration();
     case QMessageBox::Discard:
@@ -667,16 +670,9 @@ bool TForm1::maybeSave() {
 bool TForm1::maybeSaveDocument() {
     if (!isWindowModified())
         return true;
-    MessageBox question(QMessageBox::Warning, applicationTitle(),
-                        editor->document()->isModified()
-                            ? QStringLiteral("The text in the editor has changes that are not "
-                                             "saved.")
-                            : QStringLiteral("The settings have changes that are not saved."),
-                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    question.setInformativeText(QStringLiteral("Do you want to save them?"));
-    question.setDefaultButton(QMessageBox::Save);
-    question.setEscapeButton(QMessageBox::Cancel);
-    switch (question.exec()) {
+    switch (askToSave(editor->document()->isModified()
+                          ? QStringLiteral("The text in the editor has changes that are not saved.")
+                          : QStringLiteral("The settings have changes that are not saved."))) {
     case QMessageBox::Save:
         if (btnClear->isHidden())
             btnFinishClick();

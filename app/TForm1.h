@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
+#include <QMessageBox>
 
 #include <optional>
 
@@ -99,6 +100,8 @@ private:
     // was started, opened or saved, asks whether to save it, generating the text first when none
     // is shown. False when the user chose to keep it (or saving failed).
     bool maybeSaveDocument();
+    // Asks Save / Discard / Cancel about the unsaved changes `what` says.
+    QMessageBox::StandardButton askToSave(const QString& what);
     // The setting lines the pages write now, in the document's order.
     QList<Opening::Line> settingLines() const;
     // Puts every row at its start value, then takes into the pages what `text` (as its file
