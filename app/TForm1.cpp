@@ -474,6 +474,8 @@ void TForm1::FormCreate() {
     Save1->setEnabled(false);
     btnSave->setEnabled(false);
     btnSave->hide();
+    // A new document has no file, so no earlier versions.
+    History1->setEnabled(false);
 }
 
 void TForm1::writeBody(Section section, ConfigText& text) const {

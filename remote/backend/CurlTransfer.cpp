@@ -551,10 +551,19 @@ struct RemoteTransfer::Impl {
         Outcome outcome = failed(code);
         if (outcome.failure == Failure::Other ||
             (code == CURLE_WRITE_ERROR && outcome.failure == Failure::None)) {
+            // The SSH layer says the same of a full disk and of a server gone: whether the server
+            // still answers tells them apart.
+            const QString why = detail();
+            if (!listing(address.folder().path()).ok()) {
+                outcome.failure = Failure::Dropped;
+                outcome.reason = QStringLiteral("The connection was lost while the file was "
+                                                "being written, and the server no longer answers.");
+                return outcome;
+            }
             outcome.failure = Failure::WriteFailed;
-            outcome.reason = QStringLiteral("The server could not write the file (its disk may be "
-                                            "full)%1.")
-                                 .arg(detail());
+            outcome.reason =
+                QStringLiteral("The server could not write the file (its disk may be full)%1.")
+                    .arg(why);
         }
         return outcome;
     }

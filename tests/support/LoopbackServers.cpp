@@ -35,8 +35,24 @@ bool waitForPort(int port, QProcess& process) {
     return false;
 }
 
-// The processes a process started, and theirs, from /proc.
+// The processes a process started, and theirs, from /proc: quickly through the children files of
+// each thread, else by reading every process's parent.
 QList<pid_t> descendants(pid_t root) {
+    if (QFile::exists(QStringLiteral("/proc/%1/task/%1/children").arg(root))) {
+        QList<pid_t> found{root};
+        for (qsizetype i = 0; i < found.size(); ++i) {
+            const QString tasks = QStringLiteral("/proc/%1/task").arg(found[i]);
+            for (const QString& task : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+                QFile children(tasks + QLatin1Char('/') + task + QStringLiteral("/children"));
+                if (!children.open(QIODevice::ReadOnly))
+                    continue;
+                for (const QByteArray& child : children.readAll().split(' '))
+                    if (const pid_t pid = pid_t(child.trimmed().toInt()); pid > 0)
+                        found.append(pid);
+            }
+        }
+        return found;
+    }
     QList<pid_t> found{root};
     bool grew = true;
     while (grew) {
@@ -167,7 +183,13 @@ bool Sshd::start() {
         m_error = QStringLiteral("sshd did not start: ") + m_process->errorString();
         return false;
     }
+    m_pid = pid_t(m_process->processId());
     return true;
+}
+
+void Sshd::cut() const {
+    for (const pid_t pid : descendants(m_pid))
+        ::kill(pid, SIGKILL);
 }
 
 void Sshd::kill() {

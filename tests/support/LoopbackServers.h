@@ -7,6 +7,8 @@
 
 #include <memory>
 
+#include <sys/types.h>
+
 // Real servers on 127.0.0.1 for the tests of files on servers, each on a free port, with its
 // configuration and keys made in a temporary folder when it starts.
 namespace LoopbackServers {
@@ -31,6 +33,8 @@ public:
     bool start();
     // Kills the server and every session it forked, as a crash or a pulled cable would.
     void kill();
+    // The same from any thread, at once; kill() or start() then reaps the server.
+    void cut() const;
     QString user() const { return m_user; }
     int port() const { return m_port; }
     // A folder the user owns, for the files served.
@@ -48,6 +52,7 @@ private:
     QString m_user;
     int m_port = 0;
     std::unique_ptr<QProcess> m_process;
+    pid_t m_pid = 0;
     QString m_error;
 };
 
