@@ -7,6 +7,7 @@
 #include "app/PageControl.h"
 #include "app/SaveDialog.h"
 #include "app/SavedSettings.h"
+#include "app/ServerConsole.h"
 #include "config/CfgFile.h"
 #include "config/CharacterNames.h"
 #include "config/ConfigText.h"
@@ -177,6 +178,7 @@ TForm1::TForm1(QWidget* parent)
     setStatusBar(StatusBar1);
 
     saveDialog = new SaveDialog(this);
+    m_serverConsole = new ServerConsole(this, [this] { return documentText(); });
     setAcceptDrops(true);
 
     // Boxes, circles and focus frames that stand out on every background of the window.
@@ -231,6 +233,8 @@ void TForm1::createMenu() {
     // Not QKeySequence::Quit, which some desktops leave without a key.
     Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
+    QMenu* server = createServerMenu();
+
     QMenu* help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("este21"));
     Support1 = menuItem(help, "Support1", tr("&Support Forum"), tr("Support Forums"),
@@ -248,7 +252,7 @@ void TForm1::createMenu() {
 
     auto* menuStyle = new GreyedItemsHighlight;
     menuStyle->setParent(this);
-    for (QMenu* menu : {file, OpenRecent1, help, about})
+    for (QMenu* menu : {file, OpenRecent1, server, help, about})
         menu->setStyle(menuStyle);
 
     connect(New1, &QAction::triggered, this, &TForm1::New1Click);
@@ -259,6 +263,57 @@ void TForm1::createMenu() {
     connect(Kestrane1, &QAction::triggered, this, &TForm1::Kestrane1Click);
     connect(AboutLedgerwick1, &QAction::triggered, this, &TForm1::AboutLedgerwick1Click);
     connect(AboutQt1, &QAction::triggered, qApp, &QApplication::aboutQt);
+}
+
+QMenu* TForm1::createServerMenu() {
+    QMenu* server = menuBar()->addMenu(tr("&Server"));
+    server->setObjectName(QStringLiteral("Server1"));
+    Connect1 = menuItem(server, "Connect1", tr("&Connect..."),
+                        tr("Connect to a running server over its remote console"), "");
+    Compare1 =
+        menuItem(server, "Compare1", tr("Co&mpare"),
+                 tr("Compare the document's settings with what the running server holds"), "");
+    ApplyDifferences1 =
+        menuItem(server, "ApplyDifferences1", tr("&Apply differences"),
+                 tr("Send the document's value of every setting that differs to the server"), "");
+    server->addSeparator();
+    MapRestart1 =
+        menuItem(server, "MapRestart1", QStringLiteral("map_&restart"),
+                 tr("Restart the map, so that values waiting for a restart take effect"), "");
+    connect(Connect1, &QAction::triggered, this, &TForm1::Connect1Click);
+    connect(Compare1, &QAction::triggered, this, &TForm1::Compare1Click);
+    connect(ApplyDifferences1, &QAction::triggered, this, &TForm1::ApplyDifferences1Click);
+    connect(MapRestart1, &QAction::triggered, this, &TForm1::MapRestart1Click);
+    return server;
+}
+
+void TForm1::Connect1Click() {
+    m_serverConsole->connectToServer();
+}
+
+void TForm1::Compare1Click() {
+    m_serverConsole->compare();
+}
+
+void TForm1::ApplyDifferences1Click() {
+    m_serverConsole->applyDifferences();
+}
+
+void TForm1::MapRestart1Click() {
+    m_serverConsole->restartMap();
+}
+
+QString TForm1::documentText() const {
+    // After "Finish!" the editor's text is what would be saved, whichever page is in front.
+    if (PageControl1->isTabShown(tabEditor))
+        return tabEditor->text();
+    // As "Finish!" would write it: an opened file with the changes made in place.
+    if (m_layout)
+        return m_layout->rewritten(m_openedLines, settingLines(),
+                                   qobject_cast<CustomLinesPage*>(tabCustom)->lines());
+    ConfigText text(chkNewSlashes->isChecked());
+    writeDocument(text, [this](Section section, ConfigText& t) { writeBody(section, t); });
+    return text.lines().join(QLatin1Char('\n'));
 }
 
 QWidget* TForm1::createBanner() {

@@ -22,6 +22,7 @@ class QPlainTextEdit;
 class QStatusBar;
 class QUrl;
 class SaveDialog;
+class ServerConsole;
 class SettingsPage;
 class TLMDTextButton;
 class TLMDTextCheckBox;
@@ -43,6 +44,10 @@ public:
     // user's changes.
     bool openFile(const QString& path);
 
+    // The text of the document now: the editor's text while the editor page is shown, else the
+    // text "Finish!" would generate from the pages.
+    QString documentText() const;
+
 public slots:
     void FormCreate();
     void New1Click();
@@ -58,6 +63,10 @@ public slots:
     void LMDTextButton30Click();
     void Open1Click();
     void btnCustomClick();
+    void Connect1Click();
+    void Compare1Click();
+    void ApplyDifferences1Click();
+    void MapRestart1Click();
 
 protected:
     bool event(QEvent* event) override;
@@ -68,6 +77,7 @@ protected:
 
 private:
     void createMenu();
+    QMenu* createServerMenu();
     QWidget* createBanner();
     void createPages(QWidget* client);
     QWidget* createBottomStrip();
@@ -114,6 +124,11 @@ private:
     QAction* Kestrane1 = nullptr;
     QAction* AboutLedgerwick1 = nullptr;
     QAction* AboutQt1 = nullptr;
+    QAction* Connect1 = nullptr;
+    QAction* Compare1 = nullptr;
+    QAction* ApplyDifferences1 = nullptr;
+    QAction* MapRestart1 = nullptr;
+    ServerConsole* m_serverConsole = nullptr;
 
     PageControl* PageControl1 = nullptr;
     // Every page by its id; a few by their component names.

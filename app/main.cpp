@@ -1,4 +1,5 @@
 #include "app/CheckCommand.h"
+#include "app/CompareCommand.h"
 #include "app/TForm1.h"
 #include "app/Translation.h"
 
@@ -157,6 +158,9 @@ std::unique_ptr<QApplication> startWindowApplication(int& argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Comparing with a running server needs no display either.
+    if (isCompareCommand(argc, argv))
+        return compareCommand(argc, argv);
     const Arguments arguments = parse(argc, argv);
     if (!arguments.error.isEmpty()) {
         print(stderr, "ledgerwick: " + arguments.error + '\n' + kUsage);

@@ -201,11 +201,19 @@ void AccessibilityTest::menuItems() {
                         item->text(QAccessible::Description));
         }
     }
-    QCOMPARE(titles, QStringList({"File", "Help", "About"}));
+    QCOMPARE(titles, QStringList({"File", "Server", "Help", "About"}));
     QCOMPARE(seen,
              QStringList({"New: Start a new CFG: every setting at its start value",
                           "Open...: Open a CFG to change it", "Open Recent: ", "Save: Save CFG",
-                          "Exit: Exit Program", "Support Forum: Support Forums",
+                          "Exit: Exit Program",
+                          "Connect...: Connect to a running server over its remote console",
+                          "Compare: Compare the document's settings with what the running server "
+                          "holds",
+                          "Apply differences: Send the document's value of every setting that "
+                          "differs to the server",
+                          "map_restart: Restart the map, so that values waiting for a restart "
+                          "take effect",
+                          "Support Forum: Support Forums",
                           "About Ledgerwick: Version, licence and what Ledgerwick does",
                           "About Qt: The Qt toolkit Ledgerwick is built with",
                           "Kestrane: Visit Kestrane website"}));

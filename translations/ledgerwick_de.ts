@@ -21,6 +21,80 @@
     </message>
 </context>
 <context>
+    <name>ComparisonDialog</name>
+    <message>
+        <source>Compare again</source>
+        <translation>Erneut vergleichen</translation>
+    </message>
+    <message>
+        <source>Apply differences</source>
+        <translation>Unterschiede anwenden</translation>
+    </message>
+    <message>
+        <source>The document and the running server</source>
+        <translation>Das Dokument und der laufende Server</translation>
+    </message>
+    <message>
+        <source>Show the rows of one state only</source>
+        <translation>Nur die Zeilen eines Zustands zeigen</translation>
+    </message>
+    <message>
+        <source>All states</source>
+        <translation>Alle Zustände</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Zeigen:</translation>
+    </message>
+    <message>
+        <source>Send the document&apos;s value of every row that differs</source>
+        <translation>Den Wert des Dokuments für jede abweichende Zeile senden</translation>
+    </message>
+    <message>
+        <source>Restart the map, so that the values waiting for a restart take effect</source>
+        <translation>Die Karte neu starten, damit die Werte wirksam werden, die auf einen Neustart warten</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectDialog</name>
+    <message>
+        <source>Remember in the system keyring</source>
+        <translation>Im Schlüsselbund des Systems merken</translation>
+    </message>
+    <message>
+        <source>Connect to a server</source>
+        <translation>Mit einem Server verbinden</translation>
+    </message>
+    <message>
+        <source>The server&apos;s address: host or host:port</source>
+        <translation>Die Adresse des Servers: Host oder Host:Port</translation>
+    </message>
+    <message>
+        <source>The server&apos;s remote console password (rconpassword)</source>
+        <translation>Das Passwort der Fernkonsole des Servers (rconpassword)</translation>
+    </message>
+    <message>
+        <source>Keep the password in the system keyring, and nowhere else</source>
+        <translation>Das Passwort im Schlüsselbund des Systems aufbewahren und nirgends sonst</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Without a port: %1</source>
+        <translation>Ohne Port: %1</translation>
+    </message>
+</context>
+<context>
     <name>CustomLinesPage</name>
     <message>
         <source>Lines of your own, one command or comment each. &quot;Finish!&quot; writes them as they stand at the end of the cfg, after the weapons.</source>
@@ -235,6 +309,127 @@
     <message>
         <source>server default</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ServerConsole</name>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Stopped: </source>
+        <translation>Abgebrochen: </translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>Verbinde mit %1…</translation>
+    </message>
+    <message>
+        <source>Cannot find the server &quot;%1&quot;: %2.</source>
+        <translation>Der Server „%1“ ist nicht zu finden: %2.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the system keyring: %1. It is used until Ledgerwick closes, and kept nowhere else.</source>
+        <translation>Das Passwort konnte nicht im Schlüsselbund des Systems aufbewahrt werden: %1. Es gilt, bis Ledgerwick endet, und wird nirgends sonst aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>%1 (%2), map %3</source>
+        <translation>%1 (%2), Karte %3</translation>
+    </message>
+    <message>
+        <source>Comparing with %1…</source>
+        <translation>Vergleiche mit %1…</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; becomes &quot;%3&quot;</source>
+        <translation>%1: „%2“ wird zu „%3“</translation>
+    </message>
+    <message>
+        <source>
+
+Not sent, since a value holding a double quote, a semicolon or a line break would reach the server as other commands:
+%1</source>
+        <translation>
+
+Nicht gesendet, da ein Wert mit einem doppelten Anführungszeichen, einem Semikolon oder einem Zeilenumbruch beim Server als andere Befehle ankäme:
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing to apply: no setting that the server takes differs from the document.</source>
+        <translation>Nichts anzuwenden: Keine Einstellung, die der Server annimmt, weicht vom Dokument ab.</translation>
+    </message>
+    <message>
+        <source>Send %1 %2 to %3?
+
+%4%5</source>
+        <translation>%1 %2 an %3 senden?
+
+%4%5</translation>
+    </message>
+    <message>
+        <source>setting</source>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <source>settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Sending %1 settings…</source>
+        <translation>Sende %1 Einstellungen…</translation>
+    </message>
+    <message>
+        <source>%1 sent</source>
+        <translation>%1 gesendet</translation>
+    </message>
+    <message>
+        <source>, %1 after a restart</source>
+        <translation>, %1 nach einem Neustart</translation>
+    </message>
+    <message>
+        <source>Restart the map on %1 now?
+
+map_restart starts the round in play over for every player; the values waiting for a restart take effect.</source>
+        <translation>Die Karte auf %1 jetzt neu starten?
+
+map_restart beginnt die laufende Runde für alle Spieler von vorn; die Werte, die auf einen Neustart warten, werden wirksam.</translation>
+    </message>
+    <message>
+        <source>Restart the map</source>
+        <translation>Karte neu starten</translation>
+    </message>
+    <message>
+        <source>The map restarted. </source>
+        <translation>Die Karte wurde neu gestartet. </translation>
+    </message>
+    <message>
+        <source>%1 settings compared with %2: %3.</source>
+        <translation>%1 Einstellungen mit %2 verglichen: %3.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Forget the remembered password</source>
+        <translation>Das gemerkte Passwort vergessen</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>The password could not be removed from the system keyring: %1.</source>
+        <translation>Das Passwort konnte nicht aus dem Schlüsselbund des Systems entfernt werden: %1.</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1468,38 @@ Trotzdem speichern?</translation>
         <source>en_US</source>
         <comment>the locale whose digit grouping messages use</comment>
         <translation>de_DE</translation>
+    </message>
+    <message>
+        <source>&amp;Server</source>
+        <translation>&amp;Server</translation>
+    </message>
+    <message>
+        <source>&amp;Connect...</source>
+        <translation>&amp;Verbinden...</translation>
+    </message>
+    <message>
+        <source>Connect to a running server over its remote console</source>
+        <translation>Über die Fernkonsole mit einem laufenden Server verbinden</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare</source>
+        <translation>Ver&amp;gleichen</translation>
+    </message>
+    <message>
+        <source>Compare the document&apos;s settings with what the running server holds</source>
+        <translation>Die Einstellungen des Dokuments mit denen des laufenden Servers vergleichen</translation>
+    </message>
+    <message>
+        <source>&amp;Apply differences</source>
+        <translation>Unterschiede &amp;anwenden</translation>
+    </message>
+    <message>
+        <source>Send the document&apos;s value of every setting that differs to the server</source>
+        <translation>Den Wert des Dokuments für jede abweichende Einstellung an den Server senden</translation>
+    </message>
+    <message>
+        <source>Restart the map, so that values waiting for a restart take effect</source>
+        <translation>Die Karte neu starten, damit wartende Werte wirksam werden</translation>
     </message>
 </context>
 <context>

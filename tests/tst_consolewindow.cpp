@@ -1,0 +1,380 @@
+// The Server menu of the real window against a console server on 127.0.0.1, its dialogs driven as
+// a user would; and `ledgerwick --compare`, the real program started as a script starts it.
+#include "app/ComparisonDialog.h"
+#include "app/PasswordKeyring.h"
+#include "app/SavedSettings.h"
+#include "console/ComparisonModel.h"
+#include "support/ConsoleServer.h"
+#include "support/SecretService.h"
+#include "support/TestSupport.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace TestSupport;
+
+namespace {
+
+// Long enough for a whole Apply (a comparison, the commands, a comparison) on a busy machine.
+constexpr int kWait = 15000;
+
+void declareServer(ConsoleServer& server) {
+    server.declare(QStringLiteral("sv_hostname"), QStringLiteral("S"), QStringLiteral("noname"));
+    server.declare(QStringLiteral("sv_maxclients"), QStringLiteral("SAL"), QStringLiteral("8"));
+    server.declare(QStringLiteral("g_motd"), QStringLiteral("A"));
+    server.declare(QStringLiteral("scr_dm_timelimit"), QStringLiteral("A"), QStringLiteral("30"));
+    server.declare(QStringLiteral("rconpassword"), QString(), QStringLiteral("secret"));
+    server.run(QStringLiteral("sets sv_hostname \"^1Red^7 Fort\"\nset g_motd \"Be nice\"\n"));
+}
+
+// Fills in the connect dialog when it comes and accepts it.
+ModalHandler answerConnect(const QString& address, const QString& password) {
+    return ModalHandler([address, password](QWidget* modal) {
+        if (modal->objectName() != QLatin1String("ConnectDialog"))
+            return false;
+        modal->findChild<QLineEdit*>(QStringLiteral("edServerAddress"))->setText(address);
+        modal->findChild<QLineEdit*>(QStringLiteral("edConsolePassword"))->setText(password);
+        static_cast<QDialog*>(modal)->accept();
+        return true;
+    });
+}
+
+// Notes the text of the next message box named `name` (any, when empty) and presses `button`.
+struct BoxAnswer {
+    QString text;
+    std::optional<ModalHandler> handler;
+};
+
+std::unique_ptr<BoxAnswer> answerBox(const QString& name, const QString& button) {
+    auto answer = std::make_unique<BoxAnswer>();
+    BoxAnswer* seen = answer.get();
+    answer->handler.emplace([seen, name, button](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box || (!name.isEmpty() && box->objectName() != name))
+            return false;
+        seen->text = box->text();
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == button || button.isEmpty()) {
+                b->click();
+                return true;
+            }
+        return false;
+    });
+    return answer;
+}
+
+QStringList tableStates(const ComparisonDialog* dialog) {
+    const auto* table = dialog->findChild<QTableView*>(QStringLiteral("tblComparison"));
+    QStringList rows;
+    for (int r = 0; r < table->model()->rowCount(); ++r)
+        rows.append(table->model()->index(r, ComparisonModel::Variable).data().toString() + ':' +
+                    table->model()->index(r, ComparisonModel::StateColumn).data().toString());
+    return rows;
+}
+
+int rconSets(const ConsoleServer& server) {
+    int sets = 0;
+    for (const QString& request : server.requests)
+        sets += request.startsWith(QLatin1String("rcon secret set"));
+    return sets;
+}
+
+} // namespace
+
+class ConsoleWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void connectCompareApplyRestart();
+    void aPasswordRememberedInTheKeyring();
+    void theGeneratedTextBeforeFinish();
+    void anOpenedFileBeforeFinish();
+    void aRefusedPasswordStopsAtOnce();
+    void compareFromTheCommandLine_data();
+    void compareFromTheCommandLine();
+
+private:
+    std::unique_ptr<SecretService> m_keyring;
+};
+
+void ConsoleWindowTest::initTestCase() {
+    // Every window here reads the keyring when it connects: a keyring of the tests' own.
+    m_keyring = std::make_unique<SecretService>();
+    QVERIFY(m_keyring->running());
+    QTRY_VERIFY_WITH_TIMEOUT(PasswordKeyring::read(QStringLiteral("nothing")).ok(), 10000);
+}
+
+void ConsoleWindowTest::connectCompareApplyRestart() {
+    ConsoleServer server;
+    declareServer(server);
+    TForm1 form;
+    form.show();
+    click(form, "btnFinish");
+    // The document: the text in the editor, as the user left it.
+    child<QPlainTextEdit>(&form, "editor")
+        ->setPlainText("// mine\nsets sv_hostname \"^1Red^7 Fort\"\nset sv_maxclients \"16\"\n"
+                       "set g_motd \"Be kind\" // was nice\nset g_unknownsetting 1\n"
+                       "seta scr_dm_timelimit 20\nset rconpassword \"secret\"\n");
+
+    {
+        const ModalHandler connectDialog =
+            answerConnect(QStringLiteral("127.0.0.1:%1").arg(server.port()), "secret");
+        child<QAction>(&form, "Connect1")->trigger();
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(
+        child<QLabel>(&form, "lblServer")->text(),
+        QStringLiteral("Red Fort (127.0.0.1:%1), map mp_harbor").arg(server.port()), kWait);
+    QCOMPARE(server.requests, QStringList{"getstatus"});
+
+    child<QAction>(&form, "Compare1")->trigger();
+    auto* dialog = child<ComparisonDialog>(&form, "ComparisonDialog");
+    QVERIFY(dialog->isVisible());
+    const QStringList compared{"sv_hostname:Same",         "sv_maxclients:Differs",
+                               "g_motd:Differs",           "g_unknownsetting:Not on the server",
+                               "scr_dm_timelimit:Differs", "rconpassword:Same"};
+    QTRY_COMPARE_WITH_TIMEOUT(tableStates(dialog), compared, kWait);
+    // The README's picture, when asked for (under Xvfb).
+    if (qEnvironmentVariableIsSet("LEDGERWICK_SHOT"))
+        dialog->grab().save(qEnvironmentVariable("LEDGERWICK_SHOT"));
+
+    // Filtered by state, then sorted by name.
+    child<QComboBox>(dialog, "cmbStateFilter")->setCurrentText("Differs");
+    QCOMPARE(tableStates(dialog), compared.filter(":Differs"));
+    auto* table = child<QTableView>(dialog, "tblComparison");
+    table->sortByColumn(ComparisonModel::Variable, Qt::AscendingOrder);
+    QCOMPARE(tableStates(dialog).first(), QStringLiteral("g_motd:Differs"));
+    child<QComboBox>(dialog, "cmbStateFilter")->setCurrentIndex(0);
+    table->sortByColumn(-1, Qt::AscendingOrder);
+    QCOMPARE(tableStates(dialog), compared);
+
+    // Cancelled, nothing is sent.
+    {
+        const auto answer = answerBox("ApplyQuestion", "Cancel");
+        child<QAction>(&form, "ApplyDifferences1")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!answer->text.isEmpty(), kWait);
+    }
+    QCOMPARE(rconSets(server), 0);
+    {
+        const auto answer = answerBox("ApplyQuestion", "Apply");
+        child<QAction>(&form, "ApplyDifferences1")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!answer->text.isEmpty(), kWait);
+        QCOMPARE(answer->text.section("\n\n", 0, 0),
+                 QStringLiteral("Send 3 settings to Red Fort?"));
+        QCOMPARE(answer->text.section("\n\n", 1).split('\n'),
+                 QStringList({"sv_maxclients: \"8\" becomes \"16\"",
+                              "g_motd: \"Be nice\" becomes \"Be kind\"",
+                              "scr_dm_timelimit: \"30\" becomes \"20\""}));
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(tableStates(dialog),
+                              QStringList({"sv_hostname:Same", "sv_maxclients:After restart",
+                                           "g_motd:Same", "g_unknownsetting:Not on the server",
+                                           "scr_dm_timelimit:Same", "rconpassword:Same"}),
+                              kWait);
+    QCOMPARE(rconSets(server), 3);
+    QVERIFY(child<QLabel>(dialog, "lblComparisonSummary")
+                ->text()
+                .startsWith("3 sent, 1 after a restart. 6 settings compared with Red Fort"));
+
+    auto* restart = child<QPushButton>(dialog, "btnMapRestart");
+    QVERIFY(restart->isEnabled());
+    {
+        const auto answer = answerBox("RestartQuestion", "Restart the map");
+        restart->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!answer->text.isEmpty(), kWait);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(tableStates(dialog).at(1), QStringLiteral("sv_maxclients:Same"),
+                              kWait);
+    QVERIFY(!restart->isEnabled());
+    QCOMPARE(int(server.requests.filter("map_restart").size()), 1);
+    QCOMPARE(server.broadcasts, QStringList());
+    // The password went nowhere but to the server.
+    QVERIFY(!readFile(savedSettings().fileName()).contains("secret"));
+}
+
+void ConsoleWindowTest::aPasswordRememberedInTheKeyring() {
+    ConsoleServer server;
+    declareServer(server);
+    const QString address = QStringLiteral("127.0.0.1:%1").arg(server.port());
+    {
+        TForm1 form;
+        form.show();
+        const ModalHandler connectDialog([&](QWidget* modal) {
+            if (modal->objectName() != QLatin1String("ConnectDialog"))
+                return false;
+            child<QLineEdit>(modal, "edServerAddress")->setText(address);
+            child<QLineEdit>(modal, "edConsolePassword")->setText("secret");
+            child<QCheckBox>(modal, "chkRememberPassword")->setChecked(true);
+            static_cast<QDialog*>(modal)->accept();
+            return true;
+        });
+        child<QAction>(&form, "Connect1")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(child<QLabel>(&form, "lblServer")->text().startsWith("Red Fort"),
+                                 kWait);
+    }
+    QCOMPARE(PasswordKeyring::read(address).password.value_or("none"), QStringLiteral("secret"));
+    QVERIFY(!readFile(savedSettings().fileName()).contains("secret"));
+
+    // A later window offers it for the address last used; the server's password has changed.
+    server.password = QStringLiteral("changed");
+    TForm1 form;
+    form.show();
+    QString offered;
+    QString addressOffered;
+    bool ticked = false;
+    const ModalHandler connectDialog([&](QWidget* modal) {
+        if (modal->objectName() != QLatin1String("ConnectDialog"))
+            return false;
+        addressOffered = child<QLineEdit>(modal, "edServerAddress")->text();
+        offered = child<QLineEdit>(modal, "edConsolePassword")->text();
+        ticked = child<QCheckBox>(modal, "chkRememberPassword")->isChecked();
+        static_cast<QDialog*>(modal)->accept();
+        return true;
+    });
+    const auto refused = answerBox("RefusedPassword", "Forget the remembered password");
+    child<QAction>(&form, "Compare1")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!refused->text.isEmpty(), kWait);
+    QCOMPARE(addressOffered, address);
+    QCOMPARE(offered, QStringLiteral("secret"));
+    QVERIFY(ticked);
+    QVERIFY(PasswordKeyring::read(address).ok());
+    QVERIFY(!PasswordKeyring::read(address).password);
+    QCOMPARE(server.requests.filter("rcon").size(), qsizetype(1));
+}
+
+void ConsoleWindowTest::theGeneratedTextBeforeFinish() {
+    ConsoleServer server;
+    declareServer(server);
+    TForm1 form;
+    form.show();
+    setText(form, "edServernames", QStringLiteral("^1Red^7 Fort"));
+    {
+        const ModalHandler connectDialog =
+            answerConnect(QStringLiteral("127.0.0.1:%1").arg(server.port()), "secret");
+        child<QAction>(&form, "Compare1")->trigger();
+        // The connect dialog came first, then the comparison of the pages' text.
+        QTRY_VERIFY_WITH_TIMEOUT(form.findChild<ComparisonDialog*>(), kWait);
+    }
+    auto* dialog = child<ComparisonDialog>(&form, "ComparisonDialog");
+    QTRY_VERIFY_WITH_TIMEOUT(tableStates(dialog).contains("sv_hostname:Same"), kWait);
+    // Most of what the pages write is unknown to this small server, and none of it was asked
+    // by name: only the one latched variable it lists.
+    QVERIFY(tableStates(dialog).filter(":Not on the server").size() > 20);
+    QCOMPARE(server.broadcasts, QStringList());
+    const bool latched =
+        !tableStates(dialog).filter(QRegularExpression("^sv_maxclients:")).isEmpty();
+    QCOMPARE(server.requests,
+             QStringList({"getstatus", "rcon secret cvarlist"}) +
+                 (latched ? QStringList{"rcon secret sv_maxclients"} : QStringList{}));
+}
+
+void ConsoleWindowTest::anOpenedFileBeforeFinish() {
+    ConsoleServer server;
+    declareServer(server);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("server.cfg");
+    // Kept by hand: tabs, a trailing comment, two commands on a line, CR line ends, seta.
+    writeFile(path, "//my own\rseta\tsv_hostname \"^1Red^7 Fort\" // the name\r"
+                    "exec other.cfg\rset g_motd \"Be nice\"; set scr_dm_timelimit 45\r");
+    TForm1 form;
+    form.show();
+    QVERIFY(form.openFile(path));
+    {
+        const ModalHandler connectDialog =
+            answerConnect(QStringLiteral("127.0.0.1:%1").arg(server.port()), "secret");
+        child<QAction>(&form, "Compare1")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(form.findChild<ComparisonDialog*>(), kWait);
+    }
+    auto* dialog = child<ComparisonDialog>(&form, "ComparisonDialog");
+    QTRY_VERIFY_WITH_TIMEOUT(!tableStates(dialog).isEmpty(), kWait);
+    const QStringList rows = tableStates(dialog);
+    QVERIFY2(rows.contains("sv_hostname:Same"), qPrintable(rows.join(' ')));
+    QVERIFY2(rows.contains("g_motd:Same"), qPrintable(rows.join(' ')));
+    QVERIFY2(rows.contains("scr_dm_timelimit:Differs"), qPrintable(rows.join(' ')));
+    QCOMPARE(server.broadcasts, QStringList());
+}
+
+void ConsoleWindowTest::aRefusedPasswordStopsAtOnce() {
+    ConsoleServer server;
+    declareServer(server);
+    TForm1 form;
+    form.show();
+    click(form, "btnFinish");
+    child<QPlainTextEdit>(&form, "editor")->setPlainText("set g_motd hello\n");
+    const auto box = answerBox(QString(), QString());
+    {
+        const ModalHandler connectDialog =
+            answerConnect(QStringLiteral("127.0.0.1:%1").arg(server.port()), "guess");
+        child<QAction>(&form, "Compare1")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!box->text.isEmpty(), kWait);
+    }
+    QVERIFY2(box->text.contains("refused the password"), qPrintable(box->text));
+    QCOMPARE(server.requests, QStringList({"getstatus", "rcon guess cvarlist"}));
+}
+
+void ConsoleWindowTest::compareFromTheCommandLine_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");
+
+    // As an admin's editor saves it: a byte-order mark, CR LF.
+    QTest::newRow("all same")
+        << "\xef\xbb\xbfset g_motd \"Be nice\"\r\nsets sv_hostname \"^1Red^7 Fort\"\r\n"
+        << "secret" << 0 << "";
+    QTest::newRow("differences") << "set g_motd \"Be kind\"\nset sv_maxclients 8\nset g_new 1\n"
+                                 << "secret" << 1
+                                 << "g_motd: document \"Be kind\", server \"Be nice\"\n"
+                                    "g_new: document \"1\", not on the server\n";
+    QTest::newRow("refused password") << "set g_motd x\n"
+                                      << "guess" << 2 << "";
+    QTest::newRow("no file") << ""
+                             << "secret" << 2 << "";
+}
+
+void ConsoleWindowTest::compareFromTheCommandLine() {
+    QFETCH(QString, file);
+    QFETCH(QString, password);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+
+    ConsoleServer server;
+    declareServer(server);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("server.cfg");
+    if (!file.isEmpty())
+        writeFile(path, file.toUtf8());
+
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // No display of any kind.
+    environment.remove("QT_QPA_PLATFORM");
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.insert("LEDGERWICK_RCON_PASSWORD", password);
+    program.setProcessEnvironment(environment);
+    program.start(LEDGERWICK_PROGRAM, {"--compare", path, "--server",
+                                       QStringLiteral("127.0.0.1:%1").arg(server.port())});
+    // The server answers from this test's event loop while the program runs.
+    QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, 20000);
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    const QString errors = QString::fromUtf8(program.readAllStandardError());
+    QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), output);
+    QCOMPARE(program.exitCode(), exitCode);
+    QCOMPARE(errors.isEmpty(), exitCode != 2);
+    QVERIFY(!program.arguments().join(' ').contains(password));
+    if (password == "guess")
+        QCOMPARE(int(server.requests.size()), 1);
+}
+
+QTEST_MAIN(ConsoleWindowTest)
+#include "tst_consolewindow.moc"
