@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CfgFile</name>
+    <message>
+        <source>Its name holds bytes that are not UTF-8: save it under another name</source>
+        <translation>Ihr Name enthält Bytes, die kein UTF-8 sind: Speichern Sie sie unter einem anderen Namen</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>eine benannte Pipe</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>keine Datei</translation>
+    </message>
+</context>
+<context>
     <name>CheckCommand</name>
     <message>
         <source>It is not a regular file but %1</source>
@@ -18,6 +45,29 @@
     <message>
         <source>It is larger than 1 MiB, far more than a .cfg file holds</source>
         <translation>Sie ist größer als 1 MiB, weit mehr, als eine .cfg-Datei enthält</translation>
+    </message>
+</context>
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>Same</source>
+        <translation>Gleich</translation>
+    </message>
+    <message>
+        <source>Differs</source>
+        <translation>Abweichend</translation>
+    </message>
+    <message>
+        <source>After restart</source>
+        <translation>Nach Neustart</translation>
+    </message>
+    <message>
+        <source>Not on the server</source>
+        <translation>Nicht auf dem Server</translation>
+    </message>
+    <message>
+        <source>Read-only</source>
+        <translation>Schreibgeschützt</translation>
     </message>
 </context>
 <context>
@@ -53,6 +103,29 @@
     <message>
         <source>Restart the map, so that the values waiting for a restart take effect</source>
         <translation>Die Karte neu starten, damit die Werte wirksam werden, die auf einen Neustart warten</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonModel</name>
+    <message>
+        <source>%1 (after restart: %2)</source>
+        <translation>%1 (nach Neustart: %2)</translation>
+    </message>
+    <message>
+        <source>Variable</source>
+        <translation>Variable</translation>
+    </message>
+    <message>
+        <source>In the document</source>
+        <translation>Im Dokument</translation>
+    </message>
+    <message>
+        <source>On the server</source>
+        <translation>Auf dem Server</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
     </message>
 </context>
 <context>
@@ -297,6 +370,33 @@
     </message>
 </context>
 <context>
+    <name>RconClient</name>
+    <message>
+        <source>The server did not answer (3 tries, 2 seconds each). Is the address right, and is a map running?</source>
+        <translation>Der Server hat nicht geantwortet (3 Versuche zu je 2 Sekunden). Stimmt die Adresse, und läuft eine Karte?</translation>
+    </message>
+    <message>
+        <source>The server refused the password (&quot;Bad rconpassword.&quot;). Nothing more was sent, since servers lock out addresses that guess.</source>
+        <translation>Der Server hat das Passwort abgelehnt („Bad rconpassword.“). Es wurde nichts weiter gesendet, da Server Adressen sperren, die raten.</translation>
+    </message>
+    <message>
+        <source>The server has no remote console password set, so it takes no commands over the network.</source>
+        <translation>Auf dem Server ist kein Passwort für die Fernkonsole gesetzt, daher nimmt er keine Befehle über das Netz an.</translation>
+    </message>
+    <message>
+        <source>The password holds a blank, a double quote, a semicolon or a character that the console cannot carry.</source>
+        <translation>Das Passwort enthält ein Leerzeichen, ein doppeltes Anführungszeichen, ein Semikolon oder ein Zeichen, das die Konsole nicht übertragen kann.</translation>
+    </message>
+    <message>
+        <source>No server is connected.</source>
+        <translation>Kein Server ist verbunden.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply could not be read.</source>
+        <translation>Die Antwort des Servers konnte nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
     <name>RowColumn</name>
     <message>
         <source>Left empty, no line is written: the server keeps its own value.</source>
@@ -309,6 +409,44 @@
     <message>
         <source>server default</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ServerAddress</name>
+    <message>
+        <source>The address &quot;%1&quot; has no closing &quot;]&quot;.</source>
+        <translation>Der Adresse „%1“ fehlt die schließende „]“.</translation>
+    </message>
+    <message>
+        <source>After &quot;]&quot; only &quot;:port&quot; may follow.</source>
+        <translation>Nach „]“ darf nur „:Port“ folgen.</translation>
+    </message>
+    <message>
+        <source>The port after &quot;:&quot; is missing.</source>
+        <translation>Der Port nach „:“ fehlt.</translation>
+    </message>
+    <message>
+        <source>Type the server&apos;s address, as host or host:port.</source>
+        <translation>Geben Sie die Adresse des Servers ein, als Host oder Host:Port.</translation>
+    </message>
+    <message>
+        <source>The port &quot;%1&quot; is not a number from 1 to 65535.</source>
+        <translation>Der Port „%1“ ist keine Zahl von 1 bis 65535.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerComparison</name>
+    <message>
+        <source>The server&apos;s list of variables could not be read whole (%1 tries). Parts of it may have been lost on the way.</source>
+        <translation>Die Liste der Variablen des Servers konnte nicht vollständig gelesen werden (%1 Versuche). Teile davon sind womöglich unterwegs verloren gegangen.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply about %1 could not be read.</source>
+        <translation>Die Antwort des Servers zu %1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 %2 of the differences were sent before this.</source>
+        <translation>%1 %2 der Unterschiede wurden bereits vorher gesendet.</translation>
     </message>
 </context>
 <context>
@@ -1523,6 +1661,77 @@ Trotzdem speichern?</translation>
     <message>
         <source>Pasted: each line break became a blank, since the server would end the line there.</source>
         <translation>Eingefügt: Jeder Zeilenumbruch wurde zu einem Leerzeichen, da der Server die Zeile dort beenden würde.</translation>
+    </message>
+</context>
+<context>
+    <name>TextCheck</name>
+    <message>
+        <source>a double quote ends the value; the server reads &quot;%1&quot; instead.</source>
+        <translation>ein doppeltes Anführungszeichen beendet den Wert; der Server liest stattdessen „%1“.</translation>
+    </message>
+    <message>
+        <source>outside double quotes the server takes &quot;%1&quot; for a blank; it reads &quot;%2&quot; instead.</source>
+        <translation>außerhalb doppelter Anführungszeichen hält der Server „%1“ für ein Leerzeichen; er liest stattdessen „%2“.</translation>
+    </message>
+    <message>
+        <source>the value has no closing double quote: the line break ends it, and the next line runs as a command of its own.</source>
+        <translation>dem Wert fehlt das schließende doppelte Anführungszeichen: Der Zeilenumbruch beendet ihn, und die nächste Zeile läuft als eigener Befehl.</translation>
+    </message>
+    <message>
+        <source>a double quote ends the value; the server runs the rest as commands.</source>
+        <translation>ein doppeltes Anführungszeichen beendet den Wert; der Server führt den Rest als Befehle aus.</translation>
+    </message>
+    <message>
+        <source>the line is %1 bytes long; the server cuts it after 1,023 and runs the rest as a command.</source>
+        <translation>die Zeile ist %1 Bytes lang; der Server schneidet sie nach 1.023 ab und führt den Rest als Befehl aus.</translation>
+    </message>
+    <message>
+        <source>the value is %1 characters long; at 256 or more the server cannot load the map.</source>
+        <translation>der Wert ist %1 Zeichen lang; ab 256 kann der Server die Karte nicht laden.</translation>
+    </message>
+    <message>
+        <source>without &quot;set&quot; the server ignores this line when it starts with the file.</source>
+        <translation>ohne „set“ übergeht der Server diese Zeile, wenn er mit der Datei startet.</translation>
+    </message>
+    <message>
+        <source>the server reads an empty value as 0.</source>
+        <translation>der Server liest einen leeren Wert als 0.</translation>
+    </message>
+    <message>
+        <source>the server reads &quot;%1&quot; as %2.</source>
+        <translation>der Server liest „%1“ als %2.</translation>
+    </message>
+    <message>
+        <source>the server leaves a value holding \ or ; out of the server info that server lists show.</source>
+        <translation>einen Wert mit \ oder ; lässt der Server aus den Serverinfos weg, die Serverlisten zeigen.</translation>
+    </message>
+    <message>
+        <source>the server info reaches %1 bytes; the server keeps at most 1,023 and leaves keys out.</source>
+        <translation>die Serverinfos erreichen %1 Bytes; der Server behält höchstens 1.023 und lässt Schlüssel weg.</translation>
+    </message>
+    <message>
+        <source> and %1 more on this line</source>
+        <translation> und %1 weitere in dieser Zeile</translation>
+    </message>
+    <message>
+        <source>the character %1%2 cannot be stored in a %3 file.</source>
+        <translation>das Zeichen %1%2 kann in einer %3-Datei nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>the file is %1 bytes long; the server runs nothing of a file over 16,384 bytes.</source>
+        <translation>die Datei ist %1 Bytes lang; von einer Datei über 16.384 Bytes führt der Server nichts aus.</translation>
+    </message>
+    <message>
+        <source>the comment opened here is never closed; the server ignores the rest of the file.</source>
+        <translation>der hier geöffnete Kommentar wird nie geschlossen; der Server übergeht den Rest der Datei.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Line %1 (%2): %3</source>
+        <translation>Zeile %1 (%2): %3</translation>
     </message>
 </context>
 <context>
