@@ -6,16 +6,12 @@
 #include "pages/settings/PageCatalogue.h"
 #include "support/TestSupport.h"
 
-#include <QCheckBox>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QStatusBar>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
