@@ -6,12 +6,14 @@
 #include "pages/settings/PageCatalogue.h"
 #include "support/TestSupport.h"
 
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
@@ -113,6 +115,7 @@ private slots:
     void germanWhereTheProgramSpeaks_data();
     void germanWhereTheProgramSpeaks();
     void standardButtonsInGerman();
+    void savedInGerman();
     void nothingCut_data();
     void nothingCut();
 
@@ -175,6 +178,22 @@ void LanguageTest::standardButtonsInGerman() {
                           "Möchten Sie sie speichern?", "Speichern", "Verwerfen", "Abbrechen"}));
     // Cancelled: nothing changed.
     QCOMPARE(child<QLineEdit>(&form, "edServernames")->text(), QStringLiteral("Bei Ulla"));
+}
+
+// The status bar after saving: German words, the size grouped as German groups digits.
+void LanguageTest::savedInGerman() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("server.cfg"));
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    finish(form);
+    QVERIFY(!saveThroughDialog(form, path).seen);
+    const qint64 size = QFileInfo(path).size();
+    QVERIFY(size >= 1000); // so that its digits are grouped: "2.334", not "2,334"
+    QCOMPARE(form.statusBar()->currentMessage(),
+             QStringLiteral("server.cfg gespeichert (%1 Bytes).")
+                 .arg(QLocale(QLocale::German).toString(size)));
 }
 
 void LanguageTest::nothingCut_data() {
