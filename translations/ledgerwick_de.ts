@@ -1353,7 +1353,7 @@ compass:</source>
     <name>SettingsPage</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
 </context>
 <context>
