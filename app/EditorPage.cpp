@@ -54,6 +54,8 @@ EditorPage::EditorPage(const Vocabulary& known, QWidget* parent)
                                 "Select one to go to its line."));
     m_problems->setGeometry(kMargin, m_editor->geometry().bottom() + 1 - kProblemsHeight,
                             kWidth - 2 * kMargin, kProblemsHeight);
+    // One line each: the list need not measure every row of a long list.
+    m_problems->setUniformItemSizes(true);
     m_problems->hide();
     connect(m_problems, &QListWidget::currentRowChanged, this, [this](int row) {
         if (QListWidgetItem* item = m_problems->item(row))
@@ -124,10 +126,15 @@ void EditorPage::showProblems(const QList<Problem>& problems) {
     {
         const QSignalBlocker quiet(m_problems);
         m_problems->clear();
-        for (const Problem& problem : problems) {
-            auto* item = new QListWidgetItem(problem.text(), m_problems);
-            item->setData(Qt::UserRole, problem.line);
-        }
+        // All rows in one insertion: one by one, the list lays itself out again for each, and a
+        // file of 100,000 repeated settings took seconds.
+        QStringList texts;
+        texts.reserve(problems.size());
+        for (const Problem& problem : problems)
+            texts.append(problem.text());
+        m_problems->addItems(texts);
+        for (int row = 0; row < problems.size(); ++row)
+            m_problems->item(row)->setData(Qt::UserRole, problems.at(row).line);
         if (current >= 0 && current < m_problems->count())
             m_problems->setCurrentRow(current);
     }
