@@ -4,6 +4,7 @@
 #include "pages/settings/PageCatalogue.h"
 #include "remote/RemoteClient.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 #include <algorithm>
@@ -15,13 +16,17 @@ QString readFailureReason(const CfgFile::ReadResult& read) {
     case CfgFile::ReadFailure::Open:
         return read.reason;
     case CfgFile::ReadFailure::NotRegular:
-        return QStringLiteral("It is not a regular file but %1").arg(read.reason);
+        return QCoreApplication::translate("CheckCommand", "It is not a regular file but %1")
+            .arg(read.reason);
     case CfgFile::ReadFailure::NotText:
-        return QStringLiteral("It is not a text file: it holds NUL bytes");
+        return QCoreApplication::translate("CheckCommand",
+                                           "It is not a text file: it holds NUL bytes");
     case CfgFile::ReadFailure::Utf16:
-        return QStringLiteral("It is UTF-16 text: save it as UTF-8 or Windows-1252");
+        return QCoreApplication::translate("CheckCommand",
+                                           "It is UTF-16 text: save it as UTF-8 or Windows-1252");
     case CfgFile::ReadFailure::TooLarge:
-        return QStringLiteral("It is larger than 1 MiB, far more than a .cfg file holds");
+        return QCoreApplication::translate(
+            "CheckCommand", "It is larger than 1 MiB, far more than a .cfg file holds");
     }
     return {};
 }

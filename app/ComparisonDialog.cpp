@@ -53,11 +53,11 @@ ComparisonDialog::ComparisonDialog(QWidget* parent)
     , m_table(new QTableView(this))
     , m_state(new QComboBox(this))
     , m_summary(new QLabel(this))
-    , m_compare(new QPushButton(QStringLiteral("Compare again"), this))
-    , m_apply(new QPushButton(QStringLiteral("Apply differences"), this))
+    , m_compare(new QPushButton(tr("Compare again"), this))
+    , m_apply(new QPushButton(tr("Apply differences"), this))
     , m_restart(new QPushButton(QStringLiteral("map_restart"), this)) {
     setObjectName(QStringLiteral("ComparisonDialog"));
-    setWindowTitle(QStringLiteral("The document and the running server"));
+    setWindowTitle(tr("The document and the running server"));
     resize(720, 420);
 
     m_filter->setSourceModel(m_model);
@@ -73,8 +73,8 @@ ComparisonDialog::ComparisonDialog(QWidget* parent)
     m_table->horizontalHeader()->setStretchLastSection(true);
 
     m_state->setObjectName(QStringLiteral("cmbStateFilter"));
-    m_state->setStatusTip(QStringLiteral("Show the rows of one state only"));
-    m_state->addItem(QStringLiteral("All states"));
+    m_state->setStatusTip(tr("Show the rows of one state only"));
+    m_state->addItem(tr("All states"));
     for (const State state : kStates)
         m_state->addItem(Comparison::stateName(state));
     connect(m_state, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -83,17 +83,17 @@ ComparisonDialog::ComparisonDialog(QWidget* parent)
                        : QStringLiteral("^%1$").arg(QRegularExpression::escape(
                              Comparison::stateName(kStates[index - 1]))));
     });
-    auto* stateLabel = new QLabel(QStringLiteral("&Show:"), this);
+    auto* stateLabel = new QLabel(tr("&Show:"), this);
     stateLabel->setBuddy(m_state);
 
     m_summary->setObjectName(QStringLiteral("lblComparisonSummary"));
     m_summary->setWordWrap(true);
     m_compare->setObjectName(QStringLiteral("btnCompareAgain"));
     m_apply->setObjectName(QStringLiteral("btnApplyDifferences"));
-    m_apply->setStatusTip(QStringLiteral("Send the document's value of every row that differs"));
+    m_apply->setStatusTip(tr("Send the document's value of every row that differs"));
     m_restart->setObjectName(QStringLiteral("btnMapRestart"));
     m_restart->setStatusTip(
-        QStringLiteral("Restart the map, so that the values waiting for a restart take effect"));
+        tr("Restart the map, so that the values waiting for a restart take effect"));
     m_restart->setEnabled(false);
     connect(m_compare, &QPushButton::clicked, this, &ComparisonDialog::compareRequested);
     connect(m_apply, &QPushButton::clicked, this, &ComparisonDialog::applyRequested);

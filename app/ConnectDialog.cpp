@@ -11,30 +11,29 @@ ConnectDialog::ConnectDialog(QWidget* parent)
     : QDialog(parent)
     , m_address(new QLineEdit(this))
     , m_password(new QLineEdit(this))
-    , m_remember(new QCheckBox(QStringLiteral("Remember in the system keyring"), this))
+    , m_remember(new QCheckBox(tr("Remember in the system keyring"), this))
     , m_portNote(new QLabel(this)) {
     setObjectName(QStringLiteral("ConnectDialog"));
-    setWindowTitle(QStringLiteral("Connect to a server"));
+    setWindowTitle(tr("Connect to a server"));
     m_address->setObjectName(QStringLiteral("edServerAddress"));
-    m_address->setStatusTip(QStringLiteral("The server's address: host or host:port"));
+    m_address->setStatusTip(tr("The server's address: host or host:port"));
     m_password->setObjectName(QStringLiteral("edConsolePassword"));
     m_password->setEchoMode(QLineEdit::Password);
-    m_password->setStatusTip(QStringLiteral("The server's remote console password (rconpassword)"));
+    m_password->setStatusTip(tr("The server's remote console password (rconpassword)"));
     m_remember->setObjectName(QStringLiteral("chkRememberPassword"));
-    m_remember->setStatusTip(
-        QStringLiteral("Keep the password in the system keyring, and nowhere else"));
+    m_remember->setStatusTip(tr("Keep the password in the system keyring, and nowhere else"));
 
     auto* form = new QFormLayout(this);
-    auto* addressLabel = new QLabel(QStringLiteral("&Address:"), this);
+    auto* addressLabel = new QLabel(tr("&Address:"), this);
     addressLabel->setBuddy(m_address);
     form->addRow(addressLabel, m_address);
     form->addRow(QString(), m_portNote);
-    auto* passwordLabel = new QLabel(QStringLiteral("&Password:"), this);
+    auto* passwordLabel = new QLabel(tr("&Password:"), this);
     passwordLabel->setBuddy(m_password);
     form->addRow(passwordLabel, m_password);
     form->addRow(QString(), m_remember);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Connect"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("Connect"));
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -42,7 +41,7 @@ ConnectDialog::ConnectDialog(QWidget* parent)
 
 void ConnectDialog::setAddress(const QString& address, quint16 defaultPort) {
     m_address->setText(address);
-    m_portNote->setText(QStringLiteral("Without a port: %1").arg(defaultPort));
+    m_portNote->setText(tr("Without a port: %1").arg(defaultPort));
 }
 
 QString ConnectDialog::address() const {

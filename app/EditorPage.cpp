@@ -30,17 +30,17 @@ EditorPage::EditorPage(const Vocabulary& known, QWidget* parent)
     , m_recheck(new QTimer(this)) {
     // On the title strip, right of the title.
     m_settingsChanged->setObjectName(QStringLiteral("lblSettingsChanged"));
-    m_settingsChanged->setText(QStringLiteral(
-        "Settings changed since Finish!: press Clear Cfg, then Finish! to take them in."));
+    m_settingsChanged->setText(
+        tr("Settings changed since Finish!: press Clear Cfg, then Finish! to take them in."));
     m_settingsChanged->setFont(headingFont(11));
     readableText(m_settingsChanged, 0xff800000);
     m_settingsChanged->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_settingsChanged->setGeometry(kWidth / 4, 3, kWidth * 3 / 4 - 2 * kMargin, kTitleHeight - 6);
     m_settingsChanged->hide();
     m_editor->setObjectName(QStringLiteral("editor"));
-    m_editor->setStatusTip(QStringLiteral("You may edit your CFG here before save..."));
+    m_editor->setStatusTip(tr("You may edit your CFG here before save..."));
     // Named after the page's title, which a screen reader does not connect with the memo.
-    m_editor->setAccessibleName(QStringLiteral("Your CFG"));
+    m_editor->setAccessibleName(tr("Your CFG"));
     // Long lines wrap on screen only; the text itself gets no line break.
     m_editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -49,9 +49,9 @@ EditorPage::EditorPage(const Vocabulary& known, QWidget* parent)
     m_editor->setGeometry(kMargin, kTitleHeight + kMargin, kWidth - 2 * kMargin, kMemoHeight);
 
     m_problems->setObjectName(QStringLiteral("lstProblems"));
-    m_problems->setAccessibleName(QStringLiteral("Problems"));
-    m_problems->setStatusTip(QStringLiteral("Where the server would read your CFG otherwise than "
-                                            "it shows. Select one to go to its line."));
+    m_problems->setAccessibleName(tr("Problems"));
+    m_problems->setStatusTip(tr("Where the server would read your CFG otherwise than it shows. "
+                                "Select one to go to its line."));
     m_problems->setGeometry(kMargin, m_editor->geometry().bottom() + 1 - kProblemsHeight,
                             kWidth - 2 * kMargin, kProblemsHeight);
     // One line each: the list need not measure every row of a long list.
@@ -70,16 +70,18 @@ EditorPage::EditorPage(const Vocabulary& known, QWidget* parent)
     connect(m_editor, &QPlainTextEdit::textChanged, m_recheck, qOverload<>(&QTimer::start));
 
     const char* notes[][2] = {
-        {"Label106",
-         "Your cfg was created! you may edit or organize your cfg in the editor above."},
-        {"Label4", "Press Save CFG to save as a .cfg format..."},
-        {"Label107", "Thank you for using Orvanel's Ledgerwick!"},
+        {"Label106", QT_TR_NOOP("Your cfg was created! you may edit or organize your cfg in the "
+                                "editor above.")},
+        {"Label4", QT_TR_NOOP("Press Save CFG to save as a .cfg format...")},
+        {"Label107", QT_TR_NOOP("Thank you for using Orvanel's Ledgerwick!")},
     };
     int y = m_editor->geometry().bottom() + kNoteTop;
     for (const auto& note : notes) {
-        auto* label = new QLabel(QString::fromLatin1(note[1]), this);
+        auto* label = new QLabel(tr(note[1]), this);
         label->setObjectName(QLatin1String(note[0]));
-        label->setGeometry(kMargin * 2, y, kNoteWidth, kNoteHeight);
+        // At least the usual width; a longer translation takes what it needs.
+        label->setGeometry(kMargin * 2, y, qMax(kNoteWidth, label->sizeHint().width()),
+                           kNoteHeight);
         y += kNotePitch;
     }
     addCornerPicture(":/pic-paper.png")->setObjectName(QStringLiteral("Image72"));

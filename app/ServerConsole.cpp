@@ -6,6 +6,7 @@
 #include "app/SavedSettings.h"
 #include "console/ServerComparison.h"
 
+#include <QCoreApplication>
 #include <QHostInfo>
 #include <QLabel>
 #include <QMainWindow>
@@ -25,7 +26,8 @@ constexpr qsizetype kListed = 15;
 QString listed(const QStringList& lines) {
     QStringList shown = lines.mid(0, kListed);
     if (lines.size() > kListed)
-        shown.append(QStringLiteral("and %1 more").arg(lines.size() - kListed));
+        shown.append(QCoreApplication::translate("ServerConsole", "and %1 more")
+                         .arg(lines.size() - kListed));
     return shown.join(QLatin1Char('\n'));
 }
 
@@ -59,7 +61,7 @@ ServerConsole::ServerConsole(QMainWindow* window, std::function<QString()> docum
                 m_afterCompare = {};
                 if (m_dialog) {
                     m_dialog->setBusy(false);
-                    m_dialog->setSummary(QStringLiteral("Stopped: ") + message);
+                    m_dialog->setSummary(tr("Stopped: ") + message);
                 }
                 showFailure(message, failure);
             });
@@ -100,7 +102,7 @@ void ServerConsole::connectThen(std::function<void()> then) {
     m_client->setPassword(dialog.password());
     m_needPassword = false;
     keepPassword(dialog.remember(), dialog.password());
-    m_serverLabel->setText(QStringLiteral("Connecting to %1…").arg(address.text()));
+    m_serverLabel->setText(tr("Connecting to %1…").arg(address.text()));
     const QHostAddress literal(address.host);
     if (!literal.isNull()) {
         m_client->setServer(literal, address.port);
@@ -110,9 +112,9 @@ void ServerConsole::connectThen(std::function<void()> then) {
     QHostInfo::lookupHost(address.host, this, [this, address, then](const QHostInfo& host) {
         if (host.error() != QHostInfo::NoError || host.addresses().isEmpty()) {
             m_serverLabel->clear();
-            QMessageBox::critical(m_window, title(),
-                                  QStringLiteral("Cannot find the server \"%1\": %2.")
-                                      .arg(address.host, host.errorString()));
+            QMessageBox::critical(
+                m_window, title(),
+                tr("Cannot find the server \"%1\": %2.").arg(address.host, host.errorString()));
             return;
         }
         m_client->setServer(host.addresses().first(), address.port);
@@ -129,9 +131,9 @@ void ServerConsole::keepPassword(bool remember, const QString& password) {
             m_rememberedFor = key;
         else
             QMessageBox::warning(m_window, title(),
-                                 QStringLiteral("The password could not be kept in the system "
-                                                "keyring: %1. It is used until Ledgerwick "
-                                                "closes, and kept nowhere else.")
+                                 tr("The password could not be kept in the system "
+                                    "keyring: %1. It is used until Ledgerwick "
+                                    "closes, and kept nowhere else.")
                                      .arg(kept.error));
         return;
     }
@@ -144,14 +146,14 @@ void ServerConsole::readStatus(std::function<void()> then) {
     m_client->status([this, then](const RconClient::Reply& reply) {
         const std::optional<ConsoleText::Status> status = ConsoleText::status(reply.packet);
         if (reply.failure != RconClient::Failure::None || !status) {
-            m_serverLabel->setText(QStringLiteral("Not connected"));
+            m_serverLabel->setText(tr("Not connected"));
             showFailure(RconClient::describe(reply.failure), reply.failure);
             return;
         }
         m_connected = true;
         m_serverName = ConsoleText::withoutColours(status->value(QStringLiteral("sv_hostname")));
         m_serverLabel->setText(
-            QStringLiteral("%1 (%2), map %3")
+            tr("%1 (%2), map %3")
                 .arg(m_serverName, m_address.text(), status->value(QStringLiteral("mapname"))));
         if (then)
             then();
@@ -182,7 +184,7 @@ void ServerConsole::startComparing(std::function<void()> then) {
     }
     showDialog();
     m_dialog->setBusy(true);
-    m_dialog->setSummary(QStringLiteral("Comparing with %1…").arg(m_address.text()));
+    m_dialog->setSummary(tr("Comparing with %1…").arg(m_address.text()));
     m_afterCompare = std::move(then);
     m_comparison->compare(Comparison::documentSettings(m_documentText()));
 }
@@ -196,33 +198,31 @@ void ServerConsole::applyDifferences() {
 void ServerConsole::confirmApply() {
     QStringList sent;
     for (const Comparison::Row& row : m_comparison->toApply())
-        sent.append(
-            QStringLiteral("%1: \"%2\" becomes \"%3\"").arg(row.name, row.server, row.document));
+        sent.append(tr("%1: \"%2\" becomes \"%3\"").arg(row.name, row.server, row.document));
     QStringList held;
     for (const Comparison::Row& row : m_comparison->notSendable())
         held.append(row.name);
     const QString notSent =
-        held.isEmpty()
-            ? QString()
-            : QStringLiteral("\n\nNot sent, since a value holding a double quote, a semicolon or "
-                             "a line break would reach the server as other commands:\n%1")
-                  .arg(listed(held));
+        held.isEmpty() ? QString()
+                       : tr("\n\nNot sent, since a value holding a double quote, a semicolon or "
+                            "a line break would reach the server as other commands:\n%1")
+                             .arg(listed(held));
     if (sent.isEmpty()) {
         QMessageBox::information(m_dialog, title(),
-                                 QStringLiteral("Nothing to apply: no setting that the server "
-                                                "takes differs from the document.") +
+                                 tr("Nothing to apply: no setting that the server "
+                                    "takes differs from the document.") +
                                      notSent);
         return;
     }
     QMessageBox question(
         QMessageBox::Question, title(),
-        QStringLiteral("Send %1 %2 to %3?\n\n%4%5")
+        tr("Send %1 %2 to %3?\n\n%4%5")
             .arg(sent.size())
-            .arg(sent.size() == 1 ? QStringLiteral("setting") : QStringLiteral("settings"))
+            .arg(sent.size() == 1 ? tr("setting") : tr("settings"))
             .arg(m_serverName.isEmpty() ? m_address.text() : m_serverName, listed(sent), notSent),
         QMessageBox::NoButton, m_dialog);
     question.setObjectName(QStringLiteral("ApplyQuestion"));
-    QPushButton* apply = question.addButton(QStringLiteral("Apply"), QMessageBox::AcceptRole);
+    QPushButton* apply = question.addButton(tr("Apply"), QMessageBox::AcceptRole);
     QPushButton* cancel = question.addButton(QMessageBox::Cancel);
     question.setDefaultButton(cancel);
     question.setEscapeButton(cancel);
@@ -230,12 +230,12 @@ void ServerConsole::confirmApply() {
     if (question.clickedButton() != apply)
         return;
     m_dialog->setBusy(true);
-    m_dialog->setSummary(QStringLiteral("Sending %1 settings…").arg(sent.size()));
+    m_dialog->setSummary(tr("Sending %1 settings…").arg(sent.size()));
     m_afterCompare = [this] {
         const QStringList waiting = m_comparison->waitingForRestart();
-        m_lastApply = QStringLiteral("%1 sent").arg(m_comparison->appliedCount());
+        m_lastApply = tr("%1 sent").arg(m_comparison->appliedCount());
         if (!waiting.isEmpty())
-            m_lastApply += QStringLiteral(", %1 after a restart").arg(waiting.size());
+            m_lastApply += tr(", %1 after a restart").arg(waiting.size());
         m_lastApply += QStringLiteral(". ");
         m_dialog->setSummary(summary());
     };
@@ -247,13 +247,12 @@ void ServerConsole::restartMap() {
         return;
     QMessageBox question(
         QMessageBox::Warning, title(),
-        QStringLiteral("Restart the map on %1 now?\n\nmap_restart starts the round in play over "
-                       "for every player; the values waiting for a restart take effect.")
+        tr("Restart the map on %1 now?\n\nmap_restart starts the round in play over "
+           "for every player; the values waiting for a restart take effect.")
             .arg(m_serverName.isEmpty() ? m_address.text() : m_serverName),
         QMessageBox::NoButton, m_dialog ? static_cast<QWidget*>(m_dialog) : m_window);
     question.setObjectName(QStringLiteral("RestartQuestion"));
-    QPushButton* restart =
-        question.addButton(QStringLiteral("Restart the map"), QMessageBox::AcceptRole);
+    QPushButton* restart = question.addButton(tr("Restart the map"), QMessageBox::AcceptRole);
     QPushButton* cancel = question.addButton(QMessageBox::Cancel);
     question.setDefaultButton(cancel);
     question.setEscapeButton(cancel);
@@ -269,7 +268,7 @@ void ServerConsole::restartMap() {
             showFailure(RconClient::describe(reply.failure), reply.failure);
             return;
         }
-        m_lastApply = QStringLiteral("The map restarted. ");
+        m_lastApply = tr("The map restarted. ");
         startComparing([this] { m_lastApply.clear(); });
     });
 }
@@ -284,11 +283,10 @@ QString ServerConsole::summary() const {
         if (counts[int(state)] > 0)
             parts.append(
                 QStringLiteral("%1 %2").arg(counts[int(state)]).arg(Comparison::stateName(state)));
-    return m_lastApply +
-           QStringLiteral("%1 settings compared with %2: %3.")
-               .arg(m_comparison->rows().size())
-               .arg(m_serverName.isEmpty() ? m_address.text() : m_serverName,
-                    parts.isEmpty() ? QStringLiteral("none") : parts.join(QStringLiteral(", ")));
+    return m_lastApply + tr("%1 settings compared with %2: %3.")
+                             .arg(m_comparison->rows().size())
+                             .arg(m_serverName.isEmpty() ? m_address.text() : m_serverName,
+                                  parts.isEmpty() ? tr("none") : parts.join(QStringLiteral(", ")));
 }
 
 void ServerConsole::showFailure(const QString& message, RconClient::Failure failure) {
@@ -303,9 +301,9 @@ void ServerConsole::showFailure(const QString& message, RconClient::Failure fail
     // The remembered password goes only when the user says so.
     QMessageBox box(QMessageBox::Critical, title(), message, QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("RefusedPassword"));
-    QPushButton* forget = box.addButton(QStringLiteral("Forget the remembered password"),
-                                        QMessageBox::DestructiveRole);
-    QPushButton* keep = box.addButton(QStringLiteral("Keep it"), QMessageBox::RejectRole);
+    QPushButton* forget =
+        box.addButton(tr("Forget the remembered password"), QMessageBox::DestructiveRole);
+    QPushButton* keep = box.addButton(tr("Keep it"), QMessageBox::RejectRole);
     box.setDefaultButton(keep);
     box.setEscapeButton(keep);
     box.exec();
@@ -314,8 +312,8 @@ void ServerConsole::showFailure(const QString& message, RconClient::Failure fail
     const PasswordKeyring::Result forgotten = PasswordKeyring::forget(m_rememberedFor);
     if (!forgotten.ok())
         QMessageBox::warning(parent, title(),
-                             QStringLiteral("The password could not be removed from the system "
-                                            "keyring: %1.")
+                             tr("The password could not be removed from the system "
+                                "keyring: %1.")
                                  .arg(forgotten.error));
     else
         m_rememberedFor.clear();

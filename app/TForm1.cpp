@@ -66,21 +66,26 @@ constexpr QRect kAuthorArea(12, 35, 200, 14);
 constexpr int kEmblemSize = 48;
 constexpr int kEmblemMargin = 10;
 
-// The bottom strip, left to right: the maker, the comment-lines frame, the workflow buttons.
-constexpr QRect kMakerArea(10, 12, 56, 14);
-constexpr QRect kFrameArea(78, 0, 392, kStripHeight - 1);
-constexpr QRect kSlashesArea(8, 16, kFrameArea.width() - 14, 18); // in the frame, under its caption
+// The bottom strip, left to right: the maker, the comment-lines frame, the workflow buttons. Each
+// caption gets at least the width given here, more where its text needs it (another language,
+// a wider font); the frame takes what is left between the maker and the buttons.
+constexpr int kStripMargin = 10;
+constexpr QRect kMakerArea(kStripMargin, 12, 56, 14);
+constexpr int kFrameGap = 12;
+constexpr QRect kSlashesArea(8, 16, 0, 18); // in the frame, under its caption; as wide as the frame
 constexpr int kButtonTop = 6;
 constexpr int kButtonHeight = 25;
-constexpr QRect kCustomArea(476, kButtonTop, 84, kButtonHeight);
-constexpr QRect kSaveArea(566, kButtonTop, 94, kButtonHeight);
-constexpr QRect kFinishArea(666, kButtonTop, 94, kButtonHeight); // "Clear Cfg" stands there too
+constexpr int kButtonGap = 6;
+constexpr int kCustomWidth = 84;
+constexpr int kSaveWidth = 94;
+constexpr int kFinishWidth = 94; // "Clear Cfg" stands there too
 constexpr int kRecentFiles = 5;
 
-const QString kSlashesHint = QStringLiteral(
-    "Check this if you want to add slashes in the cfg to organize. '//' and '//Description'");
-const QString kOpenedSlashesHint =
-    QStringLiteral("An opened file keeps its own comments: the slashes are for new CFGs.");
+const char* const kSlashesHint = QT_TRANSLATE_NOOP(
+    "TForm1", "Check this if you want to add slashes in the cfg to organize. '//' and "
+              "'//Description'");
+const char* const kOpenedSlashesHint = QT_TRANSLATE_NOOP(
+    "TForm1", "An opened file keeps its own comments: the slashes are for new CFGs.");
 
 // Grey on white, darker than mid grey so that it reads at 4.5:1 and more.
 constexpr QRgb kMakerGrey = 0xff6e6e6e;
@@ -119,12 +124,11 @@ public:
     }
 };
 
-QAction* menuItem(QMenu* menu, const char* name, const char* caption, const char* hint,
+QAction* menuItem(QMenu* menu, const char* name, const QString& caption, const QString& hint,
                   const char* icon) {
-    QAction* action =
-        menu->addAction(icon ? QIcon(QLatin1String(icon)) : QIcon(), QLatin1String(caption));
+    QAction* action = menu->addAction(icon ? QIcon(QLatin1String(icon)) : QIcon(), caption);
     action->setObjectName(QLatin1String(name));
-    action->setStatusTip(QLatin1String(hint));
+    action->setStatusTip(hint);
     return action;
 }
 
@@ -206,9 +210,10 @@ void TForm1::createMenu() {
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
     // Each title and item with its access letter: Alt+F opens File, then X exits.
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QMenu* file = bar->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("este1"));
-    New1 = menuItem(file, "New1", "&New", "Start a new CFG: every setting at its start value", "");
+    New1 = menuItem(file, "New1", tr("&New"),
+                    tr("Start a new CFG: every setting at its start value"), "");
     New1->setShortcut(QKeySequence::New);
     // The desktop's icon, looked up when the menu first opens: finding a themed icon searches the
     // desktop's icon folders, which would slow the window's start.
@@ -217,47 +222,50 @@ void TForm1::createMenu() {
             New1->setIcon(QIcon::fromTheme(QStringLiteral("document-new"),
                                            style()->standardIcon(QStyle::SP_FileIcon)));
     });
-    Open1 = menuItem(file, "Open1", "&Open...", "Open a CFG to change it", ":/menu-open.png");
+    Open1 =
+        menuItem(file, "Open1", tr("&Open..."), tr("Open a CFG to change it"), ":/menu-open.png");
     Open1->setShortcut(QKeySequence::Open);
     OpenFromServer1 = menuItem(
-        file, "OpenFromServer1", "Open from Ser&ver...",
-        "Open a CFG on the game server's host, at its sftp://, ftps:// or ftp:// address", nullptr);
+        file, "OpenFromServer1", tr("Open from Ser&ver..."),
+        tr("Open a CFG on the game server's host, at its sftp://, ftps:// or ftp:// address"),
+        nullptr);
     OpenFromServer1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
-    OpenRecent1 = file->addMenu(QStringLiteral("Open &Recent"));
+    OpenRecent1 = file->addMenu(tr("Open &Recent"));
     OpenRecent1->setObjectName(QStringLiteral("OpenRecent1"));
     fillRecentMenu();
     // Files come and go while the program runs: each look at the menu says how they are now.
     connect(OpenRecent1, &QMenu::aboutToShow, this, &TForm1::fillRecentMenu);
-    Save1 = menuItem(file, "Save1", "&Save", "Save CFG", ":/menu-save.png");
+    Save1 = menuItem(file, "Save1", tr("&Save"), tr("Save CFG"), ":/menu-save.png");
     Save1->setShortcut(QKeySequence::Save);
-    SaveAs1 = menuItem(file, "SaveAs1", "Save &As...",
-                       "Save CFG to another file: on this computer or on a server", nullptr);
+    SaveAs1 = menuItem(file, "SaveAs1", tr("Save &As..."),
+                       tr("Save CFG to another file: on this computer or on a server"), nullptr);
     SaveAs1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     // There is something to save exactly when there is for Save.
     connect(Save1, &QAction::enabledChanged, SaveAs1, &QAction::setEnabled);
-    History1 =
-        menuItem(file, "History1", "&History...",
-                 "Earlier versions of this CFG, kept at each save: open or restore one", nullptr);
+    History1 = menuItem(file, "History1", tr("&History..."),
+                        tr("Earlier versions of this CFG, kept at each save: open or restore one"),
+                        nullptr);
     file->addSeparator()->setObjectName(QStringLiteral("N1"));
-    Exit1 = menuItem(file, "Exit1", "E&xit", "Exit Program", ":/menu-exit.png");
+    Exit1 = menuItem(file, "Exit1", tr("E&xit"), tr("Exit Program"), ":/menu-exit.png");
     // Not QKeySequence::Quit, which some desktops leave without a key.
     Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* server = createServerMenu();
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("este21"));
-    Support1 = menuItem(help, "Support1", "&Support Forum", "Support Forums", ":/menu-support.png");
+    Support1 = menuItem(help, "Support1", tr("&Support Forum"), tr("Support Forums"),
+                        ":/menu-support.png");
     help->addSeparator();
-    AboutLedgerwick1 = menuItem(help, "AboutLedgerwick1", "&About Ledgerwick",
-                                "Version, licence and what Ledgerwick does", nullptr);
-    AboutQt1 =
-        menuItem(help, "AboutQt1", "About &Qt", "The Qt toolkit Ledgerwick is built with", nullptr);
+    AboutLedgerwick1 = menuItem(help, "AboutLedgerwick1", tr("&About Ledgerwick"),
+                                tr("Version, licence and what Ledgerwick does"), nullptr);
+    AboutQt1 = menuItem(help, "AboutQt1", tr("About &Qt"),
+                        tr("The Qt toolkit Ledgerwick is built with"), nullptr);
 
-    QMenu* about = bar->addMenu(QStringLiteral("&About"));
+    QMenu* about = bar->addMenu(tr("&About"));
     about->setObjectName(QStringLiteral("About1"));
-    Kestrane1 =
-        menuItem(about, "Kestrane1", "&Kestrane", "Visit Kestrane website", ":/menu-kestrane.png");
+    Kestrane1 = menuItem(about, "Kestrane1", tr("&Kestrane"), tr("Visit Kestrane website"),
+                         ":/menu-kestrane.png");
 
     auto* menuStyle = new GreyedItemsHighlight;
     menuStyle->setParent(this);
@@ -278,18 +286,20 @@ void TForm1::createMenu() {
 }
 
 QMenu* TForm1::createServerMenu() {
-    QMenu* server = menuBar()->addMenu(QStringLiteral("&Server"));
+    QMenu* server = menuBar()->addMenu(tr("&Server"));
     server->setObjectName(QStringLiteral("Server1"));
-    Connect1 = menuItem(server, "Connect1", "&Connect...",
-                        "Connect to a running server over its remote console", "");
-    Compare1 = menuItem(server, "Compare1", "Co&mpare",
-                        "Compare the document's settings with what the running server holds", "");
+    Connect1 = menuItem(server, "Connect1", tr("&Connect..."),
+                        tr("Connect to a running server over its remote console"), "");
+    Compare1 =
+        menuItem(server, "Compare1", tr("Co&mpare"),
+                 tr("Compare the document's settings with what the running server holds"), "");
     ApplyDifferences1 =
-        menuItem(server, "ApplyDifferences1", "&Apply differences",
-                 "Send the document's value of every setting that differs to the server", "");
+        menuItem(server, "ApplyDifferences1", tr("&Apply differences"),
+                 tr("Send the document's value of every setting that differs to the server"), "");
     server->addSeparator();
-    MapRestart1 = menuItem(server, "MapRestart1", "map_&restart",
-                           "Restart the map, so that values waiting for a restart take effect", "");
+    MapRestart1 =
+        menuItem(server, "MapRestart1", QStringLiteral("map_&restart"),
+                 tr("Restart the map, so that values waiting for a restart take effect"), "");
     connect(Connect1, &QAction::triggered, this, &TForm1::Connect1Click);
     connect(Compare1, &QAction::triggered, this, &TForm1::Compare1Click);
     connect(ApplyDifferences1, &QAction::triggered, this, &TForm1::ApplyDifferences1Click);
@@ -335,12 +345,12 @@ QWidget* TForm1::createBanner() {
     background->setScaledContents(true);
     background->setGeometry(0, 0, kClientWidth, kBannerHeight);
 
-    const QString hint = QStringLiteral("Ledgerwick v1.1 by Orvanel - Kestrane");
+    const QString hint = tr("Ledgerwick v1.1 by Orvanel - Kestrane");
     auto* title = new QLabel(QStringLiteral("Ledgerwick v1.1"), banner);
     title->setObjectName(QStringLiteral("Label38"));
     title->setFont(windowFont(kTitlePixels));
     title->setGeometry(kTitleArea);
-    auto* author = new QLabel(QStringLiteral("by Orvanel"), banner);
+    auto* author = new QLabel(tr("by Orvanel"), banner);
     author->setObjectName(QStringLiteral("Label39"));
     author->setGeometry(kAuthorArea);
     for (QLabel* label : {title, author}) {
@@ -383,7 +393,7 @@ void TForm1::createPages(QWidget* client) {
             page = settings;
         }
         m_pages.insert(declaration.id, page);
-        PageControl1->addPage(page, QLatin1String(declaration.tab),
+        PageControl1->addPage(page, QCoreApplication::translate("Pages", declaration.tab),
                               QIcon(QLatin1String(declaration.icon)), declaration.tabShown);
     }
     tabMain = m_pages.value(PageId::ServerInformation);
@@ -411,7 +421,8 @@ void TForm1::createPages(QWidget* client) {
 }
 
 QWidget* TForm1::createBottomStrip() {
-    auto* strip = new QWidget;
+    // Made in the window, so that its captions are measured in the window's font.
+    auto* strip = new QWidget(this);
     strip->setObjectName(QStringLiteral("bottomStrip"));
     strip->setFixedSize(kClientWidth, kStripHeight);
     // The strip's light picture under a light palette; under a dark one, the window's colour.
@@ -424,43 +435,55 @@ QWidget* TForm1::createBottomStrip() {
 
     auto* maker = new QLabel(QStringLiteral("Kestrane"), strip);
     maker->setObjectName(QStringLiteral("Label97"));
-    maker->setStatusTip(
-        QStringLiteral("Kestrane - www.kestrane.example - tools for Brantholm servers"));
+    maker->setStatusTip(tr("Kestrane - www.kestrane.example - tools for Brantholm servers"));
     if (!dark)
         PageSheet::colour(maker, 0xffffffff, 0);
     PageSheet::readableText(maker, kMakerGrey);
-    maker->setGeometry(kMakerArea);
+    maker->setGeometry(
+        kMakerArea.adjusted(0, 0, qMax(0, maker->sizeHint().width() - kMakerArea.width()), 0));
 
     // On the light picture the frame's and the box's text is black whatever the desktop's
     // colours are.
-    auto* frame = new TLMDTextCheckGroup(QStringLiteral("CFG Configuration"), strip);
+    auto* frame = new TLMDTextCheckGroup(tr("CFG Configuration"), strip);
     frame->setObjectName(QStringLiteral("LMDTextCheckGroup1"));
     if (!dark)
         PageSheet::colour(frame, 0, 0xff000000);
-    frame->setGeometry(kFrameArea);
     chkNewSlashes = new TLMDTextCheckBox(
-        QStringLiteral("Check this if you want to add slashes in the cfg to organize."), frame);
+        tr("Check this if you want to add slashes in the cfg to organize."), frame);
     chkNewSlashes->setObjectName(QStringLiteral("chkNewSlashes"));
-    chkNewSlashes->setStatusTip(kSlashesHint);
+    chkNewSlashes->setStatusTip(tr(kSlashesHint));
     chkNewSlashes->setChecked(true);
-    chkNewSlashes->setGeometry(kSlashesArea);
 
-    auto button = [strip](const char* name, const char* caption, const char* hint,
-                          const QRect& area) {
-        auto* b = new TLMDTextButton(QLatin1String(caption), strip);
+    auto button = [strip](const char* name, const QString& caption, const QString& hint) {
+        auto* b = new TLMDTextButton(caption, strip);
         b->setObjectName(QLatin1String(name));
-        b->setStatusTip(QLatin1String(hint));
-        b->setGeometry(area);
+        b->setStatusTip(hint);
         return b;
     };
-    btnCustom = button("btnCustom", "Custom Lines",
-                       "Lines of your own for the cfg: settings and commands the pages have no "
-                       "place for",
-                       kCustomArea);
-    btnSave = button("btnSave", "Save CFG", "Save CFG to hard drive...", kSaveArea);
-    btnFinish = button("btnFinish", "Finish!", "Create CFG", kFinishArea);
-    btnClear = button("btnClear", "Clear Cfg", "Clear CFG to make changes...", kFinishArea);
+    btnCustom = button(
+        "btnCustom", tr("Custom Lines"),
+        tr("Lines of your own for the cfg: settings and commands the pages have no place for"));
+    btnSave = button("btnSave", tr("Save CFG"), tr("Save CFG to hard drive..."));
+    btnFinish = button("btnFinish", tr("Finish!"), tr("Create CFG"));
+    btnClear = button("btnClear", tr("Clear Cfg"), tr("Clear CFG to make changes..."));
     btnClear->hide();
+
+    // From the right edge leftwards.
+    int right = kClientWidth - kStripMargin;
+    auto place = [&right](std::initializer_list<TLMDTextButton*> buttons, int width) {
+        for (const TLMDTextButton* b : buttons)
+            width = qMax(width, b->captionWidth());
+        right -= width;
+        for (TLMDTextButton* b : buttons)
+            b->setGeometry(right, kButtonTop, width, kButtonHeight);
+        right -= kButtonGap;
+    };
+    place({btnFinish, btnClear}, kFinishWidth);
+    place({btnSave}, kSaveWidth);
+    place({btnCustom}, kCustomWidth);
+    const int frameLeft = maker->geometry().right() + 1 + kFrameGap;
+    frame->setGeometry(frameLeft, 0, right - frameLeft, kStripHeight - 1);
+    chkNewSlashes->setGeometry(kSlashesArea.adjusted(0, 0, frame->width() - 14, 0));
 
     connect(btnSave, &QPushButton::clicked, this, &TForm1::btnSaveClick);
     connect(btnFinish, &QPushButton::clicked, this, &TForm1::btnFinishClick);
@@ -568,8 +591,7 @@ bool TForm1::saveConfiguration(const std::optional<Destination>& chosen) {
     const CfgFile::Encoded encoded =
         format ? CfgFile::encodeAsIs(fileText, *format) : CfgFile::encode(memo);
     if (!encoded.ok()) {
-        showError(QStringLiteral("Line %1: the character %2 cannot be stored in a Windows-1252 "
-                                 "file.")
+        showError(tr("Line %1: the character %2 cannot be stored in a Windows-1252 file.")
                       .arg(encoded.badLine)
                       .arg(describeCharacter(encoded.badCharacter)));
         return false;
@@ -595,11 +617,12 @@ bool TForm1::saveConfiguration(const std::optional<Destination>& chosen) {
     rememberFile(m_documentPath);
     if (remote)
         RemoteOpenDialog::rememberAddress(destination->address);
-    showNote(
-        QStringLiteral("Saved %1 (%2 bytes).")
-            .arg(remote ? destination->address.shortName()
-                        : QFileInfo(destination->path).fileName(),
-                 QLocale(QLocale::English, QLocale::UnitedStates).toString(encoded.bytes.size())));
+    // Numbers are grouped as the language of the message groups them ("2,334", "2.334").
+    const QLocale numbers(tr("en_US", "the locale whose digit grouping messages use"));
+    showNote(tr("Saved %1 (%2 bytes).")
+                 .arg(remote ? destination->address.shortName()
+                             : QFileInfo(destination->path).fileName(),
+                      numbers.toString(encoded.bytes.size())));
     return true;
 }
 
@@ -630,13 +653,11 @@ bool TForm1::writeBytes(const Destination& destination, const QByteArray& bytes)
     case CfgFile::Failure::None:
         return true;
     case CfgFile::Failure::Create:
-        showError(QStringLiteral("Cannot create file \"%1\". %2")
-                      .arg(path, trimmedReason(written.reason)));
+        showError(tr("Cannot create file \"%1\". %2").arg(path, trimmedReason(written.reason)));
         break;
     case CfgFile::Failure::Write:
         // The file as it was stays; say why the new one could not be written.
-        showError(QStringLiteral("Cannot write file \"%1\". %2")
-                      .arg(path, trimmedReason(written.reason)));
+        showError(tr("Cannot write file \"%1\". %2").arg(path, trimmedReason(written.reason)));
         break;
     }
     return false;
@@ -729,13 +750,13 @@ bool TForm1::saveDespiteProblems(const QList<Problem>& problems) {
     for (qsizetype i = 0; i < qMin(problems.size(), kListed); ++i)
         lines.append(problems[i].text());
     if (problems.size() > kListed)
-        lines.append(QStringLiteral("and %1 more.").arg(problems.size() - kListed));
+        lines.append(tr("and %1 more.").arg(problems.size() - kListed));
     MessageBox question(QMessageBox::Warning, applicationTitle(),
-                        QStringLiteral("The server would read this text otherwise than it "
-                                       "shows:\n\n%1\n\nSave it anyway?")
+                        tr("The server would read this text otherwise than it shows:\n\n%1\n\n"
+                           "Save it anyway?")
                             .arg(lines.join(QLatin1Char('\n'))),
                         QMessageBox::NoButton, this);
-    question.addButton(QStringLiteral("Save anyway"), QMessageBox::AcceptRole);
+    question.addButton(tr("Save anyway"), QMessageBox::AcceptRole);
     QPushButton* cancel = question.addButton(QMessageBox::Cancel);
     question.setDefaultButton(cancel);
     question.setEscapeButton(cancel);
@@ -788,7 +809,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 QMessageBox::StandardButton TForm1::askToSave(const QString& what) {
     MessageBox question(QMessageBox::Warning, applicationTitle(), what,
                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    question.setInformativeText(QStringLiteral("Do you want to save them?"));
+    question.setInformativeText(tr("Do you want to save them?"));
     question.setDefaultButton(QMessageBox::Save);
     question.setEscapeButton(QMessageBox::Cancel);
     return QMessageBox::StandardButton(question.exec());
@@ -797,7 +818,7 @@ QMessageBox::StandardButton TForm1::askToSave(const QString& what) {
 bool TForm1::maybeSave() {
     if (!editor->document()->isModified())
         return true;
-    switch (askToSave(QStringLiteral("The text in the editor has changes that are not saved."))) {
+    switch (askToSave(tr("The text in the editor has changes that are not saved."))) {
     case QMessageBox::Save:
         return saveConfiguration();
     case QMessageBox::Discard:
@@ -811,8 +832,8 @@ bool TForm1::maybeSaveDocument() {
     if (!isWindowModified())
         return true;
     switch (askToSave(editor->document()->isModified()
-                          ? QStringLiteral("The text in the editor has changes that are not saved.")
-                          : QStringLiteral("The settings have changes that are not saved."))) {
+                          ? tr("The text in the editor has changes that are not saved.")
+                          : tr("The settings have changes that are not saved."))) {
     case QMessageBox::Save:
         if (btnClear->isHidden())
             btnFinishClick();
@@ -856,7 +877,7 @@ void TForm1::New1Click() {
             page->reset();
         }
         chkNewSlashes->setChecked(true);
-        chkNewSlashes->setStatusTip(kSlashesHint);
+        chkNewSlashes->setStatusTip(tr(kSlashesHint));
         showSettings();
     }
     saveDialog->setFileName(QStringLiteral("servercfg"));
@@ -874,7 +895,7 @@ void TForm1::takeIn(const QString& text, const FileFormat& format) {
     }
     m_openedLines = settingLines();
     chkNewSlashes->setEnabled(false);
-    chkNewSlashes->setStatusTip(kOpenedSlashesHint);
+    chkNewSlashes->setStatusTip(tr(kOpenedSlashesHint));
 }
 
 void TForm1::Open1Click() {
@@ -882,7 +903,7 @@ void TForm1::Open1Click() {
     dialog.setObjectName(QStringLiteral("OpenDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QStringLiteral(".cfg (*.cfg)"), QStringLiteral("All files (*)")});
+    dialog.setNameFilters({QStringLiteral(".cfg (*.cfg)"), tr("All files (*)")});
     const QString folder = savedSettings().value(kLastFolderKey).toString();
     if (!folder.isEmpty())
         dialog.setDirectory(folder);
@@ -897,8 +918,8 @@ bool TForm1::openFile(const QString& path) {
     // The whole file first: a file that cannot be read replaces nothing, so nothing is asked.
     const CfgFile::ReadResult read = CfgFile::read(path);
     if (!read.ok()) {
-        showError(QStringLiteral("Cannot open file \"%1\". %2")
-                      .arg(path, trimmedReason(readFailureReason(read))));
+        showError(
+            tr("Cannot open file \"%1\". %2").arg(path, trimmedReason(readFailureReason(read))));
         return false;
     }
     if (!maybeSaveDocument())
@@ -983,12 +1004,12 @@ void TForm1::openBytes(const QByteArray& bytes, const std::optional<Destination>
 void TForm1::showOpened(const QString& name) {
     const int settings = m_layout->takenCount();
     const int others = m_layout->otherLineCount();
-    showNote(QStringLiteral("%1: %2 %3 on the pages, %4 %5 kept in place.")
+    showNote(tr("%1: %2 %3 on the pages, %4 %5 kept in place.")
                  .arg(name)
                  .arg(settings)
-                 .arg(settings == 1 ? QStringLiteral("setting") : QStringLiteral("settings"))
+                 .arg(settings == 1 ? tr("setting") : tr("settings"))
                  .arg(others)
-                 .arg(others == 1 ? QStringLiteral("other line") : QStringLiteral("other lines")));
+                 .arg(others == 1 ? tr("other line") : tr("other lines")));
 }
 
 void TForm1::rememberFile(const QString& path) {
@@ -1014,7 +1035,7 @@ void TForm1::fillRecentMenu() {
     for (const QString& path : recent) {
         QAction* item =
             OpenRecent1->addAction(QString(path).replace(QLatin1Char('&'), QLatin1String("&&")));
-        item->setStatusTip(QStringLiteral("Open %1").arg(path));
+        item->setStatusTip(tr("Open %1").arg(path));
         connect(item, &QAction::triggered, this, [this, path] { openFile(path); });
         // A file on a server is looked at when it is opened.
         if (RemoteAddress::looksLikeAddress(path))
@@ -1025,11 +1046,10 @@ void TForm1::fillRecentMenu() {
             continue;
         item->setEnabled(false);
         item->setStatusTip(
-            found.kind == CfgFile::Found::Kind::Nothing
-                ? QStringLiteral("%1 is no longer there.").arg(path)
+            found.kind == CfgFile::Found::Kind::Nothing ? tr("%1 is no longer there.").arg(path)
             : found.kind == CfgFile::Found::Kind::Other
-                ? QStringLiteral("%1 is not a regular file but %2.").arg(path, found.words)
-                : QStringLiteral("%1 cannot be opened: %2.").arg(path, trimmedReason(found.words)));
+                ? tr("%1 is not a regular file but %2.").arg(path, found.words)
+                : tr("%1 cannot be opened: %2.").arg(path, trimmedReason(found.words)));
     }
     OpenRecent1->setEnabled(!recent.isEmpty());
 }
@@ -1072,8 +1092,8 @@ void TForm1::openWebPage(const QUrl& address) {
         return;
     // No browser, or none the desktop knows: the address, to be copied into one by hand.
     MessageBox box(QMessageBox::Information, applicationTitle(),
-                   QStringLiteral("No web browser could be started to show this page. Copy its "
-                                  "address into a browser:"),
+                   tr("No web browser could be started to show this page. Copy its address into a "
+                      "browser:"),
                    QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("WebAddressBox"));
     box.setInformativeText(address.toString());
@@ -1083,16 +1103,16 @@ void TForm1::openWebPage(const QUrl& address) {
 
 void TForm1::AboutLedgerwick1Click() {
     QMessageBox::about(
-        this, QStringLiteral("About Ledgerwick"),
-        QStringLiteral("<h3>Ledgerwick %1</h3>"
-                       "<p>Writes the configuration file of a Brantholm game server: fill in the "
-                       "pages, or open the file you have, and save it as the .cfg the server "
-                       "runs.</p>"
-                       "<p>%2</p>"
-                       "<p>Built with Qt %3, running on Qt %4.</p>")
+        this, tr("About Ledgerwick"),
+        tr("<h3>Ledgerwick %1</h3>"
+           "<p>Writes the configuration file of a Brantholm game server: fill in the "
+           "pages, or open the file you have, and save it as the .cfg the server "
+           "runs.</p>"
+           "<p>%2</p>"
+           "<p>Built with Qt %3, running on Qt %4.</p>")
             .arg(QStringLiteral("1.1"),
-                 QStringLiteral("Licence: freeware, free to use and to "
-                                "pass on unchanged, without any warranty."),
+                 tr("Licence: freeware, free to use and to pass on unchanged, without any "
+                    "warranty."),
                  QLatin1String(QT_VERSION_STR), QLatin1String(qVersion())));
 }
 

@@ -1,6 +1,7 @@
 #include "app/CheckCommand.h"
 #include "app/CompareCommand.h"
 #include "app/TForm1.h"
+#include "app/Translation.h"
 
 #include <QApplication>
 #include <QFile>
@@ -190,6 +191,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("ledgerwick"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.1"));
     QGuiApplication::setDesktopFileName(QStringLiteral("ledgerwick"));
+    // In the desktop's language (LANG, LC_MESSAGES, LC_ALL), where the program has it.
+    const Translation translation;
     TForm1 form;
     form.show();
     if (!arguments.files.isEmpty())

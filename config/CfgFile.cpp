@@ -1,5 +1,6 @@
 #include "config/CfgFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -185,7 +186,8 @@ WriteResult write(const QString& path, const QByteArray& bytes) {
     // A name whose bytes are not UTF-8 reaches Qt's file classes as another name: saving there
     // would leave the file itself as it was and write a new one beside it.
     if (QFile::encodeName(path) != fileNameBytes(path))
-        return failed(Failure::Create, QStringLiteral("Its name holds bytes that are not UTF-8: "
+        return failed(Failure::Create, QCoreApplication::translate(
+                                           "CfgFile", "Its name holds bytes that are not UTF-8: "
                                                       "save it under another name"));
     const QFileInfo existing(path);
     if (existing.exists()) {
@@ -250,14 +252,14 @@ ReadResult refused(ReadFailure failure, QString reason = {}) {
 
 QString kindOf(mode_t mode) {
     if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
+        return QCoreApplication::translate("CfgFile", "a folder");
     if (S_ISFIFO(mode))
-        return QStringLiteral("a named pipe");
+        return QCoreApplication::translate("CfgFile", "a named pipe");
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
+        return QCoreApplication::translate("CfgFile", "a socket");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
-    return S_ISREG(mode) ? QString() : QStringLiteral("not a file");
+        return QCoreApplication::translate("CfgFile", "a device");
+    return S_ISREG(mode) ? QString() : QCoreApplication::translate("CfgFile", "not a file");
 }
 
 // UTF-16 text has a byte order mark of its own, or, mostly ASCII, a NUL in every other byte.

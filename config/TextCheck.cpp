@@ -5,6 +5,7 @@
 #include "config/EnglishNumber.h"
 #include "config/ServerScript.h"
 
+#include <QCoreApplication>
 #include <QMap>
 
 #include <algorithm>
@@ -325,8 +326,9 @@ void Checker::checkWords(const CommandRange& command, std::span<const WordRange>
         if (touches && !quoteReported) {
             quoteReported = true;
             report(command.line, QuoteInValue, variable,
-                   QStringLiteral("a double quote ends the value; the server reads \"%1\" "
-                                  "instead.")
+                   QCoreApplication::translate(
+                       "TextCheck", "a double quote ends the value; the server reads \"%1\" "
+                                    "instead.")
                        .arg(reads()));
         }
         if (word.quoted || blankReported)
@@ -344,8 +346,9 @@ void Checker::checkWords(const CommandRange& command, std::span<const WordRange>
             t[high].isHighSurrogate() && high + 1 < t.size() && t[high + 1].isLowSurrogate() ? 2
                                                                                              : 1;
         report(command.line, TakenForBlank, variable,
-               QStringLiteral("outside double quotes the server takes \"%1\" for a blank; it "
-                              "reads \"%2\" instead.")
+               QCoreApplication::translate(
+                   "TextCheck", "outside double quotes the server takes \"%1\" for a blank; it "
+                                "reads \"%2\" instead.")
                    .arg(t.sliced(high, length).toString(), reads()));
     }
 }
@@ -353,8 +356,9 @@ void Checker::checkWords(const CommandRange& command, std::span<const WordRange>
 void Checker::startLine(const CommandRange& command, std::span<const WordRange> words) {
     if (m_openQuoteLine != 0 && command.line == m_openQuoteLine + 1) {
         report(m_openQuoteLine, NoClosingQuote, m_valueLine->name,
-               QStringLiteral("the value has no closing double quote: the line break ends it, "
-                              "and the next line runs as a command of its own."));
+               QCoreApplication::translate(
+                   "TextCheck", "the value has no closing double quote: the line break ends it, "
+                                "and the next line runs as a command of its own."));
     }
     m_openQuoteLine = 0;
     m_line = command.line;
@@ -376,10 +380,12 @@ void Checker::closeLine() {
     if (m_typedValue && m_valueLine->quoteInside) {
         report(m_line, QuoteInValue, m_valueLine->name,
                m_lineCommands > 1
-                   ? QStringLiteral("a double quote ends the value; the server runs the rest as "
-                                    "commands.")
-                   : QStringLiteral("a double quote ends the value; the server reads \"%1\" "
-                                    "instead.")
+                   ? QCoreApplication::translate(
+                         "TextCheck", "a double quote ends the value; the server runs the rest as "
+                                      "commands.")
+                   : QCoreApplication::translate(
+                         "TextCheck", "a double quote ends the value; the server reads \"%1\" "
+                                      "instead.")
                          .arg(m_valueLine->reads));
     }
     // The value line stays for the next line's report.
@@ -390,8 +396,10 @@ void Checker::closeLine() {
 void Checker::closeCut() {
     if (m_cut && (!m_cut->keepsWords || m_cut->restRuns)) {
         report(m_cut->line, CutCommand, m_cut->variable,
-               QStringLiteral("the line is %1 bytes long; the server cuts it after 1,023 and runs "
-                              "the rest as a command.")
+               QCoreApplication::translate(
+                   "TextCheck",
+                   "the line is %1 bytes long; the server cuts it after 1,023 and runs "
+                   "the rest as a command.")
                    .arg(number(m_cut->bytes)));
     }
     m_cut.reset();
@@ -413,8 +421,9 @@ void Checker::checkAssignment(int line, std::span<const WordRange> words) {
         const qsizetype length = bytes(value);
         if (length >= 256) {
             report(line, LongGameValue, name,
-                   QStringLiteral("the value is %1 characters long; at 256 or more the server "
-                                  "cannot load the map.")
+                   QCoreApplication::translate(
+                       "TextCheck", "the value is %1 characters long; at 256 or more the server "
+                                    "cannot load the map.")
                        .arg(number(length)));
         }
     }
@@ -424,15 +433,17 @@ void Checker::checkAssignment(int line, std::span<const WordRange> words) {
         checkNumber(line, name, value);
     if (parts->verb == Verb::Bare && kind) {
         report(line, WithoutSet, name,
-               QStringLiteral("without \"set\" the server ignores this line when it starts with "
-                              "the file."));
+               QCoreApplication::translate(
+                   "TextCheck", "without \"set\" the server ignores this line when it starts with "
+                                "the file."));
     }
 }
 
 // The server reads a number from its leading digits, and 0 when there are none.
 void Checker::checkNumber(int line, QStringView name, QStringView value) {
     if (value.isEmpty()) {
-        report(line, NotANumber, name, QStringLiteral("the server reads an empty value as 0."));
+        report(line, NotANumber, name,
+               QCoreApplication::translate("TextCheck", "the server reads an empty value as 0."));
         return;
     }
     const qsizetype sign = value.front() == QLatin1Char('-') ? 1 : 0;
@@ -450,7 +461,8 @@ void Checker::checkNumber(int line, QStringView name, QStringView value) {
     if (sign && read != QLatin1String("0"))
         read.prepend(QLatin1Char('-'));
     report(line, NotANumber, name,
-           QStringLiteral("the server reads \"%1\" as %2.").arg(value.toString(), read));
+           QCoreApplication::translate("TextCheck", "the server reads \"%1\" as %2.")
+               .arg(value.toString(), read));
 }
 
 // The server name and every `sets` variable go into the server info as `\name\value`.
@@ -458,8 +470,9 @@ void Checker::checkInfo(int line, QStringView name, QStringView value) {
     const bool leftOut = value.contains(QLatin1Char('\\')) || value.contains(QLatin1Char(';'));
     if (leftOut) {
         report(line, LeftOutOfInfo, name,
-               QStringLiteral("the server leaves a value holding \\ or ; out of the server info "
-                              "that server lists show."));
+               QCoreApplication::translate(
+                   "TextCheck", "the server leaves a value holding \\ or ; out of the server info "
+                                "that server lists show."));
     }
     const qsizetype infoBytes = leftOut ? 0 : 2 + bytes(name) + bytes(value);
     qsizetype& held = m_info[lowered(name)];
@@ -468,8 +481,9 @@ void Checker::checkInfo(int line, QStringView name, QStringView value) {
     if (!m_infoReported && m_infoBytes > kCommandBytes) {
         m_infoReported = true;
         report(line, InfoTooLarge, name,
-               QStringLiteral("the server info reaches %1 bytes; the server keeps at most 1,023 "
-                              "and leaves keys out.")
+               QCoreApplication::translate(
+                   "TextCheck", "the server info reaches %1 bytes; the server keeps at most 1,023 "
+                                "and leaves keys out.")
                    .arg(number(m_infoBytes)));
     }
 }
@@ -500,23 +514,26 @@ QList<Problem> Checker::finish(const Totals& totals) {
     closeLine();
     for (auto found = m_unstorable.cbegin(); found != m_unstorable.cend(); ++found) {
         const QString others =
-            found->count > 1
-                ? QStringLiteral(" and %1 more on this line").arg(number(found->count - 1))
-                : QString();
+            found->count > 1 ? QCoreApplication::translate("TextCheck", " and %1 more on this line")
+                                   .arg(number(found->count - 1))
+                             : QString();
         report(found.key(), CannotStore, found->variable,
-               QStringLiteral("the character %1%2 cannot be stored in a %3 file.")
+               QCoreApplication::translate("TextCheck",
+                                           "the character %1%2 cannot be stored in a %3 file.")
                    .arg(describeCharacter(found->first), others, encodingName(m_format.encoding)));
     }
     if (totals.fileBytes > kFileBytes) {
         report(lineOfByte(kFileBytes + 1), FileTooLarge, {},
-               QStringLiteral("the file is %1 bytes long; the server runs nothing of a file over "
-                              "16,384 bytes.")
+               QCoreApplication::translate(
+                   "TextCheck", "the file is %1 bytes long; the server runs nothing of a file over "
+                                "16,384 bytes.")
                    .arg(number(totals.fileBytes)));
     }
     if (totals.unclosedCommentLine != 0) {
         report(totals.unclosedCommentLine, OpenComment, {},
-               QStringLiteral("the comment opened here is never closed; the server ignores the "
-                              "rest of the file."));
+               QCoreApplication::translate(
+                   "TextCheck", "the comment opened here is never closed; the server ignores the "
+                                "rest of the file."));
     }
     std::stable_sort(m_found.begin(), m_found.end(), [](const Found& a, const Found& b) {
         return a.problem.line != b.problem.line ? a.problem.line < b.problem.line : a.rule < b.rule;
@@ -533,8 +550,9 @@ QList<Problem> Checker::finish(const Totals& totals) {
 QString Problem::text() const {
     const QString where = englishNumber(line);
     if (variable.isEmpty())
-        return QStringLiteral("Line %1: %2").arg(where, message);
-    return QStringLiteral("Line %1 (%2): %3").arg(where, variable, message);
+        return QCoreApplication::translate("TextCheck", "Line %1: %2").arg(where, message);
+    return QCoreApplication::translate("TextCheck", "Line %1 (%2): %3")
+        .arg(where, variable, message);
 }
 
 void Vocabulary::add(const QString& name, ValueKind kind) {

@@ -1,5 +1,6 @@
 #include "console/Comparison.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace Comparison {
@@ -26,15 +27,15 @@ QList<Setting> documentSettings(QStringView text) {
 QString stateName(State state) {
     switch (state) {
     case State::Same:
-        return QStringLiteral("Same");
+        return QCoreApplication::translate("Comparison", "Same");
     case State::Differs:
-        return QStringLiteral("Differs");
+        return QCoreApplication::translate("Comparison", "Differs");
     case State::AfterRestart:
-        return QStringLiteral("After restart");
+        return QCoreApplication::translate("Comparison", "After restart");
     case State::NotOnServer:
-        return QStringLiteral("Not on the server");
+        return QCoreApplication::translate("Comparison", "Not on the server");
     case State::ReadOnly:
-        return QStringLiteral("Read-only");
+        return QCoreApplication::translate("Comparison", "Read-only");
     }
     return {};
 }

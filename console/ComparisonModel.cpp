@@ -1,5 +1,7 @@
 #include "console/ComparisonModel.h"
 
+#include <QCoreApplication>
+
 ComparisonModel::ComparisonModel(QObject* parent)
     : QAbstractTableModel(parent) {}
 
@@ -34,7 +36,8 @@ QVariant ComparisonModel::data(const QModelIndex& index, int role) const {
         if (row.state == Comparison::State::NotOnServer)
             return QString();
         if (row.latched && *row.latched != row.server)
-            return QStringLiteral("%1 (after restart: %2)").arg(row.server, *row.latched);
+            return QCoreApplication::translate("ComparisonModel", "%1 (after restart: %2)")
+                .arg(row.server, *row.latched);
         return row.server;
     case StateColumn:
         return Comparison::stateName(row.state);
@@ -47,13 +50,13 @@ QVariant ComparisonModel::headerData(int section, Qt::Orientation orientation, i
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
     case Variable:
-        return QStringLiteral("Variable");
+        return QCoreApplication::translate("ComparisonModel", "Variable");
     case Document:
-        return QStringLiteral("In the document");
+        return QCoreApplication::translate("ComparisonModel", "In the document");
     case Server:
-        return QStringLiteral("On the server");
+        return QCoreApplication::translate("ComparisonModel", "On the server");
     case StateColumn:
-        return QStringLiteral("State");
+        return QCoreApplication::translate("ComparisonModel", "State");
     }
     return {};
 }

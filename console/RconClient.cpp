@@ -2,6 +2,7 @@
 
 #include "console/ConsoleText.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 #include <QUdpSocket>
 
@@ -63,21 +64,25 @@ QString RconClient::describe(Failure failure) {
     case Failure::None:
         break;
     case Failure::NoAnswer:
-        return QStringLiteral("The server did not answer (3 tries, 2 seconds each). Is the address "
-                              "right, and is a map running?");
+        return QCoreApplication::translate(
+            "RconClient", "The server did not answer (3 tries, 2 seconds each). Is the address "
+                          "right, and is a map running?");
     case Failure::BadPassword:
-        return QStringLiteral("The server refused the password (\"Bad rconpassword.\"). Nothing "
-                              "more was sent, since servers lock out addresses that guess.");
+        return QCoreApplication::translate(
+            "RconClient", "The server refused the password (\"Bad rconpassword.\"). Nothing "
+                          "more was sent, since servers lock out addresses that guess.");
     case Failure::NoPassword:
-        return QStringLiteral("The server has no remote console password set, so it takes no "
-                              "commands over the network.");
+        return QCoreApplication::translate(
+            "RconClient", "The server has no remote console password set, so it takes no "
+                          "commands over the network.");
     case Failure::NotSendable:
-        return QStringLiteral("The password holds a blank, a double quote, a semicolon or a "
-                              "character that the console cannot carry.");
+        return QCoreApplication::translate(
+            "RconClient", "The password holds a blank, a double quote, a semicolon or a "
+                          "character that the console cannot carry.");
     case Failure::NoServer:
-        return QStringLiteral("No server is connected.");
+        return QCoreApplication::translate("RconClient", "No server is connected.");
     case Failure::Unreadable:
-        return QStringLiteral("The server's reply could not be read.");
+        return QCoreApplication::translate("RconClient", "The server's reply could not be read.");
     }
     return {};
 }

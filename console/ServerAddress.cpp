@@ -1,5 +1,6 @@
 #include "console/ServerAddress.h"
 
+#include <QCoreApplication>
 #include <QHostAddress>
 
 QString ServerAddress::text() const {
@@ -28,13 +29,16 @@ ServerAddress parseServerAddress(QString text, quint16 defaultPort) {
     if (text.startsWith(QLatin1Char('['))) {
         const qsizetype close = text.indexOf(QLatin1Char(']'));
         if (close < 0) {
-            address.error = QStringLiteral("The address \"%1\" has no closing \"]\".").arg(text);
+            address.error = QCoreApplication::translate("ServerAddress",
+                                                        "The address \"%1\" has no closing \"]\".")
+                                .arg(text);
             return address;
         }
         address.host = text.mid(1, close - 1);
         const QString rest = text.mid(close + 1);
         if (!rest.isEmpty() && !rest.startsWith(QLatin1Char(':'))) {
-            address.error = QStringLiteral("After \"]\" only \":port\" may follow.");
+            address.error = QCoreApplication::translate("ServerAddress",
+                                                        "After \"]\" only \":port\" may follow.");
             return address;
         }
         port = rest.mid(1);
@@ -44,7 +48,8 @@ ServerAddress parseServerAddress(QString text, quint16 defaultPort) {
         address.host = text.section(QLatin1Char(':'), 0, 0);
         port = text.section(QLatin1Char(':'), 1);
         if (port.isEmpty()) {
-            address.error = QStringLiteral("The port after \":\" is missing.");
+            address.error =
+                QCoreApplication::translate("ServerAddress", "The port after \":\" is missing.");
             return address;
         }
     } else {
@@ -52,15 +57,17 @@ ServerAddress parseServerAddress(QString text, quint16 defaultPort) {
         address.host = text;
     }
     if (address.host.isEmpty() || address.host.contains(QLatin1Char(' '))) {
-        address.error = QStringLiteral("Type the server's address, as host or host:port.");
+        address.error = QCoreApplication::translate(
+            "ServerAddress", "Type the server's address, as host or host:port.");
         return address;
     }
     if (!port.isEmpty()) {
         bool ok = false;
         const uint number = port.toUInt(&ok);
         if (!ok || number == 0 || number > 65535) {
-            address.error =
-                QStringLiteral("The port \"%1\" is not a number from 1 to 65535.").arg(port);
+            address.error = QCoreApplication::translate(
+                                "ServerAddress", "The port \"%1\" is not a number from 1 to 65535.")
+                                .arg(port);
             return address;
         }
         address.port = quint16(number);

@@ -1,5 +1,7 @@
 #include "console/ServerComparison.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // The list is asked again this often when a part of it was lost on the way.
@@ -42,8 +44,10 @@ void ServerComparison::readListing(const RconClient::Reply& reply, int generatio
                               });
             return;
         }
-        fail(QStringLiteral("The server's list of variables could not be read whole (%1 tries)."
-                            " Parts of it may have been lost on the way.")
+        fail(QCoreApplication::translate(
+                 "ServerComparison",
+                 "The server's list of variables could not be read whole (%1 tries)."
+                 " Parts of it may have been lost on the way.")
                  .arg(kListingAttempts),
              RconClient::Failure::Unreadable);
         return;
@@ -74,7 +78,8 @@ void ServerComparison::queryNext(int generation) {
             }
             const std::optional<ConsoleText::Query> query = ConsoleText::query(reply.text);
             if (!query || query->name.compare(listed.name, Qt::CaseInsensitive) != 0) {
-                fail(QStringLiteral("The server's reply about %1 could not be read.")
+                fail(QCoreApplication::translate("ServerComparison",
+                                                 "The server's reply about %1 could not be read.")
                          .arg(listed.name),
                      RconClient::Failure::Unreadable);
                 return;
@@ -134,7 +139,8 @@ void ServerComparison::applyNext(int generation) {
         if (stale(generation))
             return;
         if (reply.failure != RconClient::Failure::None) {
-            fail(QStringLiteral("%1 %2 of the differences were sent before this.")
+            fail(QCoreApplication::translate("ServerComparison",
+                                             "%1 %2 of the differences were sent before this.")
                      .arg(RconClient::describe(reply.failure))
                      .arg(m_applied),
                  reply.failure);

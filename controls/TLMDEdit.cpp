@@ -14,10 +14,10 @@
 
 namespace {
 
-const QString kNoQuote =
-    QStringLiteral("A value cannot hold a double quote: the server would end the value there.");
-const QString kNoLineBreak =
-    QStringLiteral("A value cannot hold a line break: the server would end the line there.");
+const char* const kNoQuote = QT_TRANSLATE_NOOP(
+    "TLMDEdit", "A value cannot hold a double quote: the server would end the value there.");
+const char* const kNoLineBreak = QT_TRANSLATE_NOOP(
+    "TLMDEdit", "A value cannot hold a line break: the server would end the line there.");
 
 bool holdsLineBreak(const QString& text) {
     return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')) ||
@@ -77,14 +77,14 @@ void TLMDEdit::insertCleaned(const QString& text) {
     if (!clean.text.isEmpty() || !text.isEmpty())
         insert(clean.text);
     if (clean.quotes && clean.lineBreaks)
-        tell(QStringLiteral("Pasted: each line break became a blank and each double quote a "
-                            "single quote, since a value cannot hold them."));
+        tell(tr("Pasted: each line break became a blank and each double quote a single quote, "
+                "since a value cannot hold them."));
     else if (clean.quotes)
-        tell(QStringLiteral("Pasted: each double quote became a single quote, since the server "
-                            "would end the value there."));
+        tell(tr("Pasted: each double quote became a single quote, since the server would end the "
+                "value there."));
     else if (clean.lineBreaks)
-        tell(QStringLiteral("Pasted: each line break became a blank, since the server would end "
-                            "the line there."));
+        tell(tr("Pasted: each line break became a blank, since the server would end the line "
+                "there."));
 }
 
 void TLMDEdit::focusInEvent(QFocusEvent* event) {
@@ -110,12 +110,12 @@ void TLMDEdit::keyPressEvent(QKeyEvent* event) {
     }
     const QString typed = event->text();
     if (typed.contains(QLatin1Char('"'))) {
-        tell(kNoQuote);
+        tell(tr(kNoQuote));
         event->accept();
         return;
     }
     if (holdsLineBreak(typed) && event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
-        tell(kNoLineBreak);
+        tell(tr(kNoLineBreak));
         event->accept();
         return;
     }
@@ -128,7 +128,7 @@ void TLMDEdit::inputMethodEvent(QInputMethodEvent* event) {
         QInputMethodEvent clean(event->preeditString(), event->attributes());
         clean.setCommitString(cleaned(commit).text, event->replacementStart(),
                               event->replacementLength());
-        tell(commit.contains(QLatin1Char('"')) ? kNoQuote : kNoLineBreak);
+        tell(tr(commit.contains(QLatin1Char('"')) ? kNoQuote : kNoLineBreak));
         QLineEdit::inputMethodEvent(&clean);
         return;
     }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
+#include <QStyle>
 
 TLMDTextButton::TLMDTextButton(const QString& caption, QWidget* parent)
     : QPushButton(QString(caption).replace(QLatin1Char('&'), QLatin1String("&&")), parent) {
@@ -21,6 +22,13 @@ void TLMDTextButton::setVisible(bool visible) {
         m_appeared.start();
     else if (!visible)
         m_appeared.invalidate();
+}
+
+int TLMDTextButton::captionWidth() const {
+    const QStyle* s = style();
+    return fontMetrics().horizontalAdvance(text()) +
+           s->pixelMetric(QStyle::PM_ButtonMargin, nullptr, this) +
+           2 * s->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
 }
 
 bool TLMDTextButton::justAppeared() const {

@@ -17,6 +17,10 @@ public:
 
     void setVisible(bool visible) override;
 
+    // The width that shows the whole caption with the style's margins beside it: unlike
+    // sizeHint(), without the style's smallest width for any button.
+    int captionWidth() const;
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;

@@ -16,16 +16,16 @@ CustomLinesPage::CustomLinesPage(QWidget* parent)
     : SettingsPage(PageId::CustomLines, parent)
     , memCustom(new QPlainTextEdit(this)) {
     auto* intro = new QLabel(
-        QStringLiteral("Lines of your own, one command or comment each. \"Finish!\" writes them "
-                       "as they stand at the end of the cfg, after the weapons."),
+        tr("Lines of your own, one command or comment each. \"Finish!\" writes them as they "
+           "stand at the end of the cfg, after the weapons."),
         this);
     intro->setWordWrap(true);
     intro->setGeometry(kMargin + 2, kTitleHeight + 4, kWidth - 2 * kMargin, kIntroHeight);
 
     memCustom->setObjectName(QStringLiteral("memCustom"));
-    memCustom->setAccessibleName(QStringLiteral("Custom Lines"));
-    memCustom->setStatusTip(QStringLiteral("Your own lines for the cfg: settings and commands the "
-                                           "pages have no place for, written as they stand."));
+    memCustom->setAccessibleName(tr("Custom Lines"));
+    memCustom->setStatusTip(tr("Your own lines for the cfg: settings and commands the pages have "
+                               "no place for, written as they stand."));
     memCustom->setLineWrapMode(QPlainTextEdit::NoWrap);
     memCustom->setTabChangesFocus(true);
     // Whoever brings the page up means to write in its box.

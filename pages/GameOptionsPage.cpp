@@ -30,10 +30,20 @@ GameOptionsPage::GameOptionsPage(QWidget* parent)
     // in the panel's radio group, and the keyboard reaches it after them.
     const RowControls& voting = rowOf("g_allowvote");
     const QRadioButton* no = voting.buttons.last();
-    auto* votes = new TLMDTextButton(QStringLiteral("Allowed Votes"), voting.panel);
+    auto* votes = new TLMDTextButton(tr("Allowed Votes"), voting.panel);
     votes->setObjectName(QStringLiteral("LMDTextButton30"));
-    votes->setStatusTip(QStringLiteral("Select allowed votes"));
-    const int votesX = no->geometry().right() + 6;
+    votes->setStatusTip(tr("Select allowed votes"));
+    int votesX = no->geometry().right() + 6;
+    // Short of room for its caption (another language, a wider font), the radio buttons give up
+    // the room beside theirs.
+    if (voting.panel->width() - votesX < votes->captionWidth()) {
+        int x = 0;
+        for (QRadioButton* button : voting.buttons) {
+            button->setGeometry(x, button->y(), button->sizeHint().width(), button->height());
+            x += button->width() + 2;
+        }
+        votesX = x + 4;
+    }
     votes->setGeometry(votesX, 0, voting.panel->width() - votesX, voting.panel->height());
 
     addCornerPicture(":/pic-star.png");

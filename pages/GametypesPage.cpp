@@ -34,7 +34,8 @@ GametypesPage::GametypesPage(QWidget* parent)
         for (int c = 0; c < column; ++c)
             x += kColumnWidth[c] + kDivider;
 
-        addHeading(blockTitles[block], QRect(x, top, kColumnWidth[column], kHeadingHeight), 12);
+        addHeading(settingText(blockTitles[block]),
+                   QRect(x, top, kColumnWidth[column], kHeadingHeight), 12);
         RowColumn blockRows(this, {.x = x,
                                    .top = top + kHeadingHeight + 2,
                                    .width = kColumnWidth[column],

@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QStatusTipEvent>
 
+#include <algorithm>
+
 using namespace settings::mapRotation;
 
 namespace {
@@ -26,15 +28,15 @@ struct TokenButton {
 };
 
 constexpr TokenButton gametypeButtons[] = {
-    {"LMDTextButton1", "Deathmatch", "gametype dm "},
-    {"LMDTextButton2", "Team Deathmatch", "gametype tdm "},
-    {"LMDTextButton3", "Search and Destroy", "gametype sd "},
-    {"LMDTextButton4", "Behind Enemy Lines", "gametype bel "},
-    {"LMDTextButton5", "Retrieval", "gametype re "},
-    {"LMDTextButton6", "Headquarters", "gametype hq "},
+    {"LMDTextButton1", QT_TRANSLATE_NOOP("MapRotationPage", "Deathmatch"), "gametype dm "},
+    {"LMDTextButton2", QT_TRANSLATE_NOOP("MapRotationPage", "Team Deathmatch"), "gametype tdm "},
+    {"LMDTextButton3", QT_TRANSLATE_NOOP("MapRotationPage", "Search and Destroy"), "gametype sd "},
+    {"LMDTextButton4", QT_TRANSLATE_NOOP("MapRotationPage", "Behind Enemy Lines"), "gametype bel "},
+    {"LMDTextButton5", QT_TRANSLATE_NOOP("MapRotationPage", "Retrieval"), "gametype re "},
+    {"LMDTextButton6", QT_TRANSLATE_NOOP("MapRotationPage", "Headquarters"), "gametype hq "},
 };
 
-// Two rows on the page: the first eight, then the rest.
+// Two rows on the page: the first eight, then the rest. Names of maps, as the game shows them.
 constexpr TokenButton mapButtons[] = {
     {"LMDTextButton7", "Bocage", "map mp_bocage "},
     {"LMDTextButton8", "Brecourt", "map mp_brecourt "},
@@ -60,11 +62,12 @@ constexpr TokenButton extrasButtons[] = {
 };
 
 constexpr const char* instructions[] = {
-    "Instructions: ",
-    "Add a gametype, click on deathmatch for example and then click on the maps you want for "
-    "that gametype",
-    "then choose another gametype and select the maps for it... it's easy!",
-    "You can also make it manualy in the box below:",
+    QT_TRANSLATE_NOOP("MapRotationPage", "Instructions: "),
+    QT_TRANSLATE_NOOP("MapRotationPage", "Add a gametype, click on deathmatch for example and then "
+                                         "click on the maps you want for that gametype"),
+    QT_TRANSLATE_NOOP("MapRotationPage",
+                      "then choose another gametype and select the maps for it... it's easy!"),
+    QT_TRANSLATE_NOOP("MapRotationPage", "You can also make it manualy in the box below:"),
 };
 
 constexpr int kMargin = 8;
@@ -87,8 +90,8 @@ constexpr int kCheckHeight = 18;
 
 constexpr QRgb kSilver = 0xffc0c0c0;
 
-QLabel* label(QWidget* parent, const char* text, const QRect& geometry) {
-    auto* caption = new QLabel(QString::fromLatin1(text), parent);
+QLabel* label(QWidget* parent, const QString& text, const QRect& geometry) {
+    auto* caption = new QLabel(text, parent);
     caption->setGeometry(geometry);
     return caption;
 }
@@ -97,48 +100,70 @@ QLabel* label(QWidget* parent, const char* text, const QRect& geometry) {
 
 MapRotationPage::MapRotationPage(QWidget* parent)
     : SettingsPage(PageId::MapRotation, parent) {
+    // A caption gets at least the width given here, more where its text needs it (another
+    // language, a wider font).
     auto button = [this](const TokenButton& entry, QWidget* parent, const QRect& geometry) {
-        auto* b = new TLMDTextButton(QString::fromLatin1(entry.caption), parent);
+        auto* b = new TLMDTextButton(tr(entry.caption), parent);
         b->setObjectName(QLatin1String(entry.name));
-        b->setGeometry(geometry);
+        b->setGeometry(geometry.adjusted(0, 0, qMax(0, b->captionWidth() - geometry.width()), 0));
         connect(b, &QPushButton::clicked, this,
                 [this, token = entry.token] { appendToken(token); });
+        return b;
     };
-    const int buttonsX = kMargin + kRowLabelWidth + kButtonGap;
+    auto wide = [](QWidget* widget, const QRect& geometry) {
+        widget->setGeometry(
+            geometry.adjusted(0, 0, qMax(0, widget->sizeHint().width() - geometry.width()), 0));
+    };
 
     int y = kTitleHeight + kRowGap;
-    label(this, "Gametype:", QRect(kMargin, y, kRowLabelWidth, kButtonHeight));
+    QLabel* gametype = label(this, tr("Gametype:"), QRect());
+    QLabel* map = label(this, tr("Map:"), QRect());
+    const int labelWidth =
+        std::max({kRowLabelWidth, gametype->sizeHint().width(), map->sizeHint().width()});
+    const int buttonsX = kMargin + labelWidth + kButtonGap;
+    gametype->setGeometry(kMargin, y, labelWidth, kButtonHeight);
     int x = buttonsX;
-    for (size_t i = 0; i < std::size(gametypeButtons); ++i) {
-        button(gametypeButtons[i], this, QRect(x, y, kGametypeWidths[i], kButtonHeight));
-        x += kGametypeWidths[i] + kButtonGap;
-    }
+    for (size_t i = 0; i < std::size(gametypeButtons); ++i)
+        x = button(gametypeButtons[i], this, QRect(x, y, kGametypeWidths[i], kButtonHeight))
+                ->geometry()
+                .right() +
+            1 + kButtonGap;
 
     y += kButtonHeight + kRowGap;
-    label(this, "Map:", QRect(kMargin, y, kRowLabelWidth, kButtonHeight));
-    for (int i = 0; i < static_cast<int>(std::size(mapButtons)); ++i) {
+    map->setGeometry(kMargin, y, labelWidth, kButtonHeight);
+    QList<TLMDTextButton*> maps;
+    int mapWidth = kMapWidth;
+    for (const TokenButton& entry : mapButtons) {
+        maps.append(button(entry, this, QRect(0, 0, kMapWidth, kButtonHeight)));
+        mapWidth = qMax(mapWidth, maps.last()->width());
+    }
+    for (int i = 0; i < maps.size(); ++i) {
         const int row = i < kMapsInFirstRow ? 0 : 1;
         const int column = row == 0 ? i : i - kMapsInFirstRow;
-        button(mapButtons[i], this,
-               QRect(buttonsX + column * (kMapWidth + kButtonGap),
-                     y + row * (kButtonHeight + kButtonGap), kMapWidth, kButtonHeight));
+        maps[i]->setGeometry(buttonsX + column * (mapWidth + kButtonGap),
+                             y + row * (kButtonHeight + kButtonGap), mapWidth, kButtonHeight);
     }
 
     y += 2 * kButtonHeight + kButtonGap + 12;
+    // A line longer than its room (another language, a wider font) wraps onto the next.
     const int instructionsWidth = kWidth - 2 * kMargin - kExtrasFrameWidth - kExtrasInset;
+    const int instructionsTop = y;
     for (size_t i = 0; i < std::size(instructions); ++i) {
-        QLabel* line = label(this, instructions[i],
-                             QRect(kMargin, y + static_cast<int>(i) * kInstructionPitch,
-                                   instructionsWidth, kInstructionPitch));
+        QLabel* line = label(this, tr(instructions[i]), QRect());
         if (i == 0) {
             QFont bold;
             bold.setBold(true);
             line->setFont(bold);
         }
+        line->setWordWrap(true);
+        const int height = qMax(kInstructionPitch, line->heightForWidth(instructionsWidth));
+        line->setGeometry(kMargin, y, instructionsWidth, height);
+        y += height;
     }
+    const int instructionsHeight = y - instructionsTop;
+    y = instructionsTop;
 
-    const int instructionsHeight = static_cast<int>(std::size(instructions)) * kInstructionPitch;
-    auto* extras = new QGroupBox(QStringLiteral("Extras"), this);
+    auto* extras = new QGroupBox(tr("Extras"), this);
     extras->setObjectName(QStringLiteral("GroupBox2"));
     extras->setFocusPolicy(Qt::NoFocus);
     extras->setGeometry(kWidth - kMargin - kExtrasFrameWidth, y - 6, kExtrasFrameWidth,
@@ -154,14 +179,14 @@ MapRotationPage::MapRotationPage(QWidget* parent)
 
     y += instructionsHeight + 10;
     const SettingRow& row = rotation[0];
-    label(this, row.label, QRect(kMargin, y, 120, kCaptionHeight));
+    wide(label(this, settingText(row.label), QRect()), QRect(kMargin, y, 120, kCaptionHeight));
     y += kCaptionHeight + 2;
 
     RowControls controls;
     controls.edit = new TLMDEdit(this);
     edRotation = controls.edit;
     edRotation->setObjectName(QLatin1String(row.name));
-    edRotation->setAccessibleName(QLatin1String(row.label));
+    edRotation->setAccessibleName(settingText(row.label));
     QPalette colours = edRotation->palette();
     const QColor menu = QApplication::palette("QMenu").color(QPalette::Window);
     const QColor hotLight = colours.color(QPalette::Link);
@@ -174,18 +199,19 @@ MapRotationPage::MapRotationPage(QWidget* parent)
     edRotation->setGeometry(kMargin, y, kWidth - 2 * kMargin, kRotationHeight);
 
     y += kRotationHeight + 6;
-    QLabel* note = label(this, "mp_chateau and mp_ship does not have Search and Destroy gametype",
-                         QRect(kMargin, y, kNoteWidth, kCaptionHeight));
+    QLabel* note = label(
+        this, tr("mp_chateau and mp_ship does not have Search and Destroy gametype"), QRect());
+    wide(note, QRect(kMargin, y, kNoteWidth, kCaptionHeight));
     readableText(note, kSilver);
 
     y += kCaptionHeight + kRowGap;
     // Its caption reads the other way round from what it does: checked, the rotation is written.
     controls.include = new QCheckBox(
-        QStringLiteral("check this if you don't want to include map rotations in your cfg."), this);
+        tr("check this if you don't want to include map rotations in your cfg."), this);
     controls.include->setObjectName(QLatin1String(row.include));
     controls.include->setChecked(row.included);
     readableText(controls.include, kGrey);
-    controls.include->setGeometry(kMargin, y, kCheckWidth, kCheckHeight);
+    wide(controls.include, QRect(kMargin, y, kCheckWidth, kCheckHeight));
     controls.valueArea = edRotation->geometry();
     bind(row, controls);
 
@@ -200,10 +226,10 @@ void MapRotationPage::appendToken(const char* token) {
     const qsizetype prefix = ConfigText::prefix("set", rotation[0].variable).size();
     const qsizetype limit = ServerScript::kCommandBytes - prefix;
     const qsizetype length = edRotation->text().size();
-    QString message = QStringLiteral("Rotation: %1 of %2 characters")
-                          .arg(englishNumber(length), englishNumber(limit));
+    QString message =
+        tr("Rotation: %1 of %2 characters").arg(englishNumber(length), englishNumber(limit));
     if (length > limit)
-        message += QStringLiteral(": the server would cut it.");
+        message += tr(": the server would cut it.");
     QStatusTipEvent tip(message);
     QCoreApplication::sendEvent(this, &tip);
 }

@@ -27,7 +27,7 @@ NetworkOptionsPage::NetworkOptionsPage(QWidget* parent)
     left.add(0);
     right.add(1);
     addColumnDivider(kColumnWidth);
-    addHeading("Downloads (if allowed)", heading, 11);
+    addHeading(tr("Downloads (if allowed)"), heading, 11);
 
     addCornerPicture(":/pic-globe.png");
     finishRows();

@@ -2,6 +2,7 @@
 
 #include "controls/Contrast.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
@@ -37,14 +38,14 @@ PageSheet::PageSheet(const PageDeclaration& page, QWidget* parent)
     // The page shows the window's button-face colour, so that its white strips stand out.
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Window);
-    auto* label = new QLabel(QString::fromLatin1(page.title), this);
+    auto* label = new QLabel(QCoreApplication::translate("Pages", page.title), this);
     if (page.titleName)
         label->setObjectName(QLatin1String(page.titleName));
     QFont font = headingFont(13);
     label->setFont(font);
     // Maroon on the light title strip, lighter on a dark one.
     readableText(label, 0xff800000);
-    label->setStatusTip(QString::fromLatin1(page.titleHint));
+    label->setStatusTip(QCoreApplication::translate("Pages", page.titleHint));
     label->setGeometry(8, 3, kWidth - 16, kTitleHeight - 6);
 }
 
@@ -56,10 +57,10 @@ void PageSheet::addColumnDivider(int x) {
     addStrip(QRect(x, kTitleHeight, kDivider, kHeight - kTitleHeight));
 }
 
-QLabel* PageSheet::addHeading(const char* text, const QRect& strip, int pixelSize,
+QLabel* PageSheet::addHeading(const QString& text, const QRect& strip, int pixelSize,
                               Qt::Alignment alignment) {
     addStrip(strip);
-    auto* heading = new QLabel(QString::fromLatin1(text), this);
+    auto* heading = new QLabel(text, this);
     heading->setFont(headingFont(pixelSize));
     sheetBackground(heading);
     heading->setAutoFillBackground(false);

@@ -28,7 +28,7 @@ public:
     // The bar between two columns, its left edge at x, from the title strip down.
     void addColumnDivider(int x);
     // A heading in bold Verdana on a sheet strip.
-    QLabel* addHeading(const char* text, const QRect& strip, int pixelSize,
+    QLabel* addHeading(const QString& text, const QRect& strip, int pixelSize,
                        Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
     // A picture at the lower right corner, `margin` pixels from both edges.
     QLabel* addCornerPicture(const char* resource, int margin = 6);

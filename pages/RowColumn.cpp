@@ -6,6 +6,7 @@
 #include "pages/SettingsPage.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -41,8 +42,12 @@ int lineCount(const char* text) {
 
 } // namespace
 
+QString settingText(const char* text) {
+    return QCoreApplication::translate("Settings", text);
+}
+
 QString radioHint(const char* rowHint, const char* value) {
-    QString hint = latin(rowHint);
+    QString hint = settingText(rowHint);
     const qsizetype close = hint.lastIndexOf(QLatin1Char(')'));
     const QString quoted = QLatin1String(" \"") + latin(value) + QLatin1Char('"');
     if (close < 0)
@@ -188,6 +193,13 @@ void RowColumn::add(int column) {
             rows.append({place.slot, &row});
     std::stable_sort(rows.begin(), rows.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
+    // The captions stand in a column as wide as the widest of them needs (another language, a
+    // wider font), at least as wide as the page gives it; the values take the rest.
+    QLabel probe(m_page);
+    for (const auto& [slot, row] : std::as_const(rows)) {
+        probe.setText(settingText(row->label));
+        m_geometry.labelWidth = qMax(m_geometry.labelWidth, probe.sizeHint().width());
+    }
     int next = 0;
     for (const auto& [slot, row] : std::as_const(rows)) {
         m_y += (slot - next) * m_geometry.pitch;
@@ -201,14 +213,16 @@ void RowColumn::add(const SettingRow& row) {
     RowControls controls;
     controls.row = &row;
 
-    const QString label = latin(row.label);
-    QString hint = latin(row.hint);
-    QString valueHint = row.valueHint ? latin(row.valueHint) : hint;
+    const QString label = settingText(row.label);
+    QString hint = settingText(row.hint);
+    QString valueHint = row.valueHint ? settingText(row.valueHint) : hint;
     if (row.kind == ValueKind::Number) {
         for (QString* said : {&hint, &valueHint})
             if (!said->isEmpty())
-                *said += QLatin1String(" Left empty, no line is written: the server keeps its own "
-                                       "value.");
+                *said += QLatin1Char(' ') +
+                         QCoreApplication::translate("RowColumn",
+                                                     "Left empty, no line is written: the server "
+                                                     "keeps its own value.");
     }
 
     auto* caption = new QLabel(label, m_page);
@@ -227,7 +241,8 @@ void RowColumn::add(const SettingRow& row) {
 
     if (row.include) {
         auto* box = new QCheckBox(m_page);
-        describe(box, row.include, label, QStringLiteral("Add this line to the cfg?"));
+        describe(box, row.include, label,
+                 QCoreApplication::translate("RowColumn", "Add this line to the cfg?"));
         box->setChecked(row.included);
         box->setGeometry(g.x + kGap, top + (kControlHeight - kBoxSize) / 2, kBoxSize + 2, kBoxSize);
         controls.include = box;
@@ -249,7 +264,7 @@ void RowColumn::add(const SettingRow& row) {
         edit->setText(latin(row.text));
         edit->setCursorPosition(0);
         if (row.kind == ValueKind::Number)
-            edit->setPlaceholderText(QStringLiteral("server default"));
+            edit->setPlaceholderText(QCoreApplication::translate("RowColumn", "server default"));
         edit->setGeometry(controls.valueArea);
         m_page->addStrip(strip);
         controls.edit = edit;
@@ -286,37 +301,47 @@ void RowColumn::add(const SettingRow& row) {
 void RowColumn::addRadioPanel(const SettingRow& row, RowControls& controls, int x, int y,
                               int width) {
     auto* panel = new QWidget(m_page);
-    describe(panel, row.name, latin(row.label), QString());
+    describe(panel, row.name, settingText(row.label), QString());
     PageSheet::sheetBackground(panel);
 
     const int count = static_cast<int>(row.buttons.size());
     const int height = row.stacked ? count * kRadioHeight : kControlHeight;
     panel->setGeometry(x, y, width, height);
 
-    int bx = 0;
     for (int i = 0; i < count; ++i) {
         const RadioChoice& choice = row.buttons[static_cast<size_t>(i)];
-        auto* button = new QRadioButton(latin(choice.caption), panel);
-        const QString hint = row.valueInHints ? radioHint(row.hint, choice.value) : latin(row.hint);
+        auto* button = new QRadioButton(settingText(choice.caption), panel);
+        const QString hint =
+            row.valueInHints ? radioHint(row.hint, choice.value) : settingText(row.hint);
         // Read with its row, as "Pure Server: Yes".
-        describe(button, choice.name, latin(row.label) + QLatin1Char(' ') + latin(choice.caption),
-                 hint);
+        describe(button, choice.name,
+                 settingText(row.label) + QLatin1Char(' ') + settingText(choice.caption), hint);
         PageSheet::colour(button, choice.background, choice.textColour);
         button->setChecked(i == row.checked);
-        const int w = button->sizeHint().width() + 6;
+        controls.buttons.append(button);
+    }
+    // Side by side, each a little wider than its caption needs where the panel has room for it.
+    int captions = 0;
+    for (const QRadioButton* button : std::as_const(controls.buttons))
+        captions += button->sizeHint().width() + 2;
+    const int padding = qBound(0, (width - captions) / qMax(1, count), 6);
+    int bx = 0;
+    for (int i = 0; i < count; ++i) {
+        QRadioButton* button = controls.buttons[i];
+        const int w = button->sizeHint().width() + padding;
         if (row.stacked)
             button->setGeometry(2, i * kRadioHeight, width - 4, kRadioHeight);
         else
             button->setGeometry(bx, 1, w, kControlHeight - 2);
         bx += w + 2;
-        controls.buttons.append(button);
     }
     controls.panel = panel;
 }
 
 QCheckBox* addCaptionedCheck(SettingsPage* page, const SettingRow& row, const QRect& geometry) {
-    auto* box = new QCheckBox(latin(row.label), page);
-    describe(box, row.name, latin(row.label), latin(row.valueHint ? row.valueHint : row.hint));
+    auto* box = new QCheckBox(settingText(row.label), page);
+    describe(box, row.name, settingText(row.label),
+             settingText(row.valueHint ? row.valueHint : row.hint));
     box->setChecked(row.checkedAtStart);
     PageSheet::sheetBackground(box);
     box->setGeometry(geometry);

@@ -86,3 +86,6 @@ QCheckBox* addCaptionedCheck(SettingsPage* page, const SettingRow& row, const QR
 // The hint of a radio button: the row's hint with the button's value in double quotes before its
 // closing parenthesis, as in `Allow cheats. (sv_cheats "1")`.
 QString radioHint(const char* rowHint, const char* value);
+
+// A text of the settings' declarations (a caption, a hint) as the user reads it.
+QString settingText(const char* text);

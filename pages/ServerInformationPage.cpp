@@ -279,7 +279,7 @@ ServerInformationPage::ServerInformationPage(QWidget* parent)
     location->setEditText(QString());
 
     // Just above the server-name edit.
-    auto* colours = new TLMDTextButton(QStringLiteral("Click here to test colors"), this);
+    auto* colours = new TLMDTextButton(tr("Click here to test colors"), this);
     colours->setObjectName(QStringLiteral("LMDTextButton29"));
     const QRect name = rowOf("sv_hostname").valueArea;
     colours->setGeometry(name.x(), kTitleHeight + 4, 170, kRowsTop - kTitleHeight - 6);

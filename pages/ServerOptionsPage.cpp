@@ -24,8 +24,7 @@ ServerOptionsPage::ServerOptionsPage(QWidget* parent)
     right.add(1);
     addColumnDivider(kColumnWidth);
 
-    auto* warning =
-        new QLabel(QStringLiteral("WARNING: Password fields are not protected..."), this);
+    auto* warning = new QLabel(tr("WARNING: Password fields are not protected..."), this);
     QFont verdana(QStringLiteral("Verdana"));
     verdana.setPixelSize(11);
     warning->setFont(verdana);

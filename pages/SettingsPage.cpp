@@ -211,7 +211,7 @@ void SettingsPage::recheck(qsizetype index) {
     // The mark's button reads as what it says.
     for (QObject* button : mark->associatedObjects())
         if (auto* widget = qobject_cast<QWidget*>(button); widget && widget != mark->parent()) {
-            widget->setAccessibleName(QStringLiteral("Warning"));
+            widget->setAccessibleName(tr("Warning"));
             widget->setAccessibleDescription(tip);
         }
 }

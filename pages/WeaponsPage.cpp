@@ -12,7 +12,11 @@ using namespace settings::weapons;
 namespace {
 
 constexpr const char* columnTitles[kColumns] = {
-    "American Weapons", "British Weapons", "German Weapons", "Russian Weapons", "Other Weapons"};
+    QT_TRANSLATE_NOOP("WeaponsPage", "American Weapons"),
+    QT_TRANSLATE_NOOP("WeaponsPage", "British Weapons"),
+    QT_TRANSLATE_NOOP("WeaponsPage", "German Weapons"),
+    QT_TRANSLATE_NOOP("WeaponsPage", "Russian Weapons"),
+    QT_TRANSLATE_NOOP("WeaponsPage", "Other Weapons")};
 
 // Left to right. There is no pistol box, so "Pistols Only" clears every box.
 struct Preset {
@@ -23,12 +27,18 @@ struct Preset {
 };
 
 constexpr Preset presets[] = {
-    {"LMDTextButton23", "Rifles Only", "Allow only rifles", Rifle},
-    {"LMDTextButton24", "Machine Guns only", "Allow only machine guns", MachineGun},
-    {"LMDTextButton25", "Pistols Only", "Allow only pistols", Pistol},
-    {"LMDTextButton28", "Snipers Only", "Allow only snipers", Sniper},
-    {"LMDTextButton26", "Unselect All", "Remove all weapons", 0},
-    {"LMDTextButton27", "Select All", "Select all weapons", AnyKind},
+    {"LMDTextButton23", QT_TRANSLATE_NOOP("WeaponsPage", "Rifles Only"),
+     QT_TRANSLATE_NOOP("WeaponsPage", "Allow only rifles"), Rifle},
+    {"LMDTextButton24", QT_TRANSLATE_NOOP("WeaponsPage", "Machine Guns only"),
+     QT_TRANSLATE_NOOP("WeaponsPage", "Allow only machine guns"), MachineGun},
+    {"LMDTextButton25", QT_TRANSLATE_NOOP("WeaponsPage", "Pistols Only"),
+     QT_TRANSLATE_NOOP("WeaponsPage", "Allow only pistols"), Pistol},
+    {"LMDTextButton28", QT_TRANSLATE_NOOP("WeaponsPage", "Snipers Only"),
+     QT_TRANSLATE_NOOP("WeaponsPage", "Allow only snipers"), Sniper},
+    {"LMDTextButton26", QT_TRANSLATE_NOOP("WeaponsPage", "Unselect All"),
+     QT_TRANSLATE_NOOP("WeaponsPage", "Remove all weapons"), 0},
+    {"LMDTextButton27", QT_TRANSLATE_NOOP("WeaponsPage", "Select All"),
+     QT_TRANSLATE_NOOP("WeaponsPage", "Select all weapons"), AnyKind},
 };
 
 constexpr int kMargin = 6;
@@ -58,18 +68,25 @@ QRect boxPlace(Place at) {
 WeaponsPage::WeaponsPage(QWidget* parent)
     : SettingsPage(PageId::Weapons, parent) {
     for (int column = 0; column < kColumns; ++column) {
-        addHeading(columnTitles[column],
+        addHeading(tr(columnTitles[column]),
                    QRect(columnX(column), kHeaderTop, kColumnWidth, kHeaderHeight), 11,
                    Qt::AlignCenter);
         addStrip(QRect(columnX(column), kBodyTop, kColumnWidth, kBodyHeight));
     }
 
-    for (const SettingRow& weapon : weapons)
-        addCaptionedCheck(this, weapon, boxPlace(placeOf(weapon)));
+    // A caption longer than its place (another language, a wider font) takes the box's margin
+    // on the left, then the gap to the next column on the right.
+    for (const SettingRow& weapon : weapons) {
+        QCheckBox* box = addCaptionedCheck(this, weapon, boxPlace(placeOf(weapon)));
+        const QRect place = box->geometry();
+        const int wider = qMax(0, box->sizeHint().width() - place.width());
+        const int left = qMin(wider, place.left() - columnX(placeOf(weapon).column));
+        box->setGeometry(place.adjusted(-left, 0, qMin(wider - left, kColumnGap + 1), 0));
+    }
     // A second Springfield under the British weapons that is never allowed and writes nothing.
-    auto* springfield = new QCheckBox(QStringLiteral("Springfield"), this);
+    auto* springfield = new QCheckBox(tr("Springfield"), this);
     springfield->setObjectName(QStringLiteral("CheckBox1"));
-    springfield->setStatusTip(QStringLiteral("Allow Springfield Sniper"));
+    springfield->setStatusTip(tr("Allow Springfield Sniper"));
     sheetBackground(springfield);
     springfield->setGeometry(boxPlace({British, 3}));
     springfield->setEnabled(false);
@@ -77,13 +94,14 @@ WeaponsPage::WeaponsPage(QWidget* parent)
 
     int x = kMargin;
     for (const Preset& preset : presets) {
-        auto* button = new TLMDTextButton(QString::fromLatin1(preset.caption), this);
+        auto* button = new TLMDTextButton(tr(preset.caption), this);
         button->setObjectName(QLatin1String(preset.name));
-        button->setStatusTip(QString::fromLatin1(preset.hint));
-        button->setGeometry(x, kPresetTop, kPresetWidth, kPresetHeight);
+        button->setStatusTip(tr(preset.hint));
+        const int width = qMax(kPresetWidth, button->captionWidth());
+        button->setGeometry(x, kPresetTop, width, kPresetHeight);
         connect(button, &QPushButton::clicked, this,
                 [this, kinds = preset.kinds] { applyPreset(kinds); });
-        x += kPresetWidth + kPresetGap;
+        x += width + kPresetGap;
     }
 
     addCornerPicture(":/pic-pistol.png");

@@ -1,9 +1,11 @@
 // The whole configuration text with every control at its start value, line for line, and the
 // bytes it saves as.
+#include "app/Translation.h"
 #include "support/TestSupport.h"
 
 #include <QCheckBox>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -122,16 +124,26 @@ private slots:
 
 void DocumentTest::defaults_data() {
     QTest::addColumn<bool>("slashes");
+    QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("with slashes") << true << kDefaultDocument;
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("with slashes") << true << english << kDefaultDocument;
     QStringList bare = kDefaultDocument;
     bare.removeIf([](const QString& line) { return line.startsWith(QLatin1String("//")); });
-    QTest::newRow("without slashes") << false << bare;
+    QTest::newRow("without slashes") << false << english << bare;
+    // The server reads the same file whatever the language the program speaks.
+    QTest::newRow("in German") << true << QLocale(QLocale::German, QLocale::Germany)
+                               << kDefaultDocument;
 }
 
 void DocumentTest::defaults() {
     QFETCH(bool, slashes);
+    QFETCH(QLocale, locale);
     QFETCH(QStringList, expected);
+    QLocale::setDefault(locale);
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
+    const Translation translation(locale);
+    QCOMPARE(translation.hasProgramTexts(), locale.language() == QLocale::German);
     TForm1 form;
     setChecked(form, "chkNewSlashes", slashes);
     QCOMPARE(finish(form), expected);

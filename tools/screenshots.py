@@ -28,6 +28,11 @@ PAGES = [
     ("editor", ("button", "Finish!")),
 ]
 
+# Under a German desktop: the captions of the program's own buttons and boxes (the settings' pages
+# and their tabs stay English), and the pictures taken: those that speak German.
+GERMAN = {"Custom Lines": "Eigene Zeilen", "Finish!": "Fertig!"}
+GERMAN_PAGES = ("window", "custom-lines", "editor")
+
 # Lines of an admin's own, as opening a hand-kept file leaves them, for the custom-lines picture.
 CUSTOM_LINES = "\n".join([
     "// Opened: now written with set: sv_fps.",
@@ -68,10 +73,10 @@ def find(root, role, name):
     return None
 
 
-def press(node):
+def press(node, action="Press"):
     actions = node.queryAction()
     for i in range(actions.nActions):
-        if actions.getName(i) == "Press":
+        if actions.getName(i) == action:
             actions.doAction(i)
             return
     sys.exit(f"screenshots: {node.name!r} cannot be pressed")
@@ -110,18 +115,42 @@ def main(program, folder, prefix=""):
         # The pointer stays off the window, so that no hint shows in the status bar.
         subprocess.run(["xdotool", "mousemove", "0", "0"], check=True)
 
+        german = os.environ.get("LANG", "").startswith("de")
+        words = (lambda text: GERMAN.get(text, text)) if german else (lambda text: text)
         for picture, show in PAGES:
+            if german and picture not in GERMAN_PAGES:
+                continue
             if show:
                 kind, caption = show
+                caption = words(caption)
                 role = pyatspi.ROLE_PAGE_TAB if kind == "tab" else pyatspi.ROLE_PUSH_BUTTON
                 press(wait_for(f"{kind} {caption!r}", lambda: find(window, role, caption)))
             if picture == "custom-lines":
                 box = wait_for("the custom lines box",
-                               lambda: find(window, pyatspi.ROLE_TEXT, "Custom Lines"))
+                               lambda: find(window, pyatspi.ROLE_TEXT, words("Custom Lines")))
                 box.queryEditableText().setTextContents(CUSTOM_LINES)
             time.sleep(0.5)  # let the page paint
             out = os.path.join(folder, f"{prefix}{picture}.png")
             subprocess.run(["import", "-window", window_id, out], check=True)
+            print(f"screenshots: {out}")
+        if german:
+            # File > New with unsaved changes (the custom lines typed above): the question.
+            menu = wait_for("the menu 'Datei'",
+                            lambda: find(window, pyatspi.ROLE_MENU_ITEM, "Datei"))
+            actions = menu.queryAction()
+            show_menu = [actions.getName(i) for i in range(actions.nActions)]
+            press(menu, "ShowMenu" if "ShowMenu" in show_menu else "Press")
+            new = wait_for("the item 'Neu'", lambda: find(menu, pyatspi.ROLE_MENU_ITEM, "Neu"))
+            try:
+                press(new)
+            except Exception:
+                pass  # the question holds the reply to the press until it is answered
+            box_id = wait_for("the question", lambda: subprocess.run(
+                ["xdotool", "search", "--onlyvisible", "--name", "^Ledgerwick 1.1$"],
+                capture_output=True, text=True).stdout.split())[0]
+            time.sleep(0.5)
+            out = os.path.join(folder, f"{prefix}question.png")
+            subprocess.run(["import", "-window", box_id, out], check=True)
             print(f"screenshots: {out}")
     finally:
         for process in (app, launcher):

@@ -7,7 +7,7 @@ namespace settings::mapRotation {
 // The rotation is one value line; its include box is the check box under the edit.
 inline constexpr SettingRow rotation[] = {
     {.include = "chkMpr",
-     .label = "Rotation Info:",
+     .label = QT_TRANSLATE_NOOP("Settings", "Rotation Info:"),
      .control = Control::Edit,
      .name = "edRotation",
      .kind = ValueKind::Text,

@@ -3,6 +3,8 @@
 #include "config/Document.h"
 #include "config/ValueKind.h"
 
+#include <QtGlobal>
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -32,7 +34,8 @@ inline constexpr Rgb kGrey = 0xff6e6e6e;
 // The usual pair: "Yes" writes 1, "No" writes 0.
 constexpr std::array<RadioChoice, 2> yesNo(const char* yes, const char* no, Rgb yesColour = kGrey,
                                            Rgb noColour = kGrey) {
-    return {{{yes, "Yes", "1", yesColour, kWhite}, {no, "No", "0", noColour, kWhite}}};
+    return {{{yes, QT_TRANSLATE_NOOP("Settings", "Yes"), "1", yesColour, kWhite},
+             {no, QT_TRANSLATE_NOOP("Settings", "No"), "0", noColour, kWhite}}};
 }
 // Green for yes, maroon for no.
 constexpr std::array<RadioChoice, 2> greenYesNo(const char* yes, const char* no) {
@@ -64,8 +67,8 @@ struct Place {
 };
 
 // A setting as its page declares it, once: what the builder makes, what the writer writes, where
-// what the checks and the reader of existing files know of it. Where the keyboard goes is the page's
-// keyboard list: the component names of its controls in their order.
+// what the checks and the reader of existing files know of it. Where the keyboard goes is the
+// page's keyboard list: the component names of its controls in their order.
 struct SettingRow {
     const char* include = nullptr; // include box; a row without one is always written
     bool included = true;          // the include box's state at start
