@@ -29,9 +29,8 @@ PAGES = [
 ]
 
 # Under a German desktop: the captions of the program's own buttons and boxes (the settings' pages
-# and their tabs stay English), and the pictures taken: those that speak German.
+# and their tabs stay English).
 GERMAN = {"Custom Lines": "Eigene Zeilen", "Finish!": "Fertig!"}
-GERMAN_PAGES = ("window", "custom-lines", "editor")
 
 # Lines of an admin's own, as opening a hand-kept file leaves them, for the custom-lines picture.
 CUSTOM_LINES = "\n".join([
@@ -118,8 +117,6 @@ def main(program, folder, prefix=""):
         german = os.environ.get("LANG", "").startswith("de")
         words = (lambda text: GERMAN.get(text, text)) if german else (lambda text: text)
         for picture, show in PAGES:
-            if german and picture not in GERMAN_PAGES:
-                continue
             if show:
                 kind, caption = show
                 caption = words(caption)
