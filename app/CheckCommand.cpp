@@ -2,6 +2,7 @@
 
 #include "config/TextCheck.h"
 #include "pages/settings/PageCatalogue.h"
+#include "remote/RemoteClient.h"
 
 #include <QCoreApplication>
 #include <QIODevice>
@@ -65,15 +66,54 @@ QByteArray printableName(const QByteArray& name) {
     return quoted + '"';
 }
 
+namespace {
+
+// A file on a server, read as a local one is, with no question asked: what only the user can
+// answer (an unknown host key, a password not in the keyring) fails with what to do.
+CfgFile::ReadResult readAddress(const RemoteAddress& address, const QString& invalid) {
+    CfgFile::ReadResult read;
+    if (!address.isValid()) {
+        read.failure = CfgFile::ReadFailure::Open;
+        read.reason = invalid;
+        return read;
+    }
+    RemoteClient client;
+    client.setInteractive(false);
+    client.fetch(address);
+    const RemoteClient::Result fetched = client.waitForFinished();
+    if (!fetched.ok) {
+        read.failure = fetched.failure == RemoteTransfer::Failure::TooLarge
+                           ? CfgFile::ReadFailure::TooLarge
+                           : CfgFile::ReadFailure::Open;
+        read.reason = fetched.reason;
+    } else if (fetched.bytes.contains('\0')) {
+        read.failure = CfgFile::ReadFailure::NotText;
+    } else {
+        read.text = CfgFile::decode(fetched.bytes, &read.format);
+    }
+    return read;
+}
+
+} // namespace
+
 int checkFiles(const QList<QByteArray>& names, QIODevice& out, QIODevice& errors) {
     const Vocabulary known = knownVariables();
     int worst = 0;
     for (const QByteArray& name : names) {
         const bool standardInput = name == "-";
-        const CfgFile::ReadResult read = standardInput
-                                             ? CfgFile::readStandardInput()
-                                             : CfgFile::read(CfgFile::fileNameFromBytes(name));
-        const QByteArray shown = standardInput ? QByteArray("<stdin>") : printableName(name);
+        // An address is shown without a password typed in it.
+        const bool remote =
+            !standardInput && RemoteAddress::looksLikeAddress(QString::fromUtf8(name));
+        QString invalid;
+        const RemoteAddress address =
+            remote ? RemoteAddress::parse(QString::fromUtf8(name), &invalid) : RemoteAddress();
+        const CfgFile::ReadResult read = standardInput ? CfgFile::readStandardInput()
+                                         : remote      ? readAddress(address, invalid)
+                                                  : CfgFile::read(CfgFile::fileNameFromBytes(name));
+        const QByteArray shown =
+            standardInput ? QByteArray("<stdin>")
+            : remote ? (address.isValid() ? address.toString().toUtf8() : QByteArray("the address"))
+                     : printableName(name);
         if (!read.ok()) {
             errors.write("ledgerwick: cannot read " +
                          (standardInput ? QByteArray("standard input") : shown) + ": " +

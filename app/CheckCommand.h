@@ -19,5 +19,7 @@ QByteArray printableName(const QByteArray& name);
 // place where the server would read it otherwise than it shows, as "FILE:LINE: variable: message"
 // (without "variable: " where none is concerned), to `out`; a file it cannot read it names on
 // `errors`, saying why. Returns the worst result: 0 when nothing was found, 1 when there were
-// problems, 2 when a file could not be read. Needs no display.
+// problems, 2 when a file could not be read. Needs no display. A file may be given by the address
+// of a file on a server (sftp://, ftps://, ftp://): nothing is asked then, and an unknown host key
+// or a missing password is status 2 with what to do.
 int checkFiles(const QList<QByteArray>& names, QIODevice& out, QIODevice& errors);

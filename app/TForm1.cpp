@@ -3,8 +3,11 @@
 #include "app/Accessibility.h"
 #include "app/CheckCommand.h"
 #include "app/EditorPage.h"
+#include "app/HistoryDialog.h"
 #include "app/MessageBox.h"
 #include "app/PageControl.h"
+#include "app/RemoteOpenDialog.h"
+#include "app/RemoteSession.h"
 #include "app/SaveDialog.h"
 #include "app/SavedSettings.h"
 #include "app/ServerConsole.h"
@@ -20,6 +23,7 @@
 #include "pages/PageSheet.h"
 #include "pages/Pages.h"
 #include "pages/SettingsPage.h"
+#include "remote/History.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -221,6 +225,11 @@ void TForm1::createMenu() {
     Open1 =
         menuItem(file, "Open1", tr("&Open..."), tr("Open a CFG to change it"), ":/menu-open.png");
     Open1->setShortcut(QKeySequence::Open);
+    OpenFromServer1 = menuItem(
+        file, "OpenFromServer1", tr("Open from Ser&ver..."),
+        tr("Open a CFG on the game server's host, at its sftp://, ftps:// or ftp:// address"),
+        nullptr);
+    OpenFromServer1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
     OpenRecent1 = file->addMenu(tr("Open &Recent"));
     OpenRecent1->setObjectName(QStringLiteral("OpenRecent1"));
     fillRecentMenu();
@@ -228,6 +237,14 @@ void TForm1::createMenu() {
     connect(OpenRecent1, &QMenu::aboutToShow, this, &TForm1::fillRecentMenu);
     Save1 = menuItem(file, "Save1", tr("&Save"), tr("Save CFG"), ":/menu-save.png");
     Save1->setShortcut(QKeySequence::Save);
+    SaveAs1 = menuItem(file, "SaveAs1", tr("Save &As..."),
+                       tr("Save CFG to another file: on this computer or on a server"), nullptr);
+    SaveAs1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    // There is something to save exactly when there is for Save.
+    connect(Save1, &QAction::enabledChanged, SaveAs1, &QAction::setEnabled);
+    History1 = menuItem(file, "History1", tr("&History..."),
+                        tr("Earlier versions of this CFG, kept at each save: open or restore one"),
+                        nullptr);
     file->addSeparator()->setObjectName(QStringLiteral("N1"));
     Exit1 = menuItem(file, "Exit1", tr("E&xit"), tr("Exit Program"), ":/menu-exit.png");
     // Not QKeySequence::Quit, which some desktops leave without a key.
@@ -257,7 +274,10 @@ void TForm1::createMenu() {
 
     connect(New1, &QAction::triggered, this, &TForm1::New1Click);
     connect(Open1, &QAction::triggered, this, &TForm1::Open1Click);
+    connect(OpenFromServer1, &QAction::triggered, this, &TForm1::OpenFromServer1Click);
     connect(Save1, &QAction::triggered, this, &TForm1::Save1Click);
+    connect(SaveAs1, &QAction::triggered, this, &TForm1::SaveAs1Click);
+    connect(History1, &QAction::triggered, this, &TForm1::History1Click);
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
     connect(Support1, &QAction::triggered, this, &TForm1::Support1Click);
     connect(Kestrane1, &QAction::triggered, this, &TForm1::Kestrane1Click);
@@ -477,6 +497,8 @@ void TForm1::FormCreate() {
     Save1->setEnabled(false);
     btnSave->setEnabled(false);
     btnSave->hide();
+    // A new document has no file, so no earlier versions.
+    History1->setEnabled(false);
 }
 
 void TForm1::writeBody(Section section, ConfigText& text) const {
@@ -542,13 +564,20 @@ void TForm1::Save1Click() {
     saveConfiguration();
 }
 
-bool TForm1::saveConfiguration() {
+bool TForm1::saveConfiguration(const std::optional<Destination>& chosen) {
     const QString memo = tabEditor->text();
     if (!saveDespiteProblems(tabEditor->check()))
         return false;
-    if (!saveDialog->execute(this))
-        return false;
-    const QString path = saveDialog->fileName();
+    std::optional<Destination> destination = chosen;
+    // A file from a server goes back to where it came from.
+    if (!destination && m_remoteAddress.isValid())
+        destination = currentDestination();
+    if (!destination) {
+        if (!saveDialog->execute(this))
+            return false;
+        destination = Destination{saveDialog->fileName(), {}, {}};
+    }
+    const bool remote = destination->address.isValid();
 
     // An opened file is written as it was: its encoding, and each line that stayed with its own
     // line break.
@@ -567,28 +596,62 @@ bool TForm1::saveConfiguration() {
                       .arg(describeCharacter(encoded.badCharacter)));
         return false;
     }
-    const CfgFile::WriteResult written = CfgFile::write(path, encoded.bytes);
-    switch (written.failure) {
-    case CfgFile::Failure::None: {
-        const QScopedValueRollback quiet(m_quiet, m_quiet + 1);
-        editor->document()->setModified(false);
-        m_documentPath = QFileInfo(path).absoluteFilePath();
-        if (format) {
-            // What was saved is the document now, as if it had just been opened: a value edited
-            // in the text is not undone by the next "Finish!".
-            takeIn(fileText, *format);
-            m_fileLines = FileLines(fileText, *format);
-            tabEditor->setSettingsChanged(false);
-        }
-        setModified(false);
-        updateTitle();
-        rememberFile(path);
-        // Numbers are grouped as the language of the message groups them ("2,334", "2.334").
-        const QLocale numbers(tr("en_US", "the locale whose digit grouping messages use"));
-        showNote(tr("Saved %1 (%2 bytes).")
-                     .arg(QFileInfo(path).fileName(), numbers.toString(encoded.bytes.size())));
-        return true;
+    if (!writeBytes(*destination, encoded.bytes))
+        return false;
+
+    const QScopedValueRollback quiet(m_quiet, m_quiet + 1);
+    editor->document()->setModified(false);
+    m_documentPath =
+        remote ? destination->address.toString() : QFileInfo(destination->path).absoluteFilePath();
+    m_remoteAddress = destination->address;
+    m_remoteBytes = remote ? encoded.bytes : QByteArray();
+    if (format) {
+        // What was saved is the document now, as if it had just been opened: a value edited
+        // in the text is not undone by the next "Finish!".
+        takeIn(fileText, *format);
+        m_fileLines = FileLines(fileText, *format);
+        tabEditor->setSettingsChanged(false);
     }
+    setModified(false);
+    updateTitle();
+    rememberFile(m_documentPath);
+    if (remote)
+        RemoteOpenDialog::rememberAddress(destination->address);
+    // Numbers are grouped as the language of the message groups them ("2,334", "2.334").
+    const QLocale numbers(tr("en_US", "the locale whose digit grouping messages use"));
+    showNote(tr("Saved %1 (%2 bytes).")
+                 .arg(remote ? destination->address.shortName()
+                             : QFileInfo(destination->path).fileName(),
+                      numbers.toString(encoded.bytes.size())));
+    return true;
+}
+
+bool TForm1::writeBytes(const Destination& destination, const QByteArray& bytes) {
+    if (destination.address.isValid()) {
+        const RemoteClient::Result stored =
+            remoteSession()->store(destination.address, bytes, destination.expected);
+        if (!stored.ok && !stored.cancelled)
+            showError(stored.message);
+        return stored.ok;
+    }
+    const QString& path = destination.path;
+    // The bytes about to be replaced are kept first, as those of a file on a server are.
+    const QFileInfo existing(path);
+    if (existing.isFile() && existing.size() <= RemoteTransfer::kMaxFileSize) {
+        QFile old(path);
+        if (old.open(QIODevice::ReadOnly)) {
+            const QString kept =
+                History().keep(QString(), existing.absoluteFilePath(), old.readAll());
+            if (!kept.isEmpty()) {
+                showError(QStringLiteral("Cannot save \"%1\". %2").arg(path, kept));
+                return false;
+            }
+        }
+    }
+    const CfgFile::WriteResult written = CfgFile::write(path, bytes);
+    switch (written.failure) {
+    case CfgFile::Failure::None:
+        return true;
     case CfgFile::Failure::Create:
         showError(tr("Cannot create file \"%1\". %2").arg(path, trimmedReason(written.reason)));
         break;
@@ -598,6 +661,85 @@ bool TForm1::saveConfiguration() {
         break;
     }
     return false;
+}
+
+std::optional<TForm1::Destination> TForm1::currentDestination() const {
+    if (m_remoteAddress.isValid())
+        return Destination{m_remoteAddress.toString(), m_remoteAddress, m_remoteBytes};
+    if (!m_documentPath.isEmpty())
+        return Destination{m_documentPath, {}, {}};
+    return std::nullopt;
+}
+
+RemoteSession* TForm1::remoteSession() {
+    if (!m_remote)
+        m_remote = new RemoteSession(this);
+    return m_remote;
+}
+
+void TForm1::SaveAs1Click() {
+    MessageBox question(QMessageBox::Question, applicationTitle(),
+                        QStringLiteral("Where do you want to save the text?"),
+                        QMessageBox::NoButton, this);
+    question.setObjectName(QStringLiteral("SaveAsQuestion"));
+    QPushButton* local =
+        question.addButton(QStringLiteral("&File on this Computer..."), QMessageBox::AcceptRole);
+    QPushButton* server =
+        question.addButton(QStringLiteral("File on a &Server..."), QMessageBox::AcceptRole);
+    question.addButton(QMessageBox::Cancel);
+    question.setDefaultButton(local);
+    question.exec();
+    if (question.clickedButton() == local) {
+        if (saveDialog->execute(this))
+            saveConfiguration(Destination{saveDialog->fileName(), {}, {}});
+    } else if (question.clickedButton() == server) {
+        RemoteOpenDialog dialog(RemoteOpenDialog::Purpose::Save, remoteSession(), this);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        const RemoteAddress address = dialog.address();
+        // Another file on a server holds, as far as the document knows, nothing yet: one that is
+        // there already is overwritten only when the user says so.
+        const bool same =
+            m_remoteAddress.isValid() && m_remoteAddress.toString() == address.toString();
+        saveConfiguration(
+            Destination{address.toString(), address, same ? m_remoteBytes : QByteArray()});
+    }
+}
+
+void TForm1::History1Click() {
+    const std::optional<Destination> current = currentDestination();
+    if (!current)
+        return;
+    const bool remote = current->address.isValid();
+    HistoryDialog dialog(remote ? current->address.host() : QString(),
+                         remote ? current->address.path() : current->path, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QFile file(dialog.versionFile());
+    if (!file.open(QIODevice::ReadOnly)) {
+        showError(QStringLiteral("Cannot read the earlier version \"%1\". %2")
+                      .arg(dialog.versionFile(), file.errorString()));
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    if (!maybeSaveDocument())
+        return;
+    const QString when =
+        QLocale().toString(dialog.versionTime().toLocalTime(), QLocale::ShortFormat);
+    if (dialog.choice() == HistoryDialog::Choice::Open) {
+        openBytes(bytes, std::nullopt);
+        showNote(QStringLiteral("The version of %1 is open as a new document.").arg(when));
+        return;
+    }
+    // Restored through the same path as a save: the bytes it replaces become a version too.
+    Destination target = *current;
+    if (remote && m_remoteAddress == current->address)
+        target.expected = m_remoteBytes;
+    if (!writeBytes(target, bytes))
+        return;
+    openBytes(bytes, target);
+    showNote(QStringLiteral("The version of %1 is restored to %2.")
+                 .arg(when, remote ? target.address.shortName() : target.path));
 }
 
 bool TForm1::saveDespiteProblems(const QList<Problem>& problems) {
@@ -709,10 +851,14 @@ void TForm1::setModified(bool modified) {
 
 void TForm1::updateTitle() {
     // The desktop's way: the file's name, marked while the document has unsaved changes.
-    const QString name =
-        QFileInfo(m_documentPath).fileName().replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
+    const QString name = (m_remoteAddress.isValid() ? m_remoteAddress.shortName()
+                                                    : QFileInfo(m_documentPath).fileName())
+                             .replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
     setWindowTitle(name.isEmpty() ? QStringLiteral("Brantholm[*] - Ledgerwick 1.1")
                                   : name + QStringLiteral("[*] - Brantholm - Ledgerwick 1.1"));
+    // Versions are kept of a document that has a file.
+    if (History1)
+        History1->setEnabled(!m_documentPath.isEmpty());
 }
 
 void TForm1::New1Click() {
@@ -724,6 +870,8 @@ void TForm1::New1Click() {
         m_openedLines.clear();
         m_fileLines = FileLines();
         m_documentPath.clear();
+        m_remoteAddress = RemoteAddress();
+        m_remoteBytes.clear();
         for (SettingsPage* page : std::as_const(m_settingsPages)) {
             page->setFormat(FileFormat());
             page->reset();
@@ -765,6 +913,8 @@ void TForm1::Open1Click() {
 }
 
 bool TForm1::openFile(const QString& path) {
+    if (RemoteAddress::looksLikeAddress(path))
+        return openAddress(path);
     // The whole file first: a file that cannot be read replaces nothing, so nothing is asked.
     const CfgFile::ReadResult read = CfgFile::read(path);
     if (!read.ok()) {
@@ -781,24 +931,91 @@ bool TForm1::openFile(const QString& path) {
         takeIn(read.text, read.format);
     }
     m_documentPath = QFileInfo(path).absoluteFilePath();
+    m_remoteAddress = RemoteAddress();
+    m_remoteBytes.clear();
     setModified(false);
     updateTitle();
-
-    const int settings = m_layout->takenCount();
-    const int others = m_layout->otherLineCount();
-    showNote(tr("%1: %2 %3 on the pages, %4 %5 kept in place.")
-                 .arg(QFileInfo(path).fileName())
-                 .arg(settings)
-                 .arg(settings == 1 ? tr("setting") : tr("settings"))
-                 .arg(others)
-                 .arg(others == 1 ? tr("other line") : tr("other lines")));
+    showOpened(QFileInfo(path).fileName());
     saveDialog->setFileName(m_documentPath);
     rememberFile(path);
     return true;
 }
 
+void TForm1::OpenFromServer1Click() {
+    RemoteOpenDialog dialog(RemoteOpenDialog::Purpose::Open, remoteSession(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        openAddress(dialog.address());
+}
+
+bool TForm1::openAddress(const QString& text) {
+    QString error;
+    const RemoteAddress address = RemoteAddress::parse(text, &error);
+    if (!address.isValid()) {
+        // The text as typed may hold a password: it is not shown.
+        showError(QStringLiteral("Cannot open the address. %1").arg(error));
+        return false;
+    }
+    return openAddress(address);
+}
+
+bool TForm1::openAddress(const RemoteAddress& address) {
+    const RemoteClient::Result fetched = remoteSession()->fetch(address);
+    if (!fetched.ok) {
+        if (!fetched.cancelled)
+            showError(fetched.message);
+        return false;
+    }
+    if (fetched.bytes.contains('\0')) {
+        showError(QStringLiteral("Cannot open %1: it is not a text file: it holds NUL bytes.")
+                      .arg(address.toString()));
+        return false;
+    }
+    if (!maybeSaveDocument())
+        return false;
+    openBytes(fetched.bytes, Destination{address.toString(), address, fetched.bytes});
+    showOpened(address.shortName());
+    rememberFile(m_documentPath);
+    RemoteOpenDialog::rememberAddress(address);
+    return true;
+}
+
+void TForm1::openBytes(const QByteArray& bytes, const std::optional<Destination>& destination) {
+    FileFormat format;
+    const QString fileText = CfgFile::decode(bytes, &format);
+    {
+        const QScopedValueRollback quiet(m_quiet, m_quiet + 1);
+        m_layout.reset();
+        showSettings();
+        takeIn(fileText, format);
+    }
+    const bool remote = destination && destination->address.isValid();
+    m_documentPath = !destination ? QString()
+                     : remote     ? destination->address.toString()
+                                  : QFileInfo(destination->path).absoluteFilePath();
+    m_remoteAddress = remote ? destination->address : RemoteAddress();
+    m_remoteBytes = remote ? bytes : QByteArray();
+    if (!destination)
+        saveDialog->setFileName(QStringLiteral("servercfg"));
+    // A document with no file has something to save.
+    setModified(!destination);
+    updateTitle();
+}
+
+void TForm1::showOpened(const QString& name) {
+    const int settings = m_layout->takenCount();
+    const int others = m_layout->otherLineCount();
+    showNote(tr("%1: %2 %3 on the pages, %4 %5 kept in place.")
+                 .arg(name)
+                 .arg(settings)
+                 .arg(settings == 1 ? tr("setting") : tr("settings"))
+                 .arg(others)
+                 .arg(others == 1 ? tr("other line") : tr("other lines")));
+}
+
 void TForm1::rememberFile(const QString& path) {
-    const QString whole = QFileInfo(path).absoluteFilePath();
+    // An address stands in the list as it is (without a password); it has no local folder.
+    const bool address = RemoteAddress::looksLikeAddress(path);
+    const QString whole = address ? path : QFileInfo(path).absoluteFilePath();
     QSettings settings = savedSettings();
     QStringList recent = settings.value(kRecentFilesKey).toStringList();
     recent.removeAll(whole);
@@ -806,7 +1023,8 @@ void TForm1::rememberFile(const QString& path) {
     while (recent.size() > kRecentFiles)
         recent.removeLast();
     settings.setValue(kRecentFilesKey, recent);
-    settings.setValue(kLastFolderKey, QFileInfo(whole).absolutePath());
+    if (!address)
+        settings.setValue(kLastFolderKey, QFileInfo(whole).absolutePath());
     fillRecentMenu();
 }
 
@@ -819,6 +1037,9 @@ void TForm1::fillRecentMenu() {
             OpenRecent1->addAction(QString(path).replace(QLatin1Char('&'), QLatin1String("&&")));
         item->setStatusTip(tr("Open %1").arg(path));
         connect(item, &QAction::triggered, this, [this, path] { openFile(path); });
+        // A file on a server is looked at when it is opened.
+        if (RemoteAddress::looksLikeAddress(path))
+            continue;
         // Looked at without opening, so that a named pipe cannot hold up the menu.
         const CfgFile::Found found = CfgFile::lookAt(path);
         if (found.kind == CfgFile::Found::Kind::RegularFile)

@@ -5,6 +5,7 @@
 #include "config/Opening.h"
 #include "config/TextCheck.h"
 #include "pages/settings/PageCatalogue.h"
+#include "remote/RemoteAddress.h"
 
 #include <QHash>
 #include <QList>
@@ -27,6 +28,7 @@ class SettingsPage;
 class TLMDTextButton;
 class TLMDTextCheckBox;
 class QWidget;
+class RemoteSession;
 
 // The main window: menu, banner, page control with the settings pages and the editor page,
 // the bottom strip with the workflow buttons, and the status bar that shows every hint.
@@ -42,6 +44,8 @@ public:
     // shows an error box and changes nothing when the file cannot be read. True when it was
     // opened. From then on the file is the document's layout: "Finish!" writes it with only the
     // user's changes.
+    // `path` may be the address of a file on a server (sftp://, ftps://, ftp://): the document
+    // then saves back to it.
     bool openFile(const QString& path);
 
     // The text of the document now: the editor's text while the editor page is shown, else the
@@ -62,6 +66,9 @@ public slots:
     void AboutLedgerwick1Click();
     void LMDTextButton30Click();
     void Open1Click();
+    void OpenFromServer1Click();
+    void SaveAs1Click();
+    void History1Click();
     void btnCustomClick();
     void Connect1Click();
     void Compare1Click();
@@ -83,8 +90,21 @@ private:
     QWidget* createBottomStrip();
 
     void writeBody(Section section, ConfigText& text) const;
-    // True when the text was saved.
-    bool saveConfiguration();
+    // Where a save goes: a local file, or a file on a server with the bytes it should hold still.
+    struct Destination {
+        QString path;
+        RemoteAddress address;
+        QByteArray expected;
+    };
+    // True when the text was saved: to `chosen`, else to where the document came from (a file
+    // on a server) or to the file the save dialog asks for.
+    bool saveConfiguration(const std::optional<Destination>& chosen = std::nullopt);
+    // Writes `bytes` over the destination's file, keeping the bytes it held in the history first;
+    // says what went wrong and returns false when it could not.
+    bool writeBytes(const Destination& destination, const QByteArray& bytes);
+    // The file the document was opened from or last saved to; nothing for a new document.
+    std::optional<Destination> currentDestination() const;
+    RemoteSession* remoteSession();
     // Asks, when there are problems, whether to save all the same.
     bool saveDespiteProblems(const QList<Problem>& problems);
     void showError(QString message);
@@ -107,6 +127,13 @@ private:
     // Puts every row at its start value, then takes into the pages what `text` (as its file
     // holds it) sets; the text becomes the document's layout.
     void takeIn(const QString& text, const FileFormat& format);
+    bool openAddress(const QString& text);
+    bool openAddress(const RemoteAddress& address);
+    // Opens `bytes` as the document: from `destination` (which it then saves to), or as a new
+    // document with no file when there is none.
+    void openBytes(const QByteArray& bytes, const std::optional<Destination>& destination);
+    // The status bar's word on a file just opened.
+    void showOpened(const QString& name);
     void setModified(bool modified);
     void updateTitle();
     // The settings state, as after "Clear Cfg": the text gone, the settings shown.
@@ -117,8 +144,11 @@ private:
 
     QAction* New1 = nullptr;
     QAction* Open1 = nullptr;
+    QAction* OpenFromServer1 = nullptr;
     QMenu* OpenRecent1 = nullptr;
     QAction* Save1 = nullptr;
+    QAction* SaveAs1 = nullptr;
+    QAction* History1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* Support1 = nullptr;
     QAction* Kestrane1 = nullptr;
@@ -158,6 +188,11 @@ private:
     FileLines m_fileLines;
     // The file the document was opened from or last saved to; empty for a new one.
     QString m_documentPath;
+    // A document opened from a server: its address and the bytes it had when opened or last
+    // saved, which a save expects to find there still.
+    RemoteAddress m_remoteAddress;
+    QByteArray m_remoteBytes;
+    RemoteSession* m_remote = nullptr;
     // While the program itself changes settings or the text: no change of the user's.
     int m_quiet = 0;
 };

@@ -204,7 +204,13 @@ void AccessibilityTest::menuItems() {
     QCOMPARE(titles, QStringList({"File", "Server", "Help", "About"}));
     QCOMPARE(seen,
              QStringList({"New: Start a new CFG: every setting at its start value",
-                          "Open...: Open a CFG to change it", "Open Recent: ", "Save: Save CFG",
+                          "Open...: Open a CFG to change it",
+                          "Open from Server...: Open a CFG on the game server's host, at its "
+                          "sftp://, ftps:// or ftp:// address",
+                          "Open Recent: ", "Save: Save CFG",
+                          "Save As...: Save CFG to another file: on this computer or on a server",
+                          "History...: Earlier versions of this CFG, kept at each save: open or "
+                          "restore one",
                           "Exit: Exit Program",
                           "Connect...: Connect to a running server over its remote console",
                           "Compare: Compare the document's settings with what the running server "

@@ -1,15 +1,18 @@
 #!/usr/bin/python3
 """Drives the installed ledgerwick from outside its process, only through the accessibility tree,
 as a user with a screen reader would: fill in, finish, read, save, clear; open the saved file in a
-second instance, change it, save it again; exit.
+second instance, change it, save it again; exit. Then a third instance opens a file on an sshd of
+its own on 127.0.0.1 by its address, changes it and saves it back to the server.
 
 Run by tests/e2e/run inside Xvfb and a session D-Bus (dbus-run-session). Starts the AT-SPI bus
 itself. Fails with what it saw when something is missing, and leaves no process behind.
 """
 
 import os
+import pwd
 import shutil
 import signal
+import socket
 import subprocess
 import sys
 import tempfile
@@ -399,6 +402,100 @@ def open_in_second_instance(desktop, start, target, saved):
     exit_through_menu(window, second, "the second instance")
 
 
+def start_sshd(folder):
+    """OpenSSH's sshd on a free port of 127.0.0.1, with a host key and a user's key made here; as
+    root the user is `nobody`. Returns the process, the port, the user and the client's home."""
+    user = "nobody" if os.geteuid() == 0 else pwd.getpwuid(os.geteuid()).pw_name
+    home = os.path.join(folder, "home")
+    os.makedirs(os.path.join(home, ".ssh"))
+    for key in (os.path.join(folder, "host_key"), os.path.join(home, ".ssh", "id_ed25519")):
+        subprocess.run(["ssh-keygen", "-q", "-t", "ed25519", "-N", "", "-f", key], check=True)
+    shutil.copy(os.path.join(home, ".ssh", "id_ed25519.pub"),
+                os.path.join(folder, "authorized_keys"))
+    with socket.socket() as probe:
+        probe.bind(("127.0.0.1", 0))
+        port = probe.getsockname()[1]
+    config = os.path.join(folder, "sshd_config")
+    with open(config, "w") as handle:
+        handle.write(f"Port {port}\nListenAddress 127.0.0.1\nHostKey {folder}/host_key\n"
+                     f"PidFile none\nAuthorizedKeysFile {folder}/authorized_keys\n"
+                     "StrictModes no\nUsePAM no\nPasswordAuthentication no\n"
+                     "KbdInteractiveAuthentication no\nLogLevel FATAL\n"
+                     "Subsystem sftp internal-sftp\n")
+    if os.geteuid() == 0:
+        os.makedirs("/run/sshd", exist_ok=True)
+    sshd = subprocess.Popen(["/usr/sbin/sshd", "-D", "-e", "-f", config], start_new_session=True)
+
+    def listening():
+        with socket.socket() as client:
+            return client.connect_ex(("127.0.0.1", port)) == 0
+
+    wait_for(f"sshd on 127.0.0.1:{port}", listening)
+    # The host is known, as after "Trust and connect" once: its key in the user's known_hosts.
+    with open(os.path.join(folder, "host_key.pub")) as key:
+        kind, blob = key.read().split()[:2]
+    with open(os.path.join(home, ".ssh", "known_hosts"), "w") as known:
+        known.write(f"[127.0.0.1]:{port} {kind} {blob}\n")
+    return sshd, port, user, home
+
+
+def open_from_server(desktop, start, folder):
+    """`ledgerwick sftp://…/server.cfg` opens the file on the server, shows host:/path in its
+    title, and a changed server name saves back to the server, changing only its line."""
+    import pyatspi
+
+    served = os.path.join(folder, "server-host")
+    os.makedirs(served)
+    # The served user reads its authorized key and its files through these folders.
+    for path in (folder, served):
+        os.chmod(path, 0o755)
+    sshd, port, user, home = start_sshd(served)
+    try:
+        files = os.path.join(served, "files")
+        os.makedirs(files)
+        target = os.path.join(files, "server.cfg")
+        kept = (b"exec base_defaults.cfg\r\n// kept on the server\r\n"
+                b"seta sv_hostname \"On the host\"\t// listed\r\nset g_log \"games.log\"\r\n")
+        with open(target, "wb") as handle:
+            handle.write(kept)
+        if os.geteuid() == 0:
+            entry = pwd.getpwnam(user)
+            for path in (files, target):
+                os.chown(path, entry.pw_uid, entry.pw_gid)
+        address = f"sftp://{user}@127.0.0.1:{port}{target}"
+        third = start([address], HOME=home, XDG_DATA_HOME=os.path.join(folder, "data"))
+        log(f"started a third instance with {address!r} (pid {third.pid})")
+        app, window = application_window(desktop, third.pid, f"127.0.0.1:{target} - {TITLE}")
+        server_name = find(window, pyatspi.ROLE_TEXT, "Server name:")
+        wait_for("the server name read from the server",
+                 lambda: text_of(server_name) == "On the host")
+        type_into(server_name, NEW_SERVER_NAME)
+        press(find(window, pyatspi.ROLE_PUSH_BUTTON, "Finish!"))
+        wait_for("text in the third instance's editor",
+                 lambda: text_of(wait_find(window, pyatspi.ROLE_TEXT, "Your CFG")))
+        press(find(window, pyatspi.ROLE_PUSH_BUTTON, "Save CFG"))
+        expected = kept.replace(b"On the host", NEW_SERVER_NAME.encode("cp1252"))
+
+        def changed_or_asked():
+            # A text with problems is asked about first, and saved all the same.
+            for node in app:
+                if node is not None and node.name == "Ledgerwick 1.1":
+                    answer = [n for n in walk(node) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON
+                              and n.name == "Save anyway"]
+                    if answer:
+                        press(answer[0])
+            return open(target, "rb").read() != kept
+
+        wait_for(f"{target} on the server to change", changed_or_asked)
+        saved = open(target, "rb").read()
+        if saved != expected:
+            raise Failure(f"the file on the server is {saved!r}; expected {expected!r}")
+        log(f"saved back over SFTP: only the server name's line changed, now {NEW_SERVER_NAME!r}")
+        exit_through_menu(window, third, "the third instance")
+    finally:
+        stop(sshd)
+
+
 def main():
     if not os.environ.get("DISPLAY"):
         raise Failure("no DISPLAY: run this under Xvfb (tests/e2e/run does)")
@@ -420,14 +517,16 @@ def main():
                            XDG_CONFIG_HOME=settings)
         environment.pop("QT_QPA_PLATFORMTHEME", None)
 
-        def start(arguments):
-            started.append(subprocess.Popen([installed] + arguments, cwd=folder, env=environment,
-                                            start_new_session=True))
+        def start(arguments, **more):
+            started.append(subprocess.Popen([installed] + arguments, cwd=folder,
+                                            env=dict(environment, **more), start_new_session=True))
             return started[-1]
 
         program = start([])
         log(f"started {installed} (pid {program.pid})")
         drive(program, folder, start)
+        import pyatspi
+        open_from_server(pyatspi.Registry.getDesktop(0), start, folder)
     finally:
         for program in started:
             if program.poll() is None:

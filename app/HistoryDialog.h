@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDateTime>
+#include <QDialog>
+
+class QTreeWidget;
+
+// File > History…: the earlier versions of the open document, newest first, by time and size;
+// one can be opened as a new document or restored over the document's file.
+class HistoryDialog : public QDialog {
+    Q_OBJECT
+public:
+    enum class Choice { None, Open, Restore };
+
+    // `host` empty for a local file.
+    HistoryDialog(const QString& host, const QString& path, QWidget* parent = nullptr);
+
+    Choice choice() const { return m_choice; }
+    // The file of the version chosen.
+    QString versionFile() const { return m_file; }
+    // When it was saved over, in UTC.
+    QDateTime versionTime() const { return m_time; }
+
+private:
+    void choose(Choice choice);
+
+    QTreeWidget* lstVersions;
+    Choice m_choice = Choice::None;
+    QString m_file;
+    QDateTime m_time;
+};

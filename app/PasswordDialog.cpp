@@ -1,0 +1,43 @@
+#include "app/PasswordDialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+PasswordDialog::PasswordDialog(const QString& address, bool refused, QWidget* parent)
+    : QDialog(parent)
+    , edPassword(new QLineEdit(this))
+    , chkRemember(new QCheckBox(QStringLiteral("&Remember in the system keyring"), this)) {
+    setObjectName(QStringLiteral("PasswordDialog"));
+    setWindowTitle(QStringLiteral("Password"));
+    auto* layout = new QVBoxLayout(this);
+    if (refused) {
+        auto* refusal =
+            new QLabel(QStringLiteral("The server did not accept that password."), this);
+        refusal->setObjectName(QStringLiteral("lblRefused"));
+        layout->addWidget(refusal);
+    }
+    auto* label = new QLabel(QStringLiteral("&Password for %1:").arg(address), this);
+    label->setBuddy(edPassword);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    edPassword->setObjectName(QStringLiteral("edPassword"));
+    edPassword->setEchoMode(QLineEdit::Password);
+    layout->addWidget(edPassword);
+    chkRemember->setObjectName(QStringLiteral("chkRemember"));
+    layout->addWidget(chkRemember);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+}
+
+QString PasswordDialog::password() const {
+    return edPassword->text();
+}
+
+bool PasswordDialog::remember() const {
+    return chkRemember->isChecked();
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "remote/RemoteAddress.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QTreeWidget;
+class QTreeWidgetItem;
+class RemoteSession;
+
+// The address of a file on a server, for File > Open from Server… and for saving to a server:
+// the last ten addresses in its list; an address that ends in '/' lists that folder (folders and
+// .cfg files, with size and time), so that the user can walk to the file and pick it.
+class RemoteOpenDialog : public QDialog {
+    Q_OBJECT
+public:
+    enum class Purpose { Open, Save };
+
+    RemoteOpenDialog(Purpose purpose, RemoteSession* session, QWidget* parent = nullptr);
+
+    // The file chosen. A password typed in the address is in it for reaching the file at once;
+    // the list and the field show the address without it.
+    RemoteAddress address() const { return m_address; }
+
+    // The addresses offered, newest first; a file's address is added (without its password)
+    // once it was opened or saved.
+    static QStringList recentAddresses();
+    static void rememberAddress(const RemoteAddress& address);
+
+    void accept() override;
+
+private:
+    void addressChanged(const QString& text);
+    void showFolder(const RemoteAddress& folder);
+    void itemActivated(QTreeWidgetItem* item);
+    void showError(const QString& text);
+
+    RemoteSession* m_session;
+    QComboBox* cmbAddress;
+    QLabel* lblPlainFtp;
+    QLabel* lblError;
+    QTreeWidget* lstFolder;
+    // The folder listed, and the file chosen at the end.
+    RemoteAddress m_folder;
+    RemoteAddress m_address;
+};

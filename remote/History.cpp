@@ -1,0 +1,72 @@
+#include "remote/History.h"
+
+#include <QDir>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace {
+
+constexpr const char* kTimeFormat = "yyyyMMdd'T'HHmmss.zzz'Z'";
+
+// Each part of the path becomes a folder; parts that could climb out of the history ("..", "."
+// and empty ones) are spelt so that they cannot.
+QString safePath(const QString& path) {
+    QStringList parts;
+    for (const QString& part : path.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        if (part == QLatin1String(".") || part == QLatin1String(".."))
+            parts.append(QString(part).replace(QLatin1Char('.'), QLatin1Char('_')));
+        else
+            parts.append(part);
+    }
+    return parts.join(QLatin1Char('/'));
+}
+
+} // namespace
+
+History::History(const QString& root)
+    : m_root(root.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                                  QStringLiteral("/history")
+                            : root) {}
+
+QString History::folderOf(const QString& host, const QString& path) const {
+    const QString hostPart = host.isEmpty() ? QStringLiteral("local") : safePath(host);
+    return m_root + QLatin1Char('/') + hostPart + QLatin1Char('/') + safePath(path);
+}
+
+QString History::keep(const QString& host, const QString& path, const QByteArray& bytes) const {
+    const QString folder = folderOf(host, path);
+    if (!QDir().mkpath(folder))
+        return QStringLiteral("The earlier version could not be kept: cannot create %1.")
+            .arg(folder);
+    QDateTime now = QDateTime::currentDateTimeUtc();
+    QString name;
+    // Two saves within one millisecond keep both.
+    do {
+        name = folder + QLatin1Char('/') + now.toString(QLatin1String(kTimeFormat)) +
+               QStringLiteral(".cfg");
+        now = now.addMSecs(1);
+    } while (QFileInfo::exists(name));
+    QSaveFile file(name);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return QStringLiteral("The earlier version could not be kept in %1: %2")
+            .arg(name, file.errorString());
+    const QList<Version> all = versions(host, path);
+    for (qsizetype i = kDepth; i < all.size(); ++i)
+        QFile::remove(all[i].file);
+    return {};
+}
+
+QList<History::Version> History::versions(const QString& host, const QString& path) const {
+    QList<Version> list;
+    const QDir folder(folderOf(host, path));
+    const QFileInfoList files =
+        folder.entryInfoList({QStringLiteral("*.cfg")}, QDir::Files, QDir::Name | QDir::Reversed);
+    for (const QFileInfo& file : files) {
+        QDateTime time = QDateTime::fromString(file.completeBaseName(), QLatin1String(kTimeFormat));
+        if (!time.isValid())
+            continue;
+        time.setTimeSpec(Qt::UTC);
+        list.append({file.absoluteFilePath(), time, file.size()});
+    }
+    return list;
+}

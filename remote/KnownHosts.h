@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The servers Ledgerwick has been told to trust: SSH host keys (in OpenSSH's known_hosts form, so
+// that a user can read or move them) and the certificates of FTPS servers that no authority
+// vouches for. Both files live in the program's data folder; the user's own ~/.ssh/known_hosts is
+// read by the transfer itself and never written.
+class KnownHosts {
+public:
+    // `folder` holds the files; empty means the program's data folder.
+    explicit KnownHosts(const QString& folder = QString());
+
+    QString keyFile() const;
+    QString certificateFile() const;
+
+    // OpenSSH's form of a key's fingerprint: "SHA256:" and the unpadded base64 of the hash of the
+    // key as the server sends it.
+    static QString keyFingerprint(const QByteArray& key);
+    // A certificate's fingerprint: the SHA-256 of its DER bytes, in hex pairs with colons.
+    static QString certificateFingerprint(const QByteArray& der);
+    // The key's type as it names itself (ssh-ed25519, ssh-rsa, …).
+    static QString keyType(const QByteArray& key);
+
+    enum class Match { Known, Unknown, Changed };
+    struct Check {
+        Match match = Match::Unknown;
+        // For a changed key: the fingerprint of the key on record.
+        QString recordedFingerprint;
+    };
+    // `hostAndPort` as host:port. A host with a key of the same type on record that is not this
+    // one has changed.
+    Check checkKey(const QString& hostAndPort, const QByteArray& key) const;
+    bool trustKey(const QString& hostAndPort, const QByteArray& key, QString* error) const;
+
+    struct Pin {
+        QString fingerprint;
+        // The SHA-256 of the certificate's public key, in base64, as libcurl pins it.
+        QByteArray publicKeyHash;
+    };
+    // The certificate trusted for host:port; an empty pin when there is none.
+    Pin pinnedCertificate(const QString& hostAndPort) const;
+    bool trustCertificate(const QString& hostAndPort, const Pin& pin, QString* error) const;
+
+private:
+    QString m_folder;
+};
