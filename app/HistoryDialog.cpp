@@ -14,16 +14,16 @@ HistoryDialog::HistoryDialog(const QString& host, const QString& path, QWidget* 
     : QDialog(parent)
     , lstVersions(new QTreeWidget(this)) {
     setObjectName(QStringLiteral("HistoryDialog"));
-    setWindowTitle(QStringLiteral("History"));
+    setWindowTitle(tr("History"));
     resize(520, 360);
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(QStringLiteral("Earlier versions of %1, kept before each save:")
+    auto* label = new QLabel(tr("Earlier versions of %1, kept before each save:")
                                  .arg(host.isEmpty() ? path : host + QLatin1Char(':') + path),
                              this);
     label->setWordWrap(true);
     layout->addWidget(label);
     lstVersions->setObjectName(QStringLiteral("lstVersions"));
-    lstVersions->setHeaderLabels({QStringLiteral("Replaced at"), QStringLiteral("Size")});
+    lstVersions->setHeaderLabels({tr("Replaced at"), tr("Size")});
     lstVersions->setRootIsDecorated(false);
     lstVersions->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     lstVersions->header()->setStretchLastSection(false);
@@ -44,10 +44,9 @@ HistoryDialog::HistoryDialog(const QString& host, const QString& path, QWidget* 
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* open =
-        buttons->addButton(QStringLiteral("&Open as New Document"), QDialogButtonBox::ActionRole);
+        buttons->addButton(tr("&Open as New Document"), QDialogButtonBox::ActionRole);
     open->setObjectName(QStringLiteral("btnOpenVersion"));
-    QPushButton* restore =
-        buttons->addButton(QStringLiteral("&Restore"), QDialogButtonBox::ActionRole);
+    QPushButton* restore = buttons->addButton(tr("&Restore"), QDialogButtonBox::ActionRole);
     restore->setObjectName(QStringLiteral("btnRestoreVersion"));
     const bool any = lstVersions->topLevelItemCount() > 0;
     open->setEnabled(any);

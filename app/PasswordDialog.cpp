@@ -9,17 +9,16 @@
 PasswordDialog::PasswordDialog(const QString& address, bool refused, QWidget* parent)
     : QDialog(parent)
     , edPassword(new QLineEdit(this))
-    , chkRemember(new QCheckBox(QStringLiteral("&Remember in the system keyring"), this)) {
+    , chkRemember(new QCheckBox(tr("&Remember in the system keyring"), this)) {
     setObjectName(QStringLiteral("PasswordDialog"));
-    setWindowTitle(QStringLiteral("Password"));
+    setWindowTitle(tr("Password"));
     auto* layout = new QVBoxLayout(this);
     if (refused) {
-        auto* refusal =
-            new QLabel(QStringLiteral("The server did not accept that password."), this);
+        auto* refusal = new QLabel(tr("The server did not accept that password."), this);
         refusal->setObjectName(QStringLiteral("lblRefused"));
         layout->addWidget(refusal);
     }
-    auto* label = new QLabel(QStringLiteral("&Password for %1:").arg(address), this);
+    auto* label = new QLabel(tr("&Password for %1:").arg(address), this);
     label->setBuddy(edPassword);
     label->setWordWrap(true);
     layout->addWidget(label);

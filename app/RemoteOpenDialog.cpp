@@ -31,11 +31,11 @@ RemoteOpenDialog::RemoteOpenDialog(Purpose purpose, RemoteSession* session, QWid
     , lstFolder(new QTreeWidget(this)) {
     const bool open = purpose == Purpose::Open;
     setObjectName(QStringLiteral("RemoteOpenDialog"));
-    setWindowTitle(open ? QStringLiteral("Open from Server") : QStringLiteral("Save to Server"));
+    setWindowTitle(open ? tr("Open from Server") : tr("Save to Server"));
     resize(620, 420);
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(QStringLiteral("&Address (sftp://, ftps:// or ftp://); end it with / "
-                                            "to list a folder:"),
+    auto* label = new QLabel(tr("&Address (sftp://, ftps:// or ftp://); end it with / "
+                                "to list a folder:"),
                              this);
     label->setBuddy(cmbAddress);
     layout->addWidget(label);
@@ -48,14 +48,13 @@ RemoteOpenDialog::RemoteOpenDialog(Purpose purpose, RemoteSession* session, QWid
     cmbAddress->lineEdit()->setPlaceholderText(QStringLiteral("sftp://user@host/path/server.cfg"));
     layout->addWidget(cmbAddress);
     lblPlainFtp->setObjectName(QStringLiteral("lblPlainFtp"));
-    lblPlainFtp->setText(QStringLiteral("Plain FTP: the password and the file travel unencrypted. "
-                                        "Use sftp:// or ftps:// where the server offers them."));
+    lblPlainFtp->setText(tr("Plain FTP: the password and the file travel unencrypted. "
+                            "Use sftp:// or ftps:// where the server offers them."));
     lblPlainFtp->setWordWrap(true);
     lblPlainFtp->hide();
     layout->addWidget(lblPlainFtp);
     lstFolder->setObjectName(QStringLiteral("lstFolder"));
-    lstFolder->setHeaderLabels(
-        {QStringLiteral("Name"), QStringLiteral("Size"), QStringLiteral("Modified")});
+    lstFolder->setHeaderLabels({tr("Name"), tr("Size"), tr("Modified")});
     lstFolder->setRootIsDecorated(false);
     lstFolder->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     lstFolder->header()->setStretchLastSection(false);
@@ -125,7 +124,7 @@ void RemoteOpenDialog::showFolder(const RemoteAddress& folder) {
     cmbAddress->setEditText(folder.toString());
     lstFolder->clear();
     if (folder.path() != QLatin1String("/")) {
-        auto* up = new QTreeWidgetItem(lstFolder, {QStringLiteral(".. (the folder above)")});
+        auto* up = new QTreeWidgetItem(lstFolder, {tr(".. (the folder above)")});
         up->setData(0, kIsFolder, true);
         up->setData(0, kName, QStringLiteral(".."));
     }

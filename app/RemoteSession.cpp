@@ -44,7 +44,7 @@ RemoteClient::Result RemoteSession::run(const std::function<void()>& start) {
     progress.setAutoClose(false);
     progress.setAutoReset(false);
     progress.setRange(0, 0);
-    progress.setLabelText(QStringLiteral("Connecting…"));
+    progress.setLabelText(tr("Connecting…"));
     // Shown only when the task takes long enough to be noticed.
     progress.setMinimumDuration(1000000);
     progress.reset();
@@ -72,21 +72,19 @@ RemoteClient::Result RemoteSession::run(const std::function<void()>& start) {
 }
 
 void RemoteSession::askTrust(const QString& address, const QString& fingerprint, bool certificate) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Unknown server"),
-                    certificate
-                        ? QStringLiteral("No authority this computer trusts vouches for the "
-                                         "certificate of the server at %1.\n\nIts SHA-256 "
-                                         "fingerprint is:\n%2\n\nTrust it only if the server's "
-                                         "administrator confirms this fingerprint.")
-                              .arg(address, fingerprint)
-                        : QStringLiteral("Ledgerwick has not met the server at %1 before.\n\nIts "
-                                         "host key's fingerprint is:\n%2\n\nTrust it only if the "
-                                         "server's administrator confirms this fingerprint.")
-                              .arg(address, fingerprint),
+    QMessageBox box(QMessageBox::Warning, tr("Unknown server"),
+                    certificate ? tr("No authority this computer trusts vouches for the "
+                                     "certificate of the server at %1.\n\nIts SHA-256 "
+                                     "fingerprint is:\n%2\n\nTrust it only if the server's "
+                                     "administrator confirms this fingerprint.")
+                                      .arg(address, fingerprint)
+                                : tr("Ledgerwick has not met the server at %1 before.\n\nIts "
+                                     "host key's fingerprint is:\n%2\n\nTrust it only if the "
+                                     "server's administrator confirms this fingerprint.")
+                                      .arg(address, fingerprint),
                     QMessageBox::NoButton, owner());
     box.setObjectName(QStringLiteral("TrustQuestion"));
-    QPushButton* trust =
-        box.addButton(QStringLiteral("Trust and connect"), QMessageBox::AcceptRole);
+    QPushButton* trust = box.addButton(tr("Trust and connect"), QMessageBox::AcceptRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Cancel);
     box.exec();
@@ -103,24 +101,23 @@ void RemoteSession::askPassword(const QString& address, bool refused) {
 
 void RemoteSession::askOverwrite(const QString& address, int changedLines,
                                  const QStringList& lines) {
-    const QString counted = changedLines == 1 ? QStringLiteral("1 line differs")
-                                              : QStringLiteral("%1 lines differ").arg(changedLines);
-    QString text = m_elsewhere
-                       ? QStringLiteral("There is a file at %1 already: %2 from your text")
-                             .arg(address, counted)
-                       : QStringLiteral("The file at %1 has changed on the server since you "
-                                        "opened it: %2")
-                             .arg(address, counted);
+    const QString counted =
+        changedLines == 1 ? tr("1 line differs") : tr("%1 lines differ").arg(changedLines);
+    QString text =
+        m_elsewhere ? tr("There is a file at %1 already: %2 from your text").arg(address, counted)
+                    : tr("The file at %1 has changed on the server since you "
+                         "opened it: %2")
+                          .arg(address, counted);
     text += lines.isEmpty() ? QStringLiteral(".")
-                            : QStringLiteral(", among them:\n\n") + lines.join(QLatin1Char('\n'));
-    text += m_elsewhere ? QStringLiteral("\n\nOverwrite it with your text? (Its bytes are kept in "
-                                         "History.)")
-                        : QStringLiteral("\n\nOverwrite them with your version? (The server's "
-                                         "version is kept in History.)");
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Changed on the server"), text,
-                    QMessageBox::NoButton, owner());
+                            : tr(", among them:\n\n") + lines.join(QLatin1Char('\n'));
+    text += m_elsewhere ? tr("\n\nOverwrite it with your text? (Its bytes are kept in "
+                             "History.)")
+                        : tr("\n\nOverwrite them with your version? (The server's "
+                             "version is kept in History.)");
+    QMessageBox box(QMessageBox::Warning, tr("Changed on the server"), text, QMessageBox::NoButton,
+                    owner());
     box.setObjectName(QStringLiteral("OverwriteQuestion"));
-    QPushButton* overwrite = box.addButton(QStringLiteral("Overwrite"), QMessageBox::AcceptRole);
+    QPushButton* overwrite = box.addButton(tr("Overwrite"), QMessageBox::AcceptRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Cancel);
     box.exec();

@@ -643,7 +643,7 @@ bool TForm1::writeBytes(const Destination& destination, const QByteArray& bytes)
             const QString kept =
                 History().keep(QString(), existing.absoluteFilePath(), old.readAll());
             if (!kept.isEmpty()) {
-                showError(QStringLiteral("Cannot save \"%1\". %2").arg(path, kept));
+                showError(tr("Cannot save \"%1\". %2").arg(path, kept));
                 return false;
             }
         }
@@ -679,13 +679,11 @@ RemoteSession* TForm1::remoteSession() {
 
 void TForm1::SaveAs1Click() {
     MessageBox question(QMessageBox::Question, applicationTitle(),
-                        QStringLiteral("Where do you want to save the text?"),
-                        QMessageBox::NoButton, this);
+                        tr("Where do you want to save the text?"), QMessageBox::NoButton, this);
     question.setObjectName(QStringLiteral("SaveAsQuestion"));
     QPushButton* local =
-        question.addButton(QStringLiteral("&File on this Computer..."), QMessageBox::AcceptRole);
-    QPushButton* server =
-        question.addButton(QStringLiteral("File on a &Server..."), QMessageBox::AcceptRole);
+        question.addButton(tr("&File on this Computer..."), QMessageBox::AcceptRole);
+    QPushButton* server = question.addButton(tr("File on a &Server..."), QMessageBox::AcceptRole);
     question.addButton(QMessageBox::Cancel);
     question.setDefaultButton(local);
     question.exec();
@@ -717,7 +715,7 @@ void TForm1::History1Click() {
         return;
     QFile file(dialog.versionFile());
     if (!file.open(QIODevice::ReadOnly)) {
-        showError(QStringLiteral("Cannot read the earlier version \"%1\". %2")
+        showError(tr("Cannot read the earlier version \"%1\". %2")
                       .arg(dialog.versionFile(), file.errorString()));
         return;
     }
@@ -728,7 +726,7 @@ void TForm1::History1Click() {
         QLocale().toString(dialog.versionTime().toLocalTime(), QLocale::ShortFormat);
     if (dialog.choice() == HistoryDialog::Choice::Open) {
         openBytes(bytes, std::nullopt);
-        showNote(QStringLiteral("The version of %1 is open as a new document.").arg(when));
+        showNote(tr("The version of %1 is open as a new document.").arg(when));
         return;
     }
     // Restored through the same path as a save: the bytes it replaces become a version too.
@@ -738,7 +736,7 @@ void TForm1::History1Click() {
     if (!writeBytes(target, bytes))
         return;
     openBytes(bytes, target);
-    showNote(QStringLiteral("The version of %1 is restored to %2.")
+    showNote(tr("The version of %1 is restored to %2.")
                  .arg(when, remote ? target.address.shortName() : target.path));
 }
 
@@ -952,7 +950,7 @@ bool TForm1::openAddress(const QString& text) {
     const RemoteAddress address = RemoteAddress::parse(text, &error);
     if (!address.isValid()) {
         // The text as typed may hold a password: it is not shown.
-        showError(QStringLiteral("Cannot open the address. %1").arg(error));
+        showError(tr("Cannot open the address. %1").arg(error));
         return false;
     }
     return openAddress(address);
@@ -966,7 +964,7 @@ bool TForm1::openAddress(const RemoteAddress& address) {
         return false;
     }
     if (fetched.bytes.contains('\0')) {
-        showError(QStringLiteral("Cannot open %1: it is not a text file: it holds NUL bytes.")
+        showError(tr("Cannot open %1: it is not a text file: it holds NUL bytes.")
                       .arg(address.toString()));
         return false;
     }

@@ -1,5 +1,6 @@
 #include "remote/History.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -36,7 +37,8 @@ QString History::folderOf(const QString& host, const QString& path) const {
 QString History::keep(const QString& host, const QString& path, const QByteArray& bytes) const {
     const QString folder = folderOf(host, path);
     if (!QDir().mkpath(folder))
-        return QStringLiteral("The earlier version could not be kept: cannot create %1.")
+        return QCoreApplication::translate(
+                   "Remote", "The earlier version could not be kept: cannot create %1.")
             .arg(folder);
     QDateTime now = QDateTime::currentDateTimeUtc();
     QString name;
@@ -48,7 +50,8 @@ QString History::keep(const QString& host, const QString& path, const QByteArray
     } while (QFileInfo::exists(name));
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("The earlier version could not be kept in %1: %2")
+        return QCoreApplication::translate("Remote",
+                                           "The earlier version could not be kept in %1: %2")
             .arg(name, file.errorString());
     const QList<Version> all = versions(host, path);
     for (qsizetype i = kDepth; i < all.size(); ++i)

@@ -1,5 +1,6 @@
 #include "remote/KnownHosts.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -35,14 +36,15 @@ QList<QStringList> recordLines(const QString& path) {
 // Adds a line to a record file by writing it anew, so that a failed write leaves the old one.
 bool appendRecord(const QString& path, const QString& line, QString* error) {
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        *error = QStringLiteral("Cannot create the folder of %1.").arg(path);
+        *error = QCoreApplication::translate("Remote", "Cannot create the folder of %1.").arg(path);
         return false;
     }
     QByteArray bytes;
     QFile old(path);
     if (old.exists()) {
         if (!old.open(QIODevice::ReadOnly)) {
-            *error = QStringLiteral("Cannot read %1: %2").arg(path, old.errorString());
+            *error = QCoreApplication::translate("Remote", "Cannot read %1: %2")
+                         .arg(path, old.errorString());
             return false;
         }
         bytes = old.readAll();
@@ -52,7 +54,8 @@ bool appendRecord(const QString& path, const QString& line, QString* error) {
     bytes += line.toUtf8() + '\n';
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+        *error = QCoreApplication::translate("Remote", "Cannot write %1: %2")
+                     .arg(path, file.errorString());
         return false;
     }
     return true;

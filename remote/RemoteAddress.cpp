@@ -1,5 +1,6 @@
 #include "remote/RemoteAddress.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace {
@@ -46,13 +47,15 @@ RemoteAddress RemoteAddress::parse(const QString& text, QString* error) {
         if (url.scheme().compare(QLatin1String(candidate.name), Qt::CaseInsensitive) == 0)
             scheme = &candidate;
     if (!scheme)
-        return fail(QStringLiteral("An address starts with sftp://, ftp:// or ftps://."));
+        return fail(QCoreApplication::translate(
+            "Remote", "An address starts with sftp://, ftp:// or ftps://."));
     if (!url.isValid())
-        return fail(QStringLiteral("It is not a valid address."));
+        return fail(QCoreApplication::translate("Remote", "It is not a valid address."));
     if (url.host().isEmpty())
-        return fail(QStringLiteral("The address names no host: sftp://user@host/path/server.cfg."));
+        return fail(QCoreApplication::translate(
+            "Remote", "The address names no host: sftp://user@host/path/server.cfg."));
     if (!url.query().isEmpty() || !url.fragment().isEmpty())
-        return fail(QStringLiteral("A file's address holds no '?' or '#'."));
+        return fail(QCoreApplication::translate("Remote", "A file's address holds no '?' or '#'."));
     RemoteAddress address;
     address.m_protocol = scheme->protocol;
     address.m_user = url.userName();

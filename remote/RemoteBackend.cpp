@@ -28,8 +28,9 @@ const RemoteBackend* RemoteBackend::get(QString* error) {
             }
             reasons << library.errorString();
         }
-        failure = QStringLiteral("The part of Ledgerwick that reaches servers could not be "
-                                 "loaded (%1). Reinstall the program.")
+        failure = QCoreApplication::translate(
+                      "Remote", "The part of Ledgerwick that reaches servers could not be "
+                                "loaded (%1). Reinstall the program.")
                       .arg(reasons.join(QStringLiteral("; ")));
     });
     if (!backend && error)

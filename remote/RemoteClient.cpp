@@ -5,6 +5,7 @@
 #include "remote/KnownHosts.h"
 #include "remote/LineChanges.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QHash>
@@ -68,7 +69,7 @@ void RemoteClient::begin(Task task, const RemoteAddress& address) {
         Result result;
         result.task = task;
         result.address = address;
-        result.message = QStringLiteral("Another transfer is under way.");
+        result.message = QCoreApplication::translate("Remote", "Another transfer is under way.");
         emit finished(result);
         return;
     }
@@ -157,13 +158,13 @@ void RemoteClient::cancel() {
     m_cancel = true;
     if (m_asked != Asked::Nothing) {
         m_asked = Asked::Nothing;
-        finish(failure(Failure::Cancelled, QStringLiteral("Cancelled.")));
+        finish(failure(Failure::Cancelled, QCoreApplication::translate("Remote", "Cancelled.")));
     }
 }
 
 void RemoteClient::onOutcome(const Outcome& outcome) {
     if (m_cancel && !outcome.ok()) {
-        finish(failure(Failure::Cancelled, QStringLiteral("Cancelled.")));
+        finish(failure(Failure::Cancelled, QCoreApplication::translate("Remote", "Cancelled.")));
         return;
     }
     switch (outcome.failure) {
@@ -211,7 +212,7 @@ void RemoteClient::answerTrust(bool trust) {
         return;
     m_asked = Asked::Nothing;
     if (!trust) {
-        finish(failure(Failure::Cancelled, QStringLiteral("Cancelled.")));
+        finish(failure(Failure::Cancelled, QCoreApplication::translate("Remote", "Cancelled.")));
         return;
     }
     const KnownHosts known(m_settings.knownHostsFolder);
@@ -233,7 +234,7 @@ void RemoteClient::answerPassword(const QString& password, bool remember) {
         return;
     m_asked = Asked::Nothing;
     if (password.isEmpty()) {
-        finish(failure(Failure::Cancelled, QStringLiteral("Cancelled.")));
+        finish(failure(Failure::Cancelled, QCoreApplication::translate("Remote", "Cancelled.")));
         return;
     }
     m_password = password;
@@ -247,7 +248,8 @@ void RemoteClient::answerOverwrite(bool overwrite) {
         return;
     m_asked = Asked::Nothing;
     if (!overwrite) {
-        finish(failure(Failure::Cancelled, QStringLiteral("Cancelled: nothing was written.")));
+        finish(failure(Failure::Cancelled,
+                       QCoreApplication::translate("Remote", "Cancelled: nothing was written.")));
         return;
     }
     m_force = true;
@@ -302,15 +304,17 @@ void RemoteClient::finish(const Outcome& outcome) {
         if (m_remember) {
             const QString error = Keyring().write(m_address.account(), m_password);
             if (!error.isEmpty())
-                result.message = QStringLiteral("The password was not remembered: %1").arg(error);
+                result.message =
+                    QCoreApplication::translate("Remote", "The password was not remembered: %1")
+                        .arg(error);
         }
     } else {
         result.reason = failureMessage(outcome);
-        const char* verb = m_task == Task::Fetch  ? "open"
-                           : m_task == Task::List ? "list"
-                                                  : "save to";
-        result.message = QStringLiteral("Cannot %1 %2: %3")
-                             .arg(QLatin1String(verb), m_address.toString(), result.reason);
+        const QString sentence =
+            m_task == Task::Fetch  ? QCoreApplication::translate("Remote", "Cannot open %1: %2")
+            : m_task == Task::List ? QCoreApplication::translate("Remote", "Cannot list %1: %2")
+                                   : QCoreApplication::translate("Remote", "Cannot save to %1: %2");
+        result.message = sentence.arg(m_address.toString(), result.reason);
     }
     m_password.fill(QChar(0));
     m_password.clear();

@@ -229,6 +229,33 @@
     </message>
 </context>
 <context>
+    <name>HistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Earlier versions of %1, kept before each save:</source>
+        <translation>Frühere Fassungen von %1, vor jedem Speichern aufbewahrt:</translation>
+    </message>
+    <message>
+        <source>Replaced at</source>
+        <translation>Ersetzt am</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>&amp;Open as New Document</source>
+        <translation>Als neues Dokument ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+</context>
+<context>
     <name>MapRotationPage</name>
     <message>
         <source>Deathmatch</source>
@@ -370,6 +397,25 @@
     </message>
 </context>
 <context>
+    <name>PasswordDialog</name>
+    <message>
+        <source>&amp;Remember in the system keyring</source>
+        <translation>Im Schlüsselbund des Systems &amp;merken</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>The server did not accept that password.</source>
+        <translation>Der Server hat dieses Passwort nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>&amp;Password for %1:</source>
+        <translation>&amp;Passwort für %1:</translation>
+    </message>
+</context>
+<context>
     <name>RconClient</name>
     <message>
         <source>The server did not answer (3 tries, 2 seconds each). Is the address right, and is a map running?</source>
@@ -394,6 +440,303 @@
     <message>
         <source>The server&apos;s reply could not be read.</source>
         <translation>Die Antwort des Servers konnte nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Remote</name>
+    <message>
+        <source>The earlier version could not be kept: cannot create %1.</source>
+        <translation>Die frühere Fassung konnte nicht aufbewahrt werden: %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The earlier version could not be kept in %1: %2</source>
+        <translation>Die frühere Fassung konnte nicht in %1 aufbewahrt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder of %1.</source>
+        <translation>Der Ordner von %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>An address starts with sftp://, ftp:// or ftps://.</source>
+        <translation>Eine Adresse beginnt mit sftp://, ftp:// oder ftps://.</translation>
+    </message>
+    <message>
+        <source>It is not a valid address.</source>
+        <translation>Das ist keine gültige Adresse.</translation>
+    </message>
+    <message>
+        <source>The address names no host: sftp://user@host/path/server.cfg.</source>
+        <translation>Die Adresse nennt keinen Rechner: sftp://user@host/path/server.cfg.</translation>
+    </message>
+    <message>
+        <source>A file&apos;s address holds no &apos;?&apos; or &apos;#&apos;.</source>
+        <translation>Die Adresse einer Datei enthält kein &apos;?&apos; und kein &apos;#&apos;.</translation>
+    </message>
+    <message>
+        <source>The part of Ledgerwick that reaches servers could not be loaded (%1). Reinstall the program.</source>
+        <translation>Der Teil von Ledgerwick, der Server erreicht, konnte nicht geladen werden (%1). Installieren Sie das Programm neu.</translation>
+    </message>
+    <message>
+        <source>Another transfer is under way.</source>
+        <translation>Eine andere Übertragung läuft gerade.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was written.</source>
+        <translation>Abgebrochen: Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>The password was not remembered: %1</source>
+        <translation>Das Passwort wurde nicht gemerkt: %1</translation>
+    </message>
+    <message>
+        <source>The server&apos;s host key is not known. Its fingerprint is %1.</source>
+        <translation>Der Rechnerschlüssel des Servers ist unbekannt. Sein Fingerabdruck ist %1.</translation>
+    </message>
+    <message>
+        <source>The server refused the user name or the password%1.</source>
+        <translation>Der Server hat den Benutzernamen oder das Passwort abgelehnt%1.</translation>
+    </message>
+    <message>
+        <source>There is no such file or folder%1.</source>
+        <translation>Diese Datei oder diesen Ordner gibt es nicht%1.</translation>
+    </message>
+    <message>
+        <source>The server does not permit it%1.</source>
+        <translation>Der Server erlaubt das nicht%1.</translation>
+    </message>
+    <message>
+        <source>Nothing came through for %1 seconds, so the transfer was given up.</source>
+        <translation>%1 Sekunden lang kam nichts an, daher wurde die Übertragung aufgegeben.</translation>
+    </message>
+    <message>
+        <source>The server did not answer within %1 seconds.</source>
+        <translation>Der Server hat nicht innerhalb von %1 Sekunden geantwortet.</translation>
+    </message>
+    <message>
+        <source>No server answers at %1%2.</source>
+        <translation>Unter %1 antwortet kein Server%2.</translation>
+    </message>
+    <message>
+        <source>The connection was lost%1.</source>
+        <translation>Die Verbindung ist abgebrochen%1.</translation>
+    </message>
+    <message>
+        <source>The file is larger than 1 MiB, far more than a .cfg file holds, so it was not read.</source>
+        <translation>Die Datei ist größer als 1 MiB, weit mehr als eine .cfg-Datei enthält, und wurde daher nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate could not be checked (%1).</source>
+        <translation>Das Zertifikat des Servers konnte nicht geprüft werden (%1).</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate has changed: the one trusted is %1, the server shows %2. Someone may be listening in on the connection. If the server has a new certificate, remove the old one from %3.</source>
+        <translation>Das Zertifikat des Servers hat sich geändert: Vertraut wird %1, der Server zeigt %2. Möglicherweise hört jemand die Verbindung ab. Hat der Server ein neues Zertifikat, entfernen Sie das alte aus %3.</translation>
+    </message>
+    <message>
+        <source>No authority this computer trusts vouches for the server&apos;s certificate (%1). Its fingerprint is %2.</source>
+        <translation>Keine Zertifizierungsstelle, der dieser Computer vertraut, bürgt für das Zertifikat des Servers (%1). Sein Fingerabdruck ist %2.</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>%1 wird gelesen</translation>
+    </message>
+    <message>
+        <source>Listing %1</source>
+        <translation>%1 wird aufgelistet</translation>
+    </message>
+    <message>
+        <source>Renaming on %1</source>
+        <translation>Umbenennen auf %1</translation>
+    </message>
+    <message>
+        <source>Writing %1</source>
+        <translation>%1 wird geschrieben</translation>
+    </message>
+    <message>
+        <source>The connection was lost while the file was being written, and the server no longer answers.</source>
+        <translation>Die Verbindung ist beim Schreiben der Datei abgebrochen, und der Server antwortet nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The server could not write the file (its disk may be full)%1.</source>
+        <translation>Der Server konnte die Datei nicht schreiben (vielleicht ist sein Datenträger voll)%1.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>Das ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>The file on the server has changed since it was opened.</source>
+        <translation>Die Datei auf dem Server hat sich seit dem Öffnen geändert.</translation>
+    </message>
+    <message>
+        <source>The file is no longer on the server.</source>
+        <translation>Die Datei ist nicht mehr auf dem Server.</translation>
+    </message>
+    <message>
+        <source>The new file could not take the old one&apos;s name (%1). The server holds one of them whole; if the file is missing, the old one is under the name %2 and goes back to its own name when the file is next opened.</source>
+        <translation>Die neue Datei konnte den Namen der alten nicht übernehmen (%1). Der Server hält eine von beiden vollständig; fehlt die Datei, liegt die alte unter dem Namen %2 und erhält beim nächsten Öffnen ihren eigenen Namen zurück.</translation>
+    </message>
+    <message>
+        <source>The new file was put in place, but reading it back to check it failed: %1</source>
+        <translation>Die neue Datei wurde abgelegt, aber das Zurücklesen zur Prüfung schlug fehl: %1</translation>
+    </message>
+    <message>
+        <source>The file read back from the server differs from what was written.</source>
+        <translation>Die vom Server zurückgelesene Datei weicht vom Geschriebenen ab.</translation>
+    </message>
+    <message>
+        <source>The system keyring: %1</source>
+        <translation>Der Schlüsselbund des Systems: %1</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot list %1: %2</source>
+        <translation>%1 kann nicht aufgelistet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save to %1: %2</source>
+        <translation>Speichern nach %1 nicht möglich: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteOpenDialog</name>
+    <message>
+        <source>Open from Server</source>
+        <translation>Vom Server öffnen</translation>
+    </message>
+    <message>
+        <source>Save to Server</source>
+        <translation>Auf dem Server speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Address (sftp://, ftps:// or ftp://); end it with / to list a folder:</source>
+        <translation>&amp;Adresse (sftp://, ftps:// oder ftp://); mit / am Ende wird ein Ordner aufgelistet:</translation>
+    </message>
+    <message>
+        <source>Plain FTP: the password and the file travel unencrypted. Use sftp:// or ftps:// where the server offers them.</source>
+        <translation>Einfaches FTP: Passwort und Datei werden unverschlüsselt übertragen. Nutzen Sie sftp:// oder ftps://, wo der Server sie anbietet.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>.. (the folder above)</source>
+        <translation>.. (der übergeordnete Ordner)</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteSession</name>
+    <message>
+        <source>Connecting…</source>
+        <translation>Verbinden…</translation>
+    </message>
+    <message>
+        <source>Unknown server</source>
+        <translation>Unbekannter Server</translation>
+    </message>
+    <message>
+        <source>No authority this computer trusts vouches for the certificate of the server at %1.
+
+Its SHA-256 fingerprint is:
+%2
+
+Trust it only if the server&apos;s administrator confirms this fingerprint.</source>
+        <translation>Keine Zertifizierungsstelle, der dieser Computer vertraut, bürgt für das Zertifikat des Servers unter %1.
+
+Sein SHA-256-Fingerabdruck ist:
+%2
+
+Vertrauen Sie ihm nur, wenn der Administrator des Servers diesen Fingerabdruck bestätigt.</translation>
+    </message>
+    <message>
+        <source>Ledgerwick has not met the server at %1 before.
+
+Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if the server&apos;s administrator confirms this fingerprint.</source>
+        <translation>Ledgerwick kennt den Server unter %1 noch nicht.
+
+Der Fingerabdruck seines Rechnerschlüssels ist:
+%2
+
+Vertrauen Sie ihm nur, wenn der Administrator des Servers diesen Fingerabdruck bestätigt.</translation>
+    </message>
+    <message>
+        <source>Trust and connect</source>
+        <translation>Vertrauen und verbinden</translation>
+    </message>
+    <message>
+        <source>1 line differs</source>
+        <translation>1 Zeile weicht ab</translation>
+    </message>
+    <message>
+        <source>%1 lines differ</source>
+        <translation>%1 Zeilen weichen ab</translation>
+    </message>
+    <message>
+        <source>There is a file at %1 already: %2 from your text</source>
+        <translation>Unter %1 liegt bereits eine Datei: %2 von Ihrem Text</translation>
+    </message>
+    <message>
+        <source>The file at %1 has changed on the server since you opened it: %2</source>
+        <translation>Die Datei unter %1 hat sich auf dem Server geändert, seit Sie sie geöffnet haben: %2</translation>
+    </message>
+    <message>
+        <source>, among them:
+
+</source>
+        <translation>, darunter:
+
+</translation>
+    </message>
+    <message>
+        <source>
+
+Overwrite it with your text? (Its bytes are kept in History.)</source>
+        <translation>
+
+Mit Ihrem Text überschreiben? (Ihr Inhalt bleibt im Verlauf erhalten.)</translation>
+    </message>
+    <message>
+        <source>
+
+Overwrite them with your version? (The server&apos;s version is kept in History.)</source>
+        <translation>
+
+Mit Ihrer Fassung überschreiben? (Die Fassung des Servers bleibt im Verlauf erhalten.)</translation>
+    </message>
+    <message>
+        <source>Changed on the server</source>
+        <translation>Auf dem Server geändert</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
     </message>
 </context>
 <context>
@@ -1638,6 +1981,66 @@ Trotzdem speichern?</translation>
     <message>
         <source>Restart the map, so that values waiting for a restart take effect</source>
         <translation>Die Karte neu starten, damit wartende Werte wirksam werden</translation>
+    </message>
+    <message>
+        <source>Open from Ser&amp;ver...</source>
+        <translation>Vom Ser&amp;ver öffnen...</translation>
+    </message>
+    <message>
+        <source>Open a CFG on the game server&apos;s host, at its sftp://, ftps:// or ftp:// address</source>
+        <translation>Eine CFG auf dem Rechner des Spielservers öffnen, unter ihrer sftp://-, ftps://- oder ftp://-Adresse</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Save CFG to another file: on this computer or on a server</source>
+        <translation>CFG in eine andere Datei speichern: auf diesem Computer oder auf einem Server</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>Ver&amp;lauf...</translation>
+    </message>
+    <message>
+        <source>Earlier versions of this CFG, kept at each save: open or restore one</source>
+        <translation>Frühere Fassungen dieser CFG, bei jedem Speichern aufbewahrt: eine öffnen oder wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;. %2</source>
+        <translation>„%1“ kann nicht gespeichert werden. %2</translation>
+    </message>
+    <message>
+        <source>Where do you want to save the text?</source>
+        <translation>Wo möchten Sie den Text speichern?</translation>
+    </message>
+    <message>
+        <source>&amp;File on this Computer...</source>
+        <translation>&amp;Datei auf diesem Computer...</translation>
+    </message>
+    <message>
+        <source>File on a &amp;Server...</source>
+        <translation>Datei auf einem &amp;Server...</translation>
+    </message>
+    <message>
+        <source>Cannot read the earlier version &quot;%1&quot;. %2</source>
+        <translation>Die frühere Fassung „%1“ kann nicht gelesen werden. %2</translation>
+    </message>
+    <message>
+        <source>The version of %1 is open as a new document.</source>
+        <translation>Die Fassung vom %1 ist als neues Dokument geöffnet.</translation>
+    </message>
+    <message>
+        <source>The version of %1 is restored to %2.</source>
+        <translation>Die Fassung vom %1 ist nach %2 wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>Cannot open the address. %1</source>
+        <translation>Die Adresse kann nicht geöffnet werden. %1</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: it is not a text file: it holds NUL bytes.</source>
+        <translation>%1 kann nicht geöffnet werden: Das ist keine Textdatei, sie enthält NUL-Bytes.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "remote/RemoteBackend.h"
 #include "remote/RemoteTransfer.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -289,7 +290,7 @@ struct RemoteTransfer::Impl {
         Outcome outcome;
         if (cancel) {
             outcome.failure = Failure::Cancelled;
-            outcome.reason = QStringLiteral("Cancelled.");
+            outcome.reason = QCoreApplication::translate("Remote", "Cancelled.");
             return outcome;
         }
         if (keyFailure != Failure::None) {
@@ -299,7 +300,8 @@ struct RemoteTransfer::Impl {
             outcome.hostKey = offeredKey;
             if (keyFailure == Failure::UnknownHostKey)
                 outcome.reason =
-                    QStringLiteral("The server's host key is not known. Its fingerprint is %1.")
+                    QCoreApplication::translate(
+                        "Remote", "The server's host key is not known. Its fingerprint is %1.")
                         .arg(offeredFingerprint);
             else
                 outcome.reason =
@@ -317,16 +319,20 @@ struct RemoteTransfer::Impl {
             return certificateOutcome(code);
         case CURLE_LOGIN_DENIED:
             outcome.failure = Failure::LoginDenied;
-            outcome.reason =
-                QStringLiteral("The server refused the user name or the password%1.").arg(more);
+            outcome.reason = QCoreApplication::translate(
+                                 "Remote", "The server refused the user name or the password%1.")
+                                 .arg(more);
             break;
         case CURLE_REMOTE_FILE_NOT_FOUND:
             outcome.failure = Failure::NotFound;
-            outcome.reason = QStringLiteral("There is no such file or folder%1.").arg(more);
+            outcome.reason =
+                QCoreApplication::translate("Remote", "There is no such file or folder%1.")
+                    .arg(more);
             break;
         case CURLE_REMOTE_ACCESS_DENIED:
             outcome.failure = Failure::AccessDenied;
-            outcome.reason = QStringLiteral("The server does not permit it%1.").arg(more);
+            outcome.reason =
+                QCoreApplication::translate("Remote", "The server does not permit it%1.").arg(more);
             break;
         case CURLE_FILESIZE_EXCEEDED:
             outcome.failure = Failure::TooLarge;
@@ -339,20 +345,22 @@ struct RemoteTransfer::Impl {
             if (QByteArray(errorText).contains("too slow")) {
                 outcome.failure = Failure::Stalled;
                 outcome.reason =
-                    QStringLiteral("Nothing came through for %1 seconds, so the transfer was "
-                                   "given up.")
+                    QCoreApplication::translate(
+                        "Remote", "Nothing came through for %1 seconds, so the transfer was "
+                                  "given up.")
                         .arg(settings.stallSeconds);
             } else {
                 outcome.failure = Failure::NoAnswer;
-                outcome.reason = QStringLiteral("The server did not answer within %1 seconds.")
+                outcome.reason = QCoreApplication::translate(
+                                     "Remote", "The server did not answer within %1 seconds.")
                                      .arg(settings.connectTimeoutSeconds);
             }
             break;
         case CURLE_COULDNT_CONNECT:
         case CURLE_COULDNT_RESOLVE_HOST:
             outcome.failure = Failure::NoAnswer;
-            outcome.reason =
-                QStringLiteral("No server answers at %1%2.").arg(address.hostAndPort(), detail());
+            outcome.reason = QCoreApplication::translate("Remote", "No server answers at %1%2.")
+                                 .arg(address.hostAndPort(), detail());
             break;
         case CURLE_SEND_ERROR:
         case CURLE_RECV_ERROR:
@@ -360,14 +368,16 @@ struct RemoteTransfer::Impl {
         case CURLE_PARTIAL_FILE:
         case CURLE_FTP_WEIRD_SERVER_REPLY:
             outcome.failure = Failure::Dropped;
-            outcome.reason = QStringLiteral("The connection was lost%1.").arg(more);
+            outcome.reason =
+                QCoreApplication::translate("Remote", "The connection was lost%1.").arg(more);
             break;
         default:
             break;
         }
         if (outcome.failure == Failure::TooLarge)
-            outcome.reason = QStringLiteral("The file is larger than 1 MiB, far more than a .cfg "
-                                            "file holds, so it was not read.");
+            outcome.reason = QCoreApplication::translate(
+                "Remote", "The file is larger than 1 MiB, far more than a .cfg "
+                          "file holds, so it was not read.");
         if (outcome.failure == Failure::None) {
             outcome.failure = Failure::Other;
             outcome.reason =
@@ -381,7 +391,8 @@ struct RemoteTransfer::Impl {
     Outcome certificateOutcome(CURLcode code) {
         Outcome outcome;
         outcome.failure = Failure::Other;
-        outcome.reason = QStringLiteral("The server's certificate could not be checked (%1).")
+        outcome.reason = QCoreApplication::translate(
+                             "Remote", "The server's certificate could not be checked (%1).")
                              .arg(QString::fromUtf8(errorText));
         CURL* probe = curl_easy_init();
         curl_easy_setopt(probe, CURLOPT_URL,
@@ -416,17 +427,19 @@ struct RemoteTransfer::Impl {
                     outcome.failure = Failure::ChangedCertificate;
                     outcome.recordedFingerprint = trusted.fingerprint;
                     outcome.reason =
-                        QStringLiteral("The server's certificate has changed: the one trusted is "
-                                       "%1, the server shows %2. Someone may be listening in on "
-                                       "the connection. If the server has a new certificate, "
-                                       "remove the old one from %3.")
+                        QCoreApplication::translate(
+                            "Remote", "The server's certificate has changed: the one trusted is "
+                                      "%1, the server shows %2. Someone may be listening in on "
+                                      "the connection. If the server has a new certificate, "
+                                      "remove the old one from %3.")
                             .arg(trusted.fingerprint, outcome.fingerprint,
                                  knownHosts.certificateFile());
                 } else {
                     outcome.failure = Failure::UnknownCertificate;
                     outcome.reason =
-                        QStringLiteral("No authority this computer trusts vouches for the "
-                                       "server's certificate (%1). Its fingerprint is %2.")
+                        QCoreApplication::translate(
+                            "Remote", "No authority this computer trusts vouches for the "
+                                      "server's certificate (%1). Its fingerprint is %2.")
                             .arg(QString::fromUtf8(errorText), outcome.fingerprint);
                 }
                 break;
@@ -437,7 +450,8 @@ struct RemoteTransfer::Impl {
     }
 
     Outcome download(const QString& path) {
-        step = QStringLiteral("Reading %1").arg(address.withPath(path).shortName());
+        step = QCoreApplication::translate("Remote", "Reading %1")
+                   .arg(address.withPath(path).shortName());
         prepare(path);
         curl_easy_setopt(easy, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(kMaxFileSize));
         const CURLcode code = run();
@@ -454,7 +468,7 @@ struct RemoteTransfer::Impl {
     // listed is left for the task itself to report on.
     Outcome tidyUp() {
         const RemoteAddress folder = address.folder();
-        step = QStringLiteral("Listing %1").arg(folder.shortName());
+        step = QCoreApplication::translate("Remote", "Listing %1").arg(folder.shortName());
         prepare(folder.path());
         curl_easy_setopt(easy, CURLOPT_DIRLISTONLY, 1L);
         if (const CURLcode code = run(); code != CURLE_OK) {
@@ -483,7 +497,8 @@ struct RemoteTransfer::Impl {
     }
 
     Outcome listing(const QString& folder) {
-        step = QStringLiteral("Listing %1").arg(address.withPath(folder).shortName());
+        step = QCoreApplication::translate("Remote", "Listing %1")
+                   .arg(address.withPath(folder).shortName());
         prepare(folder);
         const CURLcode code = run();
         if (code != CURLE_OK)
@@ -510,7 +525,7 @@ struct RemoteTransfer::Impl {
 
     // Commands run one after the other on the server, in the folder of the file.
     Outcome commands(const QList<QByteArray>& list) {
-        step = QStringLiteral("Renaming on %1").arg(address.host());
+        step = QCoreApplication::translate("Remote", "Renaming on %1").arg(address.host());
         prepare(address.folder().path());
         curl_slist* quote = nullptr;
         for (const QByteArray& command : list)
@@ -537,7 +552,7 @@ struct RemoteTransfer::Impl {
     }
 
     Outcome upload(const QString& path, const QByteArray& bytes) {
-        step = QStringLiteral("Writing %1").arg(address.shortName());
+        step = QCoreApplication::translate("Remote", "Writing %1").arg(address.shortName());
         prepare(path);
         toSend = bytes;
         sent = 0;
@@ -556,13 +571,15 @@ struct RemoteTransfer::Impl {
             const QString why = detail();
             if (!listing(address.folder().path()).ok()) {
                 outcome.failure = Failure::Dropped;
-                outcome.reason = QStringLiteral("The connection was lost while the file was "
-                                                "being written, and the server no longer answers.");
+                outcome.reason = QCoreApplication::translate(
+                    "Remote", "The connection was lost while the file was "
+                              "being written, and the server no longer answers.");
                 return outcome;
             }
             outcome.failure = Failure::WriteFailed;
             outcome.reason =
-                QStringLiteral("The server could not write the file (its disk may be full)%1.")
+                QCoreApplication::translate(
+                    "Remote", "The server could not write the file (its disk may be full)%1.")
                     .arg(why);
         }
         return outcome;
@@ -612,7 +629,7 @@ Outcome fetch(Impl* d) {
         // Reading a folder fails in ways that do not say so: a folder lists.
         if (d->listing(d->address.path() + QLatin1Char('/')).ok()) {
             outcome.failure = Failure::IsFolder;
-            outcome.reason = QStringLiteral("It is a folder, not a file.");
+            outcome.reason = QCoreApplication::translate("Remote", "It is a folder, not a file.");
         }
         break;
     }
@@ -636,9 +653,11 @@ Outcome store(Impl* d, const QByteArray& bytes, const QByteArray& expected, bool
         return current;
     if (!force && current.bytes != expected) {
         current.failure = Failure::ChangedOnServer;
-        current.reason = exists ? QStringLiteral("The file on the server has changed since it was "
+        current.reason =
+            exists ? QCoreApplication::translate("Remote",
+                                                 "The file on the server has changed since it was "
                                                  "opened.")
-                                : QStringLiteral("The file is no longer on the server.");
+                   : QCoreApplication::translate("Remote", "The file is no longer on the server.");
         return current;
     }
     if (exists && keep) {
@@ -685,10 +704,11 @@ Outcome store(Impl* d, const QByteArray& bytes, const QByteArray& expected, bool
             // here; the next open puts the old file back if it is missing.
             if (outcome.failure != Failure::Cancelled)
                 outcome.reason =
-                    QStringLiteral("The new file could not take the old one's name (%1). The "
-                                   "server holds one of them whole; if the file is missing, the "
-                                   "old one is under the name %2 and goes back to its own name "
-                                   "when the file is next opened.")
+                    QCoreApplication::translate(
+                        "Remote", "The new file could not take the old one's name (%1). The "
+                                  "server holds one of them whole; if the file is missing, the "
+                                  "old one is under the name %2 and goes back to its own name "
+                                  "when the file is next opened.")
                         .arg(reason, aside);
             return outcome;
         }
@@ -697,15 +717,17 @@ Outcome store(Impl* d, const QByteArray& bytes, const QByteArray& expected, bool
     }
     Outcome written = d->download(path);
     if (!written.ok()) {
-        written.reason = QStringLiteral("The new file was put in place, but reading it back to "
-                                        "check it failed: %1")
+        written.reason = QCoreApplication::translate(
+                             "Remote", "The new file was put in place, but reading it back to "
+                                       "check it failed: %1")
                              .arg(written.reason);
         return written;
     }
     if (written.bytes != bytes) {
         written.failure = Failure::ReadBackDiffers;
-        written.reason = QStringLiteral("The file read back from the server differs from what was "
-                                        "written.");
+        written.reason = QCoreApplication::translate(
+            "Remote", "The file read back from the server differs from what was "
+                      "written.");
         return written;
     }
     return {};

@@ -1,6 +1,7 @@
 #include "remote/Keyring.h"
 #include "remote/RemoteBackend.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 
 #include <qt6keychain/keychain.h>
@@ -23,7 +24,7 @@ QString run(QKeychain::Job& job) {
         loop.exec();
     if (job.error() == QKeychain::NoError)
         return {};
-    return QStringLiteral("The system keyring: %1").arg(job.errorString());
+    return QCoreApplication::translate("Remote", "The system keyring: %1").arg(job.errorString());
 }
 
 } // namespace
