@@ -1,4 +1,5 @@
 // Files on servers: real sshd and FTP servers on 127.0.0.1, started here with keys made here.
+#include "support/HandKeptFiles.h"
 #include "support/LoopbackServers.h"
 #include "support/TestSupport.h"
 
@@ -179,6 +180,8 @@ private slots:
     void passwordInKeyring();
     void checkCommand();
     void windowRoundTrip();
+    void handKeptFilesOverSftp_data();
+    void handKeptFilesOverSftp();
     void openFromServer();
     void history_data();
     void history();
@@ -764,6 +767,34 @@ void TestRemote::windowRoundTrip() {
     QCOMPARE(TestSupport::readFile(versions[0].file),
              head + "seta sv_hostname \"Old\"   // shown in lists\r\n" + tail);
     QVERIFY(!form.isWindowModified());
+}
+
+void TestRemote::handKeptFilesOverSftp_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    for (const TestSupport::HandKept& file : TestSupport::kHandKept)
+        QTest::newRow(file.name) << file.bytes;
+}
+
+// A file kept by hand on the server, opened by its address, finished and saved without a change:
+// the server's file is what it was, byte for byte.
+void TestRemote::handKeptFilesOverSftp() {
+    QFETCH(QByteArray, bytes);
+    trustSshd();
+    const QString path = m_sshd->files() + QStringLiteral("/kept.cfg");
+    TestSupport::writeFile(path, bytes);
+    m_sshd->own(path);
+    TForm1 form;
+    form.show();
+    QVERIFY(form.openFile(m_sshd->address(QStringLiteral("kept.cfg"))));
+    TestSupport::finish(form);
+    const TestSupport::MessageCatcher catcher;
+    TestSupport::click(form, "btnSave");
+    QVERIFY2(!catcher.message.seen, qPrintable(catcher.message.text));
+    QCOMPARE(TestSupport::readFile(path), bytes);
+    // It was written, not skipped: the bytes it replaced are the newest version in History.
+    const QList<History::Version> versions = History().versions(QStringLiteral("127.0.0.1"), path);
+    QVERIFY(!versions.isEmpty());
+    QCOMPARE(TestSupport::readFile(versions.first().file), bytes);
 }
 
 void TestRemote::trustSshd() const {
