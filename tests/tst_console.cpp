@@ -434,7 +434,7 @@ void ConsoleTest::meetingAServer() {
     if (behaviour == ConsoleServer::Behaviour::Flood)
         QVERIFY2(took.elapsed() < 4000, qPrintable(QString::number(took.elapsed())));
     if (behaviour == ConsoleServer::Behaviour::Drip)
-        QVERIFY2(took.elapsed() >= 5000 && took.elapsed() < 8000,
+        QVERIFY2(took.elapsed() >= 4500 && took.elapsed() < 8000,
                  qPrintable(QString::number(took.elapsed())));
     QCOMPARE(outcome.done, failure == int(RconClient::Failure::None));
     QCOMPARE(outcome.error.isEmpty(), outcome.done);
