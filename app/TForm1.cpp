@@ -182,7 +182,8 @@ TForm1::TForm1(QWidget* parent)
     setStatusBar(StatusBar1);
 
     saveDialog = new SaveDialog(this);
-    m_serverConsole = new ServerConsole(this, [this] { return documentText(); });
+    m_serverConsole = new ServerConsole(
+        this, [this] { return documentText(); }, [this] { return m_remoteAddress.host(); });
     setAcceptDrops(true);
 
     // Boxes, circles and focus frames that stand out on every background of the window.
@@ -678,8 +679,10 @@ std::optional<TForm1::Destination> TForm1::currentDestination() const {
 }
 
 RemoteSession* TForm1::remoteSession() {
-    if (!m_remote)
+    if (!m_remote) {
         m_remote = new RemoteSession(this);
+        connect(m_remote, &RemoteSession::note, this, &TForm1::showNote);
+    }
     return m_remote;
 }
 
@@ -947,8 +950,10 @@ bool TForm1::openFile(const QString& path) {
 
 void TForm1::OpenFromServer1Click() {
     RemoteOpenDialog dialog(RemoteOpenDialog::Purpose::Open, remoteSession(), this);
-    if (dialog.exec() == QDialog::Accepted)
-        openAddress(dialog.address());
+    // Cancelled on the way, the dialog comes back with the address as it was typed.
+    while (dialog.exec() == QDialog::Accepted && !openAddress(dialog.address()) &&
+           remoteSession()->cancelled()) {
+    }
 }
 
 bool TForm1::openAddress(const QString& text) {
