@@ -447,8 +447,14 @@ QWidget* TForm1::createBottomStrip() {
     // colours are.
     auto* frame = new TLMDTextCheckGroup(tr("CFG Configuration"), strip);
     frame->setObjectName(QStringLiteral("LMDTextCheckGroup1"));
-    if (!dark)
+    if (!dark) {
         PageSheet::colour(frame, 0, 0xff000000);
+        // Greyed (once a text is made or a file is open), the box's caption reads fainter.
+        QPalette palette = frame->palette();
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText})
+            palette.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
+        frame->setPalette(palette);
+    }
     chkNewSlashes = new TLMDTextCheckBox(
         tr("Check this if you want to add slashes in the cfg to organize."), frame);
     chkNewSlashes->setObjectName(QStringLiteral("chkNewSlashes"));

@@ -1754,6 +1754,18 @@ compass:</source>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
+    <message>
+        <source>%1 (from the file)</source>
+        <translation>%1 (aus der Datei)</translation>
+    </message>
+    <message>
+        <source>The file sets %1 to &quot;%2&quot;, which this row has no choice for: Finish! keeps it as it is until you choose another value.</source>
+        <translation>Die Datei setzt %1 auf „%2“, wofür diese Zeile keine Wahl hat: „Fertig!“ lässt den Wert, wie er ist, bis Sie einen anderen wählen.</translation>
+    </message>
+    <message>
+        <source>%1 (file)</source>
+        <translation>%1 (Datei)</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -2191,6 +2203,30 @@ Trotzdem speichern?</translation>
     <message>
         <source>Line %1 (%2): %3</source>
         <translation>Zeile %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <translation>%1 (Zeile %2)</translation>
+    </message>
+    <message>
+        <source>the server takes no &quot;#&quot; for a comment: it runs the line as a command it does not know, which sets nothing.</source>
+        <translation>der Server hält „#“ für keinen Kommentar: Er führt die Zeile als einen Befehl aus, den er nicht kennt, und setzt nichts.</translation>
+    </message>
+    <message>
+        <source>the server reads &quot;%1&quot;; put the value in double quotes.</source>
+        <translation>der Server liest „%1“; setzen Sie den Wert in doppelte Anführungszeichen.</translation>
+    </message>
+    <message>
+        <source>the line is %1 bytes long; the server reads only its first 1,023.</source>
+        <translation>die Zeile ist %1 Bytes lang; der Server liest nur ihre ersten 1.023.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 und %2 weitere</translation>
+    </message>
+    <message>
+        <source>the line is %1 bytes long; the server cuts it after 1,023 and runs the rest: %2.</source>
+        <translation>die Zeile ist %1 Bytes lang; der Server schneidet sie nach 1.023 ab und führt den Rest aus: %2.</translation>
     </message>
 </context>
 <context>
