@@ -182,7 +182,8 @@ TForm1::TForm1(QWidget* parent)
     setStatusBar(StatusBar1);
 
     saveDialog = new SaveDialog(this);
-    m_serverConsole = new ServerConsole(this, [this] { return documentText(); });
+    m_serverConsole = new ServerConsole(
+        this, [this] { return documentText(); }, [this] { return m_remoteAddress.host(); });
     setAcceptDrops(true);
 
     // Boxes, circles and focus frames that stand out on every background of the window.
@@ -446,8 +447,14 @@ QWidget* TForm1::createBottomStrip() {
     // colours are.
     auto* frame = new TLMDTextCheckGroup(tr("CFG Configuration"), strip);
     frame->setObjectName(QStringLiteral("LMDTextCheckGroup1"));
-    if (!dark)
+    if (!dark) {
         PageSheet::colour(frame, 0, 0xff000000);
+        // Greyed (once a text is made or a file is open), the box's caption reads fainter.
+        QPalette palette = frame->palette();
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText})
+            palette.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
+        frame->setPalette(palette);
+    }
     chkNewSlashes = new TLMDTextCheckBox(
         tr("Check this if you want to add slashes in the cfg to organize."), frame);
     chkNewSlashes->setObjectName(QStringLiteral("chkNewSlashes"));
@@ -672,8 +679,10 @@ std::optional<TForm1::Destination> TForm1::currentDestination() const {
 }
 
 RemoteSession* TForm1::remoteSession() {
-    if (!m_remote)
+    if (!m_remote) {
         m_remote = new RemoteSession(this);
+        connect(m_remote, &RemoteSession::note, this, &TForm1::showNote);
+    }
     return m_remote;
 }
 
@@ -941,8 +950,10 @@ bool TForm1::openFile(const QString& path) {
 
 void TForm1::OpenFromServer1Click() {
     RemoteOpenDialog dialog(RemoteOpenDialog::Purpose::Open, remoteSession(), this);
-    if (dialog.exec() == QDialog::Accepted)
-        openAddress(dialog.address());
+    // Cancelled on the way, the dialog comes back with the address as it was typed.
+    while (dialog.exec() == QDialog::Accepted && !openAddress(dialog.address()) &&
+           remoteSession()->cancelled()) {
+    }
 }
 
 bool TForm1::openAddress(const QString& text) {
