@@ -5,7 +5,7 @@
 // opened file again with the changes made in place; the event loop that lays out and draws the
 // result afterwards is timed apart.
 #include "BenchReport.h"
-#include "app/TForm1.h"
+#include "window/TForm1.h"
 #include "support/Files.h"
 
 #include <QAbstractButton>

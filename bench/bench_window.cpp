@@ -5,7 +5,7 @@
 // others time one step of a longer sequence (a "Finish!" needs a "Clear Cfg" before it, a save
 // needs its dialog answered) and report the median of many runs with QTest::setBenchmarkResult.
 #include "BenchReport.h"
-#include "app/TForm1.h"
+#include "window/TForm1.h"
 #include "controls/TLMDEdit.h"
 #include "support/Files.h"
 

@@ -1,7 +1,7 @@
 // Start-up probe: Ledgerwick's window, made as main() makes it.
 #include "StartupProbe.h"
 
-#include "app/TForm1.h"
+#include "window/TForm1.h"
 
 int main(int argc, char* argv[]) {
     QElapsedTimer clock;

@@ -1,6 +1,6 @@
 #include "pages/GameOptionsPage.h"
 
-#include "pages/settings/GameOptionsSettings.h"
+#include "settings/GameOptionsSettings.h"
 
 #include "controls/TLMDTextButton.h"
 

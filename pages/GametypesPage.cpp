@@ -1,6 +1,6 @@
 #include "pages/GametypesPage.h"
 
-#include "pages/settings/GametypesSettings.h"
+#include "settings/GametypesSettings.h"
 
 #include <QLabel>
 

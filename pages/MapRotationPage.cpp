@@ -1,6 +1,6 @@
 #include "pages/MapRotationPage.h"
 
-#include "pages/settings/MapRotationSettings.h"
+#include "settings/MapRotationSettings.h"
 
 #include "config/ConfigText.h"
 #include "config/EnglishNumber.h"

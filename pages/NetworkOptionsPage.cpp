@@ -1,6 +1,6 @@
 #include "pages/NetworkOptionsPage.h"
 
-#include "pages/settings/NetworkOptionsSettings.h"
+#include "settings/NetworkOptionsSettings.h"
 
 using namespace settings::networkOptions;
 

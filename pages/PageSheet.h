@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/settings/PageCatalogue.h"
+#include "settings/PageCatalogue.h"
 
 #include <QList>
 #include <QRect>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/settings/SettingRow.h"
+#include "settings/SettingRow.h"
 
 #include <QList>
 #include <QRect>

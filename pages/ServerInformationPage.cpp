@@ -1,6 +1,6 @@
 #include "pages/ServerInformationPage.h"
 
-#include "pages/settings/ServerInformationSettings.h"
+#include "settings/ServerInformationSettings.h"
 
 #include "config/ConfigText.h"
 #include "controls/TLMDEdit.h"

@@ -1,6 +1,6 @@
 #include "pages/ServerOptionsPage.h"
 
-#include "pages/settings/ServerOptionsSettings.h"
+#include "settings/ServerOptionsSettings.h"
 
 #include <QLabel>
 

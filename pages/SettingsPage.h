@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/Document.h"
+#include "config/DocumentOrder.h"
 #include "config/Opening.h"
 #include "config/TextCheck.h"
 #include "pages/PageSheet.h"

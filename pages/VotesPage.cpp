@@ -1,6 +1,6 @@
 #include "pages/VotesPage.h"
 
-#include "pages/settings/VotesSettings.h"
+#include "settings/VotesSettings.h"
 
 #include <QCheckBox>
 

@@ -1,6 +1,6 @@
 #include "pages/WeaponsPage.h"
 
-#include "pages/settings/WeaponsSettings.h"
+#include "settings/WeaponsSettings.h"
 
 #include "controls/TLMDTextButton.h"
 

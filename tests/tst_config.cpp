@@ -1,7 +1,7 @@
 // The configuration text on its own: line forms, the document order and the saved bytes.
 #include "config/CfgFile.h"
 #include "config/ConfigText.h"
-#include "config/Document.h"
+#include "config/DocumentOrder.h"
 #include "support/Files.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
 // The Server menu of the real window against a console server on 127.0.0.1, its dialogs driven as
 // a user would; and `ledgerwick --compare`, the real program started as a script starts it.
-#include "app/ComparisonDialog.h"
-#include "app/PasswordKeyring.h"
-#include "app/SavedSettings.h"
+#include "window/console/ComparisonDialog.h"
+#include "window/console/PasswordKeyring.h"
+#include "document/SavedSettings.h"
 #include "console/ComparisonModel.h"
 #include "support/ConsoleServer.h"
 #include "support/SecretService.h"

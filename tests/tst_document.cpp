@@ -1,6 +1,6 @@
 // The whole configuration text with every control at its start value, line for line, and the
 // bytes it saves as.
-#include "app/Translation.h"
+#include "window/Translation.h"
 #include "support/TestSupport.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 // The Game Options page with its Votes page, and the Gametypes page: their controls and the two
 // sections of the text they write.
-#include "app/PageControl.h"
+#include "window/PageControl.h"
 #include "support/TestSupport.h"
 
 #include <QCheckBox>

@@ -2,8 +2,8 @@
 // have generated), and with Liberation Sans hidden, so that the window's text is drawn in the
 // wider DejaVu Sans: the program's own texts in German, the settings in English, and every
 // caption whole.
-#include "app/Translation.h"
-#include "pages/settings/PageCatalogue.h"
+#include "window/Translation.h"
+#include "settings/PageCatalogue.h"
 #include "support/TestSupport.h"
 
 #include <QFileInfo>

@@ -4,7 +4,7 @@
 #include "config/CfgFile.h"
 #include "controls/TLMDEdit.h"
 #include "controls/TLMDListComboBox.h"
-#include "pages/settings/PageCatalogue.h"
+#include "settings/PageCatalogue.h"
 #include "support/TestSupport.h"
 
 #include <QCheckBox>

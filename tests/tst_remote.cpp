@@ -3,7 +3,7 @@
 #include "support/LoopbackServers.h"
 #include "support/TestSupport.h"
 
-#include "app/RemoteOpenDialog.h"
+#include "window/remote/RemoteOpenDialog.h"
 #include "remote/History.h"
 #include "remote/Keyring.h"
 #include "remote/KnownHosts.h"

@@ -1,6 +1,6 @@
 // The Map Rotation and Weapons pages: token buttons, the rotation line and its place, the weapon
 // boxes, the presets and the weapon lines that end the configuration text.
-#include "app/PageControl.h"
+#include "window/PageControl.h"
 #include "controls/TLMDEdit.h"
 #include "support/TestSupport.h"
 

@@ -1,8 +1,8 @@
 // The first three pages of the window and the sections they write: Server Information, Server
 // Options and Network Options.
-#include "app/PageControl.h"
+#include "window/PageControl.h"
 #include "controls/TLMDListComboBox.h"
-#include "pages/settings/PageCatalogue.h"
+#include "settings/PageCatalogue.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractItemView>

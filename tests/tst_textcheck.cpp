@@ -3,7 +3,7 @@
 // line otherwise is found, counted in the file's own bytes.
 #include "config/CfgFile.h"
 #include "config/TextCheck.h"
-#include "pages/settings/PageCatalogue.h"
+#include "settings/PageCatalogue.h"
 #include "support/HandKeptFiles.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
 // The main window as it opens: frame, menu, pages and tabs, start-up state, hints, web pages, the
 // keyboard, the about boxes.
-#include "app/PageControl.h"
+#include "window/PageControl.h"
 #include "support/TestSupport.h"
 
 #include <QAction>

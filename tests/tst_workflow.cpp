@@ -1,5 +1,5 @@
 // Finish, edit and Clear: the three workflow states and the moves between them.
-#include "app/PageControl.h"
+#include "window/PageControl.h"
 #include "support/TestSupport.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 // Compiled by CTest: a page's table that names a control twice does not compile; the same table
 // with the second name changed (WELL_DECLARED) does.
-#include "pages/settings/SettingRow.h"
+#include "settings/SettingRow.h"
 
 #ifdef WELL_DECLARED
 #define SECOND "edB"

@@ -1,7 +1,7 @@
 // Compiled by CTest: the rules a page's table of settings keeps. Each page checks its table with
 // static_assert(wellDeclared(...)), so that a table that breaks a rule does not compile; here small
 // tables break one rule each, and the compiler finds each.
-#include "pages/settings/SettingRow.h"
+#include "settings/SettingRow.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TForm1.h"
+#include "window/TForm1.h"
 #include "support/Files.h"
 
 #include <QAbstractButton>

@@ -1,0 +1,193 @@
+#include "cli/CompareCommand.h"
+
+#include "cli/CheckCommand.h"
+#include "config/CfgFile.h"
+#include "console/ServerAddress.h"
+#include "console/ServerComparison.h"
+#include "remote/RemoteAddress.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QHostInfo>
+#include <QTextStream>
+
+#include <csignal>
+#include <cstdio>
+#include <iterator>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+// The terminal of the password prompt and its settings before the echo went off: a signal that
+// ends the program at the prompt (Ctrl+C) puts them back first, so that the shell echoes again.
+int promptTerminal = -1;
+termios promptSaved{};
+constexpr int kPromptSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+
+void endAtPrompt(int signalNumber) {
+    tcsetattr(promptTerminal, TCSAFLUSH, &promptSaved);
+    if (write(promptTerminal, "\n", 1) < 0) {
+        // Nothing more can be done for the terminal.
+    }
+    signal(signalNumber, SIG_DFL);
+    raise(signalNumber);
+}
+
+// Reads a line from the terminal with its echo off; nothing when there is no terminal.
+std::optional<QString> promptPassword(const QString& server) {
+    FILE* tty = std::fopen("/dev/tty", "r+");
+    if (!tty)
+        return std::nullopt;
+    std::fprintf(tty, "Remote console password of %s: ", qPrintable(server));
+    std::fflush(tty);
+    termios saved{};
+    const bool echoOff = tcgetattr(fileno(tty), &saved) == 0;
+    struct sigaction before[std::size(kPromptSignals)] = {};
+    if (echoOff) {
+        promptTerminal = fileno(tty);
+        promptSaved = saved;
+        struct sigaction restore = {};
+        restore.sa_handler = endAtPrompt;
+        sigemptyset(&restore.sa_mask);
+        for (std::size_t i = 0; i < std::size(kPromptSignals); ++i)
+            sigaction(kPromptSignals[i], &restore, &before[i]);
+        termios quiet = saved;
+        quiet.c_lflag &= ~tcflag_t(ECHO);
+        tcsetattr(fileno(tty), TCSAFLUSH, &quiet);
+    }
+    char line[1024];
+    const bool read = std::fgets(line, sizeof line, tty) != nullptr;
+    if (echoOff) {
+        tcsetattr(fileno(tty), TCSAFLUSH, &saved);
+        for (std::size_t i = 0; i < std::size(kPromptSignals); ++i)
+            sigaction(kPromptSignals[i], &before[i], nullptr);
+        promptTerminal = -1;
+    }
+    std::fputc('\n', tty);
+    std::fclose(tty);
+    if (!read)
+        return std::nullopt;
+    QString password = QString::fromLocal8Bit(line);
+    while (password.endsWith(QLatin1Char('\n')) || password.endsWith(QLatin1Char('\r')))
+        password.chop(1);
+    return password;
+}
+
+QString rowText(const Comparison::Row& row) {
+    const QString start = QStringLiteral("%1: document \"%2\", ").arg(row.name, row.document);
+    switch (row.state) {
+    case Comparison::State::Same:
+        break;
+    case Comparison::State::NotOnServer:
+        return start + QStringLiteral("not on the server");
+    case Comparison::State::Differs:
+        return start + QStringLiteral("server \"%1\"").arg(row.server);
+    case Comparison::State::AfterRestart:
+        return start + QStringLiteral("server \"%1\" (after restart)").arg(row.server);
+    case Comparison::State::ReadOnly:
+        return start + QStringLiteral("server \"%1\" (read-only)").arg(row.server);
+    case Comparison::State::OnlyByFile:
+        return start + QStringLiteral("server \"%1\" (only by the file)").arg(row.server);
+    }
+    return {};
+}
+
+} // namespace
+
+bool isCompareCommand(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--compare" || argument.startsWith("--compare="))
+            return true;
+    }
+    return false;
+}
+
+int compareCommand(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    QTextStream out(stdout);
+    QTextStream errors(stderr);
+    QCommandLineParser parser;
+    const QCommandLineOption compare(
+        QStringLiteral("compare"),
+        QStringLiteral("Compare FILE, or the file at ADDRESS, with the running server."),
+        QStringLiteral("FILE|ADDRESS"));
+    const QCommandLineOption server(QStringLiteral("server"),
+                                    QStringLiteral("The server's address, HOST[:PORT]."),
+                                    QStringLiteral("HOST[:PORT]"));
+    parser.addOptions({compare, server});
+    if (!parser.parse(application.arguments()) || !parser.isSet(server)) {
+        errors << "ledgerwick: "
+               << (parser.errorText().isEmpty() ? QStringLiteral("--server is missing")
+                                                : parser.errorText())
+               << "\nUsage: ledgerwick --compare FILE|ADDRESS --server HOST[:PORT]" << Qt::endl;
+        return 2;
+    }
+    // A file on a server is read as --check reads it: with nothing asked. Its address is shown
+    // without a password typed into it.
+    const QString path = parser.value(compare);
+    const bool remote = RemoteAddress::looksLikeAddress(path);
+    QString invalid;
+    const RemoteAddress fileAddress =
+        remote ? RemoteAddress::parse(path, &invalid) : RemoteAddress();
+    const CfgFile::ReadResult read =
+        remote ? readAddress(fileAddress, invalid) : CfgFile::read(path);
+    if (!read.ok()) {
+        errors << "ledgerwick: cannot read "
+               << (!remote                 ? path
+                   : fileAddress.isValid() ? fileAddress.toString()
+                                           : QStringLiteral("the address"))
+               << ": " << readFailureReason(read) << Qt::endl;
+        return 2;
+    }
+    const QList<Comparison::Setting> settings = Comparison::documentSettings(read.text);
+    const ServerAddress address = parseServerAddress(parser.value(server), documentPort(settings));
+    if (!address.ok()) {
+        errors << "ledgerwick: " << address.error << Qt::endl;
+        return 2;
+    }
+    const QHostInfo host = QHostInfo::fromName(address.host);
+    if (host.error() != QHostInfo::NoError || host.addresses().isEmpty()) {
+        errors << "ledgerwick: cannot find the server " << address.host << ": "
+               << host.errorString() << Qt::endl;
+        return 2;
+    }
+
+    std::optional<QString> password;
+    if (qEnvironmentVariableIsSet("LEDGERWICK_RCON_PASSWORD"))
+        password = qEnvironmentVariable("LEDGERWICK_RCON_PASSWORD");
+    else
+        password = promptPassword(address.text());
+    if (!password) {
+        errors << "ledgerwick: no remote console password: set LEDGERWICK_RCON_PASSWORD or run "
+                  "this from a terminal"
+               << Qt::endl;
+        return 2;
+    }
+
+    RconClient client;
+    client.setServer(host.addresses().first(), address.port);
+    client.setPassword(*password);
+    ServerComparison comparison(&client);
+    QEventLoop loop;
+    int result = 2;
+    QObject::connect(&comparison, &ServerComparison::compared, &loop, [&] {
+        result = 0;
+        for (const Comparison::Row& row : comparison.rows())
+            if (row.state != Comparison::State::Same) {
+                out << rowText(row) << '\n';
+                result = 1;
+            }
+        loop.quit();
+    });
+    QObject::connect(&comparison, &ServerComparison::failed, &loop, [&](const QString& message) {
+        errors << "ledgerwick: " << address.text() << ": " << message << Qt::endl;
+        loop.quit();
+    });
+    comparison.compare(settings);
+    loop.exec();
+    out.flush();
+    return result;
+}

@@ -1,0 +1,53 @@
+#include "controls/MessageBox.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QSpacerItem>
+
+namespace {
+
+// Title bars draw in a bold font somewhat larger than the window's, beside the window's icon and
+// up to three buttons, with margins: room for all of that.
+constexpr double kTitleFontScale = 1.25;
+constexpr int kTitleBarFurniture = 4 * 32 + 40;
+
+} // namespace
+
+void MessageBox::critical(QWidget* parent, const QString& title, const QString& text) {
+    MessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool MessageBox::event(QEvent* event) {
+    // Before the box sizes itself, which it does when it is shown.
+    if (event->type() == QEvent::Show)
+        widenForTitle();
+    return QMessageBox::event(event);
+}
+
+void MessageBox::widenForTitle() {
+    auto* grid = qobject_cast<QGridLayout*>(layout());
+    // The box makes its layout anew when its parts change; widen each layout once.
+    if (!grid || grid == m_widened)
+        return;
+    m_widened = grid;
+    // The title as the window manager gets it: with the program's name after it.
+    QString title = windowTitle();
+    const QString program = QGuiApplication::applicationDisplayName();
+    if (!title.endsWith(program))
+        title += (title.isEmpty() ? QString() : QStringLiteral(" \u2014 ")) + program;
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    if (font.pixelSize() > 0)
+        font.setPixelSize(qRound(font.pixelSize() * kTitleFontScale));
+    else
+        font.setPointSizeF(font.pointSizeF() * kTitleFontScale);
+    const int needed = QFontMetrics(font).horizontalAdvance(title) + kTitleBarFurniture;
+    // A row of its own, as wide as the title needs, that the box's sizing takes into account.
+    grid->addItem(
+        new QSpacerItem(needed - grid->contentsMargins().left() - grid->contentsMargins().right(),
+                        0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+        grid->rowCount(), 0, 1, grid->columnCount());
+}

@@ -1,0 +1,27 @@
+# Runs the layer probes listed in PROBES (made by tests/CMakeLists.txt): each preprocesses SOURCE
+# with one layer's include directories and the header to probe, and must find the header (pass)
+# or miss that very header (fail). Every probe runs; the test fails when any went otherwise.
+set(failures 0)
+function(probe target header expected includes)
+    set(flags)
+    foreach(folder IN LISTS includes)
+        list(APPEND flags -I${folder})
+    endforeach()
+    execute_process(COMMAND ${COMPILER} -std=c++20 -fPIC -E -o /dev/null ${flags}
+                            -DPROBE_HEADER=<${header}> ${SOURCE}
+                    RESULT_VARIABLE result ERROR_VARIABLE errors)
+    string(REPLACE "." "\\." pattern "${header}: No such file")
+    if(expected STREQUAL "pass" AND NOT result EQUAL 0)
+        message("${target} should reach ${header}, but:\n${errors}")
+        math(EXPR failures "${failures} + 1")
+    elseif(expected STREQUAL "fail" AND NOT errors MATCHES "${pattern}")
+        message("${target} reaches ${header}, which its arrows forbid")
+        math(EXPR failures "${failures} + 1")
+    endif()
+    set(failures ${failures} PARENT_SCOPE)
+endfunction()
+include(${PROBES})
+if(failures GREATER 0)
+    message(FATAL_ERROR "${failures} layer probes went otherwise")
+endif()
+message("every layer probe went as its arrows say")

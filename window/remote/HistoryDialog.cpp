@@ -1,0 +1,69 @@
+#include "window/remote/HistoryDialog.h"
+
+#include "remote/History.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+HistoryDialog::HistoryDialog(const QString& host, const QString& path, QWidget* parent)
+    : QDialog(parent)
+    , lstVersions(new QTreeWidget(this)) {
+    setObjectName(QStringLiteral("HistoryDialog"));
+    setWindowTitle(tr("History"));
+    resize(520, 360);
+    auto* layout = new QVBoxLayout(this);
+    auto* label = new QLabel(tr("Earlier versions of %1, kept before each save:")
+                                 .arg(host.isEmpty() ? path : host + QLatin1Char(':') + path),
+                             this);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    lstVersions->setObjectName(QStringLiteral("lstVersions"));
+    lstVersions->setHeaderLabels({tr("Replaced at"), tr("Size")});
+    lstVersions->setRootIsDecorated(false);
+    lstVersions->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    lstVersions->header()->setStretchLastSection(false);
+    const QLocale locale;
+    for (const History::Version& version : History().versions(host, path)) {
+        auto* item = new QTreeWidgetItem(
+            lstVersions, {locale.toString(version.time.toLocalTime(),
+                                          QStringLiteral("ddd d MMM yyyy  HH:mm:ss")),
+                          locale.formattedDataSize(version.size)});
+        item->setData(0, Qt::UserRole, version.file);
+        item->setData(0, Qt::UserRole + 1, version.time);
+        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    lstVersions->resizeColumnToContents(1);
+    if (lstVersions->topLevelItemCount() > 0)
+        lstVersions->setCurrentItem(lstVersions->topLevelItem(0));
+    layout->addWidget(lstVersions, 1);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton* open =
+        buttons->addButton(tr("&Open as New Document"), QDialogButtonBox::ActionRole);
+    open->setObjectName(QStringLiteral("btnOpenVersion"));
+    QPushButton* restore = buttons->addButton(tr("&Restore"), QDialogButtonBox::ActionRole);
+    restore->setObjectName(QStringLiteral("btnRestoreVersion"));
+    const bool any = lstVersions->topLevelItemCount() > 0;
+    open->setEnabled(any);
+    restore->setEnabled(any);
+    connect(open, &QPushButton::clicked, this, [this] { choose(Choice::Open); });
+    connect(restore, &QPushButton::clicked, this, [this] { choose(Choice::Restore); });
+    connect(lstVersions, &QTreeWidget::itemActivated, this, [this] { choose(Choice::Open); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+}
+
+void HistoryDialog::choose(Choice choice) {
+    const QTreeWidgetItem* item = lstVersions->currentItem();
+    if (!item)
+        return;
+    m_file = item->data(0, Qt::UserRole).toString();
+    m_time = item->data(0, Qt::UserRole + 1).toDateTime();
+    m_choice = choice;
+    accept();
+}

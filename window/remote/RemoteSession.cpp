@@ -1,0 +1,175 @@
+#include "window/remote/RemoteSession.h"
+
+#include "window/remote/PasswordDialog.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+// A task shorter than this shows no progress at all.
+constexpr int kProgressDelay = 300;
+
+} // namespace
+
+RemoteSession::RemoteSession(QWidget* window)
+    : QObject(window)
+    , m_window(window)
+    , m_client(new RemoteClient(this)) {
+    connect(m_client, &RemoteClient::trustQuestion, this, &RemoteSession::askTrust);
+    connect(m_client, &RemoteClient::passwordQuestion, this, &RemoteSession::askPassword);
+    connect(m_client, &RemoteClient::overwriteQuestion, this, &RemoteSession::askOverwrite);
+}
+
+QWidget* RemoteSession::owner() const {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal && modal->isVisible() ? modal : m_window;
+}
+
+RemoteClient::Result RemoteSession::fetch(const RemoteAddress& address) {
+    return run([&] { m_client->fetch(address); });
+}
+
+RemoteClient::Result RemoteSession::list(const RemoteAddress& address) {
+    return run([&] { m_client->list(address); });
+}
+
+RemoteClient::Result RemoteSession::store(const RemoteAddress& address, const QByteArray& bytes,
+                                          const QByteArray& expected) {
+    m_elsewhere = expected.isEmpty();
+    return run([&] { m_client->store(address, bytes, expected); });
+}
+
+RemoteClient::Result RemoteSession::run(const std::function<void()>& start) {
+    QProgressDialog progress(owner());
+    progress.setObjectName(QStringLiteral("RemoteProgress"));
+    progress.setWindowTitle(QStringLiteral("Ledgerwick"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.setRange(0, 0);
+    progress.setLabelText(tr("Connecting…"));
+    // Shown only when the task takes long enough to be noticed.
+    progress.setMinimumDuration(1000000);
+    progress.reset();
+    progress.hide();
+    QTimer later;
+    later.setSingleShot(true);
+    connect(&later, &QTimer::timeout, &progress, [&] {
+        if (m_client->isBusy() && !m_asking)
+            progress.show();
+    });
+    connect(&progress, &QProgressDialog::canceled, m_client, &RemoteClient::cancel);
+    const auto update = connect(m_client, &RemoteClient::progress, &progress,
+                                [&](const QString& step, qint64 done, qint64 total) {
+                                    if (m_asking)
+                                        return;
+                                    progress.setLabelText(step + QStringLiteral("…"));
+                                    if (total > 0) {
+                                        progress.setRange(0, 1000);
+                                        progress.setValue(int(done * 1000 / total));
+                                    }
+                                });
+    m_progress = &progress;
+    m_later = &later;
+    m_cancelled = false;
+    later.start(kProgressDelay);
+    start();
+    const RemoteClient::Result result = m_client->waitForFinished();
+    disconnect(update);
+    m_progress = nullptr;
+    m_later = nullptr;
+    m_cancelled = result.cancelled;
+    if (result.cancelled) {
+        const QString address = result.address.toString();
+        emit note(result.task == RemoteClient::Task::Fetch
+                      ? tr("Cancelled: %1 was not opened.").arg(address)
+                  : result.task == RemoteClient::Task::List
+                      ? tr("Cancelled: %1 was not listed.").arg(address)
+                      : tr("Cancelled: nothing was saved to %1.").arg(address));
+    }
+    return result;
+}
+
+void RemoteSession::holdProgress() {
+    m_asking = true;
+    if (m_later)
+        m_later->stop();
+    if (m_progress && m_progress->isVisible()) {
+        m_progress->setRange(0, 0);
+        m_progress->setLabelText(tr("Waiting for your answer…"));
+    }
+}
+
+void RemoteSession::resumeProgress() {
+    m_asking = false;
+    if (!m_progress || !m_client->isBusy())
+        return;
+    if (m_progress->isVisible())
+        m_progress->setLabelText(tr("Connecting…"));
+    else
+        m_later->start(kProgressDelay);
+}
+
+void RemoteSession::askTrust(const QString& address, const QString& fingerprint, bool certificate) {
+    QMessageBox box(QMessageBox::Warning, tr("Unknown server"),
+                    certificate ? tr("No authority this computer trusts vouches for the "
+                                     "certificate of the server at %1.\n\nIts SHA-256 "
+                                     "fingerprint is:\n%2\n\nTrust it only if the server's "
+                                     "administrator confirms this fingerprint.")
+                                      .arg(address, fingerprint)
+                                : tr("Ledgerwick has not met the server at %1 before.\n\nIts "
+                                     "host key's fingerprint is:\n%2\n\nTrust it only if the "
+                                     "server's administrator confirms this fingerprint.")
+                                      .arg(address, fingerprint),
+                    QMessageBox::NoButton, owner());
+    box.setObjectName(QStringLiteral("TrustQuestion"));
+    QPushButton* trust = box.addButton(tr("Trust and connect"), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Cancel);
+    holdProgress();
+    box.exec();
+    resumeProgress();
+    m_client->answerTrust(box.clickedButton() == trust);
+}
+
+void RemoteSession::askPassword(const QString& address, bool refused) {
+    PasswordDialog dialog(address, refused, owner());
+    holdProgress();
+    const int answer = dialog.exec();
+    resumeProgress();
+    if (answer == QDialog::Accepted)
+        m_client->answerPassword(dialog.password(), dialog.remember());
+    else
+        m_client->answerPassword(QString(), false);
+}
+
+void RemoteSession::askOverwrite(const QString& address, int changedLines,
+                                 const QStringList& lines) {
+    const QString counted =
+        changedLines == 1 ? tr("1 line differs") : tr("%1 lines differ").arg(changedLines);
+    QString text =
+        m_elsewhere ? tr("There is a file at %1 already: %2 from your text").arg(address, counted)
+                    : tr("The file at %1 has changed on the server since you "
+                         "opened it: %2")
+                          .arg(address, counted);
+    text += lines.isEmpty() ? QStringLiteral(".")
+                            : tr(", among them:\n\n") + lines.join(QLatin1Char('\n'));
+    text += m_elsewhere ? tr("\n\nOverwrite it with your text? (Its bytes are kept in "
+                             "History.)")
+                        : tr("\n\nOverwrite them with your version? (The server's "
+                             "version is kept in History.)");
+    QMessageBox box(QMessageBox::Warning, tr("Changed on the server"), text, QMessageBox::NoButton,
+                    owner());
+    box.setObjectName(QStringLiteral("OverwriteQuestion"));
+    QPushButton* overwrite = box.addButton(tr("Overwrite"), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Cancel);
+    holdProgress();
+    box.exec();
+    resumeProgress();
+    m_client->answerOverwrite(box.clickedButton() == overwrite);
+}
