@@ -5,8 +5,8 @@
 // opened file again with the changes made in place; the event loop that lays out and draws the
 // result afterwards is timed apart.
 #include "BenchReport.h"
-#include "window/TForm1.h"
 #include "support/Files.h"
+#include "window/TForm1.h"
 
 #include <QAbstractButton>
 #include <QElapsedTimer>

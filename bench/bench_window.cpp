@@ -5,9 +5,9 @@
 // others time one step of a longer sequence (a "Finish!" needs a "Clear Cfg" before it, a save
 // needs its dialog answered) and report the median of many runs with QTest::setBenchmarkResult.
 #include "BenchReport.h"
-#include "window/TForm1.h"
 #include "controls/TLMDEdit.h"
 #include "support/Files.h"
+#include "window/TForm1.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

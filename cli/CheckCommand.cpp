@@ -1,8 +1,8 @@
 #include "cli/CheckCommand.h"
 
 #include "config/TextCheck.h"
-#include "settings/PageCatalogue.h"
 #include "remote/RemoteClient.h"
+#include "settings/PageCatalogue.h"
 
 #include <QCoreApplication>
 #include <QIODevice>

@@ -1,8 +1,8 @@
 // `ledgerwick` as scripts and terminals use it: the real program started without a display, every
 // file given checked, usage errors, and files that are no regular files refused at once, from the
 // command line and in the window, never hanging.
-#include "document/SavedSettings.h"
 #include "config/CfgFile.h"
+#include "document/SavedSettings.h"
 #include "support/TestSupport.h"
 
 #include <QDir>

@@ -1,12 +1,12 @@
 // The Server menu of the real window against a console server on 127.0.0.1, its dialogs driven as
 // a user would; and `ledgerwick --compare`, the real program started as a script starts it.
-#include "window/console/ComparisonDialog.h"
-#include "window/console/PasswordKeyring.h"
-#include "document/SavedSettings.h"
 #include "console/ComparisonModel.h"
+#include "document/SavedSettings.h"
 #include "support/ConsoleServer.h"
 #include "support/SecretService.h"
 #include "support/TestSupport.h"
+#include "window/console/ComparisonDialog.h"
+#include "window/console/PasswordKeyring.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // The whole configuration text with every control at its start value, line for line, and the
 // bytes it saves as.
-#include "window/Translation.h"
 #include "support/TestSupport.h"
+#include "window/Translation.h"
 
 #include <QCheckBox>
 #include <QFile>

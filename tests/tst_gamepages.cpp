@@ -1,7 +1,7 @@
 // The Game Options page with its Votes page, and the Gametypes page: their controls and the two
 // sections of the text they write.
-#include "window/PageControl.h"
 #include "support/TestSupport.h"
+#include "window/PageControl.h"
 
 #include <QCheckBox>
 #include <QLabel>

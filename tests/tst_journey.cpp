@@ -1,13 +1,13 @@
 // The journey the program exists for, on real servers on 127.0.0.1 and at a person's pace: open
 // the server's file by its address (trusting its key), change settings, save, connect, compare,
 // apply; and every question the window asks, answered no sooner than a person reads it.
-#include "window/console/ComparisonDialog.h"
 #include "console/ComparisonModel.h"
 #include "remote/RemoteClient.h"
 #include "support/ConsoleServer.h"
 #include "support/LoopbackServers.h"
 #include "support/SecretService.h"
 #include "support/TestSupport.h"
+#include "window/console/ComparisonDialog.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -2,9 +2,9 @@
 // have generated), and with Liberation Sans hidden, so that the window's text is drawn in the
 // wider DejaVu Sans: the program's own texts in German, the settings in English, and every
 // caption whole.
-#include "window/Translation.h"
 #include "settings/PageCatalogue.h"
 #include "support/TestSupport.h"
+#include "window/Translation.h"
 
 #include <QFileInfo>
 #include <QFontInfo>

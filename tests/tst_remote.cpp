@@ -3,11 +3,11 @@
 #include "support/LoopbackServers.h"
 #include "support/TestSupport.h"
 
-#include "window/remote/RemoteOpenDialog.h"
 #include "remote/History.h"
 #include "remote/Keyring.h"
 #include "remote/KnownHosts.h"
 #include "remote/RemoteClient.h"
+#include "window/remote/RemoteOpenDialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,8 +1,8 @@
 // The Map Rotation and Weapons pages: token buttons, the rotation line and its place, the weapon
 // boxes, the presets and the weapon lines that end the configuration text.
-#include "window/PageControl.h"
 #include "controls/TLMDEdit.h"
 #include "support/TestSupport.h"
+#include "window/PageControl.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

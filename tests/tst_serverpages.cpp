@@ -1,9 +1,9 @@
 // The first three pages of the window and the sections they write: Server Information, Server
 // Options and Network Options.
-#include "window/PageControl.h"
 #include "controls/TLMDListComboBox.h"
 #include "settings/PageCatalogue.h"
 #include "support/TestSupport.h"
+#include "window/PageControl.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 // The window tells the user whenever the server would read the file otherwise than the window and
 // the memo show: the rotation's length as it grows, a mark inside an edit that breaks a rule, the
 // list of problems after "Finish!" and the question before saving them.
-#include "window/EditorPage.h"
 #include "controls/TLMDEdit.h"
 #include "support/TestSupport.h"
+#include "window/EditorPage.h"
 
 #include <QAction>
 #include <QCheckBox>

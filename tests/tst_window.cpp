@@ -1,7 +1,7 @@
 // The main window as it opens: frame, menu, pages and tabs, start-up state, hints, web pages, the
 // keyboard, the about boxes.
-#include "window/PageControl.h"
 #include "support/TestSupport.h"
+#include "window/PageControl.h"
 
 #include <QAction>
 #include <QDesktopServices>

@@ -1,6 +1,6 @@
 // Finish, edit and Clear: the three workflow states and the moves between them.
-#include "window/PageControl.h"
 #include "support/TestSupport.h"
+#include "window/PageControl.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -4,8 +4,8 @@
 #include "config/FileLines.h"
 #include "config/Opening.h"
 #include "config/TextCheck.h"
-#include "settings/PageCatalogue.h"
 #include "remote/RemoteAddress.h"
+#include "settings/PageCatalogue.h"
 
 #include <QHash>
 #include <QList>

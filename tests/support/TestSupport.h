@@ -1,7 +1,7 @@
 #pragma once
 
-#include "window/TForm1.h"
 #include "support/Files.h"
+#include "window/TForm1.h"
 
 #include <QAbstractButton>
 #include <QApplication>

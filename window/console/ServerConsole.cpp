@@ -1,10 +1,10 @@
 #include "window/console/ServerConsole.h"
 
+#include "console/ServerComparison.h"
+#include "document/SavedSettings.h"
 #include "window/console/ComparisonDialog.h"
 #include "window/console/ConnectDialog.h"
 #include "window/console/PasswordKeyring.h"
-#include "document/SavedSettings.h"
-#include "console/ServerComparison.h"
 
 #include <QCoreApplication>
 #include <QHostInfo>

@@ -1,7 +1,7 @@
 #include "window/remote/RemoteOpenDialog.h"
 
-#include "window/remote/RemoteSession.h"
 #include "document/SavedSettings.h"
+#include "window/remote/RemoteSession.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
