@@ -306,7 +306,9 @@ QString ServerConsole::summary() const {
 }
 
 void ServerConsole::showFailure(const QString& message, RconClient::Failure failure) {
-    if (failure == RconClient::Failure::BadPassword || failure == RconClient::Failure::NotSendable)
+    if (failure == RconClient::Failure::BadPassword ||
+        failure == RconClient::Failure::NotSendable ||
+        failure == RconClient::Failure::EmptyPassword)
         m_needPassword = true;
     QWidget* parent = m_dialog && m_dialog->isVisible() ? static_cast<QWidget*>(m_dialog)
                                                         : static_cast<QWidget*>(m_window);
