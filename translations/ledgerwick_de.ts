@@ -1858,8 +1858,8 @@ compass:</source>
         <translation>Website von Kestrane besuchen</translation>
     </message>
     <message>
-        <source>Ledgerwick v1.1 by Orvanel - Kestrane</source>
-        <translation>Ledgerwick v1.1 von Orvanel - Kestrane</translation>
+        <source>Ledgerwick v%1 by Orvanel - Kestrane</source>
+        <translation>Ledgerwick v%1 von Orvanel - Kestrane</translation>
     </message>
     <message>
         <source>by Orvanel</source>

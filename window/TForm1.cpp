@@ -346,8 +346,9 @@ QWidget* TForm1::createBanner() {
     background->setScaledContents(true);
     background->setGeometry(0, 0, kClientWidth, kBannerHeight);
 
-    const QString hint = tr("Ledgerwick v1.1 by Orvanel - Kestrane");
-    auto* title = new QLabel(QStringLiteral("Ledgerwick v1.1"), banner);
+    const QString hint = tr("Ledgerwick v%1 by Orvanel - Kestrane").arg(Program::kVersion);
+    auto* title =
+        new QLabel(QStringLiteral("%1 v%2").arg(Program::kName, Program::kVersion), banner);
     title->setObjectName(QStringLiteral("Label38"));
     title->setFont(windowFont(kTitlePixels));
     title->setGeometry(kTitleArea);
@@ -861,8 +862,8 @@ void TForm1::updateTitle() {
     const QString name = (m_remoteAddress.isValid() ? m_remoteAddress.shortName()
                                                     : QFileInfo(m_documentPath).fileName())
                              .replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
-    setWindowTitle(name.isEmpty() ? QStringLiteral("Brantholm[*] - Ledgerwick 1.1")
-                                  : name + QStringLiteral("[*] - Brantholm - Ledgerwick 1.1"));
+    setWindowTitle(name.isEmpty() ? QStringLiteral("Brantholm[*] - ") + Program::title()
+                                  : name + QStringLiteral("[*] - Brantholm - ") + Program::title());
     // Versions are kept of a document that has a file.
     if (History1)
         History1->setEnabled(!m_documentPath.isEmpty());
@@ -1119,7 +1120,7 @@ void TForm1::AboutLedgerwick1Click() {
            "runs.</p>"
            "<p>%2</p>"
            "<p>Built with Qt %3, running on Qt %4.</p>")
-            .arg(QStringLiteral("1.1"),
+            .arg(QLatin1String(Program::kVersion),
                  tr("Licence: freeware, free to use and to pass on unchanged, without any "
                     "warranty."),
                  QLatin1String(QT_VERSION_STR), QLatin1String(qVersion())));

@@ -3,6 +3,7 @@
 #include "config/DocumentOrder.h"
 #include "config/FileLines.h"
 #include "config/Opening.h"
+#include "config/Program.h"
 #include "config/TextCheck.h"
 #include "remote/RemoteAddress.h"
 #include "settings/PageCatalogue.h"
@@ -38,7 +39,7 @@ class TForm1 : public QMainWindow {
 public:
     explicit TForm1(QWidget* parent = nullptr);
 
-    static QString applicationTitle() { return QStringLiteral("Ledgerwick 1.1"); }
+    static QString applicationTitle() { return Program::title(); }
 
     // Opens a .cfg file into the pages, after asking about unsaved changes of the document;
     // shows an error box and changes nothing when the file cannot be read. True when it was

@@ -1,5 +1,6 @@
 #include "cli/CheckCommand.h"
 #include "cli/CompareCommand.h"
+#include "config/Program.h"
 #include "window/TForm1.h"
 #include "window/Translation.h"
 
@@ -190,7 +191,7 @@ int main(int argc, char* argv[]) {
         print(stdout, QByteArray(kUsage) + kHelp);
         return 0;
     case Arguments::Action::Version:
-        print(stdout, "ledgerwick 1.1\n");
+        print(stdout, QByteArray(Program::kCommand) + ' ' + Program::kVersion + '\n');
         return 0;
     case Arguments::Action::Check: {
         // Checking needs no display: no window application.
@@ -207,8 +208,8 @@ int main(int argc, char* argv[]) {
     }
 
     const std::unique_ptr<QApplication> application = startWindowApplication(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("ledgerwick"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.1"));
+    QCoreApplication::setApplicationName(QLatin1String(Program::kCommand));
+    QCoreApplication::setApplicationVersion(QLatin1String(Program::kVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("ledgerwick"));
     // In the desktop's language (LANG, LC_MESSAGES, LC_ALL), where the program has it.
     const Translation translation;

@@ -1,5 +1,6 @@
 #include "window/console/ServerConsole.h"
 
+#include "config/Program.h"
 #include "console/ServerComparison.h"
 #include "document/SavedSettings.h"
 #include "window/console/ComparisonDialog.h"
@@ -35,7 +36,7 @@ QString listed(const QStringList& lines) {
 const QString kAddressKey = QStringLiteral("console/address");
 
 QString title() {
-    return QStringLiteral("Ledgerwick 1.1");
+    return Program::title();
 }
 
 } // namespace
