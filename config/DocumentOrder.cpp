@@ -80,12 +80,3 @@ void writeDocument(ConfigText& text, const SectionWriter& bodyWriter) {
         }
     }
 }
-
-QStringList documentComments() {
-    ConfigText text(true);
-    writeDocument(text, [](Section, ConfigText&) {});
-    text.header(kCustomLinesTitle);
-    QStringList comments = text.lines();
-    comments.removeDuplicates();
-    return comments;
-}

@@ -35,7 +35,3 @@ using SectionWriter = std::function<void(Section, ConfigText&)>;
 // Writes the whole document: headers, sub-headers and separators in their fixed places, and each
 // body through `body` at its place.
 void writeDocument(ConfigText& text, const SectionWriter& body);
-
-// Every comment line a document can hold: its headers, sub-headers and separators, and the custom
-// lines' header.
-QStringList documentComments();

@@ -146,7 +146,6 @@ void RconClient::sendCurrent() {
         m_socket->readDatagram(nullptr, 0);
     m_reply = {};
     ++m_tries;
-    ++m_sent;
     m_socket->writeDatagram(*packet, m_address, m_port);
     m_sinceSent.start();
     m_timeout->start(m_timing.timeout);

@@ -61,8 +61,6 @@ public:
     quint16 port() const { return m_port; }
     // A new password also lifts the stop after a refused one.
     void setPassword(const QString& password);
-    bool hasPassword() const { return !m_password.isEmpty(); }
-    void setTiming(const Timing& timing) { m_timing = timing; }
 
     // Queues "getstatus" (no password needed); the reply's packet is the status packet.
     void status(Handler handler);
@@ -71,8 +69,6 @@ public:
     // Drops every request not yet answered; their handlers are not called.
     void cancel();
     bool busy() const { return m_current || !m_queue.isEmpty(); }
-    // Packets sent, tries included.
-    int packetsSent() const { return m_sent; }
 
     static QString describe(Failure failure);
 
@@ -104,5 +100,4 @@ private:
     std::optional<Request> m_current;
     Reply m_reply;
     int m_tries = 0;
-    int m_sent = 0;
 };

@@ -11,7 +11,7 @@ public:
 
     struct Read {
         QString secret;
-        // Empty when read; otherwise why not (no such entry, no keyring).
+        // Empty when read or when there is no such entry; otherwise why not (no keyring, locked).
         QString error;
         bool found = false;
     };

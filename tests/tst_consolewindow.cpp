@@ -2,11 +2,12 @@
 // a user would; and `ledgerwick --compare`, the real program started as a script starts it.
 #include "console/ComparisonModel.h"
 #include "document/SavedSettings.h"
+#include "remote/Keyring.h"
 #include "support/ConsoleServer.h"
 #include "support/SecretService.h"
 #include "support/TestSupport.h"
 #include "window/console/ComparisonDialog.h"
-#include "window/console/PasswordKeyring.h"
+#include "window/console/ServerConsole.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -127,7 +128,9 @@ void ConsoleWindowTest::initTestCase() {
     // Every window here reads the keyring when it connects: a keyring of the tests' own.
     m_keyring = std::make_unique<SecretService>();
     QVERIFY(m_keyring->running());
-    QTRY_VERIFY_WITH_TIMEOUT(PasswordKeyring::read(QStringLiteral("nothing")).ok(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        Keyring(ServerConsole::kKeyringService).read(QStringLiteral("nothing")).error.isEmpty(),
+        10000);
 }
 
 void ConsoleWindowTest::connectCompareApplyRestart() {
@@ -242,7 +245,8 @@ void ConsoleWindowTest::aPasswordRememberedInTheKeyring() {
         QTRY_VERIFY_WITH_TIMEOUT(child<QLabel>(&form, "lblServer")->text().startsWith("Red Fort"),
                                  kWait);
     }
-    QCOMPARE(PasswordKeyring::read(address).password.value_or("none"), QStringLiteral("secret"));
+    QCOMPARE(Keyring(ServerConsole::kKeyringService).read(address).secret,
+             QStringLiteral("secret"));
     QVERIFY(!readFile(savedSettings().fileName()).contains("secret"));
 
     // A later window offers it for the address last used; the server's password has changed.
@@ -267,8 +271,9 @@ void ConsoleWindowTest::aPasswordRememberedInTheKeyring() {
     QCOMPARE(addressOffered, address);
     QCOMPARE(offered, QStringLiteral("secret"));
     QVERIFY(ticked);
-    QVERIFY(PasswordKeyring::read(address).ok());
-    QVERIFY(!PasswordKeyring::read(address).password);
+    const Keyring::Read read = Keyring(ServerConsole::kKeyringService).read(address);
+    QVERIFY(read.error.isEmpty());
+    QVERIFY(!read.found);
     QCOMPARE(server.requests.filter("rcon").size(), qsizetype(1));
 }
 

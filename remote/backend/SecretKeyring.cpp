@@ -8,7 +8,7 @@
 
 namespace {
 
-// Runs a job to its end; returns its error in words, empty when it succeeded.
+// Runs a job to its end; returns its error in words, empty when it succeeded or found no entry.
 QString run(QKeychain::Job& job) {
     job.setAutoDelete(false);
     // Never the insecure fallback: a password goes to a keyring or nowhere.
@@ -22,7 +22,7 @@ QString run(QKeychain::Job& job) {
     job.start();
     if (!done)
         loop.exec();
-    if (job.error() == QKeychain::NoError)
+    if (job.error() == QKeychain::NoError || job.error() == QKeychain::EntryNotFound)
         return {};
     return QCoreApplication::translate("Remote", "The system keyring: %1").arg(job.errorString());
 }
@@ -33,7 +33,7 @@ void keyringRead(const QString& service, const QString& key, Keyring::Read* resu
     QKeychain::ReadPasswordJob job(service);
     job.setKey(key);
     result->error = run(job);
-    result->found = result->error.isEmpty();
+    result->found = job.error() == QKeychain::NoError;
     if (result->found)
         result->secret = job.textData();
 }

@@ -3,9 +3,9 @@
 #include "config/Program.h"
 #include "console/ServerComparison.h"
 #include "document/SavedSettings.h"
+#include "remote/Keyring.h"
 #include "window/console/ComparisonDialog.h"
 #include "window/console/ConnectDialog.h"
-#include "window/console/PasswordKeyring.h"
 
 #include <QCoreApplication>
 #include <QHostInfo>
@@ -37,6 +37,11 @@ const QString kAddressKey = QStringLiteral("console/address");
 
 QString title() {
     return Program::title();
+}
+
+// The console's passwords, under a service of their own in the system keyring.
+Keyring keyring() {
+    return Keyring(ServerConsole::kKeyringService);
 }
 
 } // namespace
@@ -94,7 +99,8 @@ void ServerConsole::connectThen(std::function<void()> then) {
     std::optional<QString> remembered;
     if (const ServerAddress lastAddress = parseServerAddress(last, port);
         !last.isEmpty() && lastAddress.ok())
-        remembered = PasswordKeyring::read(lastAddress.text()).password;
+        if (const Keyring::Read read = keyring().read(lastAddress.text()); read.found)
+            remembered = read.secret;
     dialog.setPassword(remembered.value_or(offered));
     dialog.setRememberOffered(true, remembered.has_value());
     if (dialog.exec() != QDialog::Accepted)
@@ -135,20 +141,20 @@ void ServerConsole::keepPassword(bool remember, const QString& password) {
     const QString key = m_address.text();
     m_rememberedFor.clear();
     if (remember) {
-        const PasswordKeyring::Result kept = PasswordKeyring::remember(key, password);
-        if (kept.ok())
+        const QString error = keyring().write(key, password);
+        if (error.isEmpty())
             m_rememberedFor = key;
         else
             QMessageBox::warning(m_window, title(),
                                  tr("The password could not be kept in the system "
                                     "keyring: %1. It is used until Ledgerwick "
                                     "closes, and kept nowhere else.")
-                                     .arg(kept.error));
+                                     .arg(error));
         return;
     }
     // Unticked: the user no longer wants it remembered.
-    if (PasswordKeyring::read(key).password)
-        PasswordKeyring::forget(key);
+    if (keyring().read(key).found)
+        keyring().remove(key);
 }
 
 void ServerConsole::readStatus(std::function<void()> then) {
@@ -328,12 +334,12 @@ void ServerConsole::showFailure(const QString& message, RconClient::Failure fail
     box.exec();
     if (box.clickedButton() != forget)
         return;
-    const PasswordKeyring::Result forgotten = PasswordKeyring::forget(m_rememberedFor);
-    if (!forgotten.ok())
+    const QString error = keyring().remove(m_rememberedFor);
+    if (!error.isEmpty())
         QMessageBox::warning(parent, title(),
                              tr("The password could not be removed from the system "
                                 "keyring: %1.")
-                                 .arg(forgotten.error));
+                                 .arg(error));
     else
         m_rememberedFor.clear();
 }

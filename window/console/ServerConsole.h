@@ -20,6 +20,9 @@ class ServerConsole : public QObject {
 public:
     // `documentText` gives the text of the document as it is now; `documentHost` the host of the
     // file's address when the document is a file on a server, else nothing.
+    // Where the passwords the user chose to remember are kept, by the server's address.
+    static inline const QString kKeyringService = QStringLiteral("Ledgerwick remote console");
+
     ServerConsole(QMainWindow* window, std::function<QString()> documentText,
                   std::function<QString()> documentHost);
 
@@ -27,9 +30,6 @@ public:
     void compare();
     void applyDifferences();
     void restartMap();
-
-    RconClient* client() const { return m_client; }
-    ComparisonDialog* dialog() const { return m_dialog; }
 
 private:
     // Asks for the address and the password, then reads the server's status; `then` runs once
