@@ -25,7 +25,7 @@ void BenchConsole::compareTwoHundredVariables() {
     }
     const QList<Comparison::Setting> settings = Comparison::documentSettings(document);
     RconClient client;
-    client.setServer(QHostAddress::LocalHost, server.port());
+    client.setServer(*Endpoint::lookUp(QStringLiteral("127.0.0.1"), server.port()).endpoint);
     client.setPassword(server.password);
     ServerComparison comparison(&client);
 

@@ -9,7 +9,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QHostInfo>
 #include <QTextStream>
 
 #include <csignal>
@@ -148,10 +147,10 @@ int compareCommand(int argc, char* argv[]) {
         errors << "ledgerwick: " << address.error << Qt::endl;
         return 2;
     }
-    const QHostInfo host = QHostInfo::fromName(address.host);
-    if (host.error() != QHostInfo::NoError || host.addresses().isEmpty()) {
-        errors << "ledgerwick: cannot find the server " << address.host << ": "
-               << host.errorString() << Qt::endl;
+    const Endpoint::Lookup host = Endpoint::lookUp(address.host, address.port);
+    if (!host.endpoint) {
+        errors << "ledgerwick: cannot find the server " << address.host << ": " << host.error
+               << Qt::endl;
         return 2;
     }
 
@@ -168,7 +167,7 @@ int compareCommand(int argc, char* argv[]) {
     }
 
     RconClient client;
-    client.setServer(host.addresses().first(), address.port);
+    client.setServer(*host.endpoint);
     client.setPassword(*password);
     ServerComparison comparison(&client);
     QEventLoop loop;

@@ -3,8 +3,13 @@
 #include "console/ConsoleText.h"
 
 #include <QCoreApplication>
+#include <QSocketNotifier>
 #include <QTimer>
-#include <QUdpSocket>
+
+#include <cerrno>
+
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -21,7 +26,6 @@ RconClient::Reply withFailure(RconClient::Failure failure) {
 
 RconClient::RconClient(QObject* parent)
     : QObject(parent)
-    , m_socket(new QUdpSocket(this))
     , m_quiet(new QTimer(this))
     , m_timeout(new QTimer(this))
     , m_pace(new QTimer(this))
@@ -30,18 +34,46 @@ RconClient::RconClient(QObject* parent)
         timer->setSingleShot(true);
     // A coarse timer may fire a little early; the spacing is a limit the server counts.
     m_pace->setTimerType(Qt::PreciseTimer);
-    connect(m_socket, &QUdpSocket::readyRead, this, &RconClient::readPackets);
     connect(m_quiet, &QTimer::timeout, this, [this] { finish(m_reply); });
     connect(m_timeout, &QTimer::timeout, this, &RconClient::timedOut);
     connect(m_pace, &QTimer::timeout, this, &RconClient::sendCurrent);
     connect(m_flood, &QTimer::timeout, this, [this] { finish(withFailure(Failure::Flood)); });
 }
 
-void RconClient::setServer(const QHostAddress& address, quint16 port) {
+RconClient::~RconClient() {
+    closeSocket();
+}
+
+void RconClient::setServer(const Endpoint& server) {
     cancel();
-    m_address = address;
-    m_port = port;
-    m_socket->close();
+    closeSocket();
+    m_server = server;
+}
+
+bool RconClient::openSocket() {
+    if (m_socket >= 0)
+        return true;
+    m_socket = ::socket(m_server->family(), SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    // Connected, the socket takes packets from the server's address and port only.
+    if (m_socket < 0 || ::connect(m_socket, m_server->address(), m_server->length()) != 0) {
+        closeSocket();
+        return false;
+    }
+    m_readable = new QSocketNotifier(m_socket, QSocketNotifier::Read, this);
+    connect(m_readable, &QSocketNotifier::activated, this, &RconClient::readPackets);
+    return true;
+}
+
+void RconClient::closeSocket() {
+    // Perhaps from a handler of a reply that this notifier brought.
+    if (m_readable) {
+        m_readable->setEnabled(false);
+        m_readable->deleteLater();
+    }
+    m_readable = nullptr;
+    if (m_socket >= 0)
+        ::close(m_socket);
+    m_socket = -1;
 }
 
 void RconClient::setPassword(const QString& password) {
@@ -119,7 +151,7 @@ void RconClient::sendCurrent() {
     if (!m_current)
         return;
     Reply failed;
-    if (m_address.isNull() || m_port == 0)
+    if (!m_server || !openSocket())
         failed.failure = Failure::NoServer;
     else if (m_current->rcon && m_refused)
         failed.failure = Failure::BadPassword;
@@ -137,32 +169,30 @@ void RconClient::sendCurrent() {
         finish(failed);
         return;
     }
-    if (m_socket->state() != QAbstractSocket::BoundState)
-        m_socket->bind(m_address.protocol() == QAbstractSocket::IPv6Protocol
-                           ? QHostAddress::AnyIPv6
-                           : QHostAddress::AnyIPv4);
     // Whatever is still waiting belongs to an earlier request.
-    while (m_socket->hasPendingDatagrams())
-        m_socket->readDatagram(nullptr, 0);
+    char drop;
+    while (::recv(m_socket, &drop, 1, MSG_DONTWAIT) >= 0 || errno == ECONNREFUSED) {
+    }
     m_reply = {};
     ++m_tries;
-    m_socket->writeDatagram(*packet, m_address, m_port);
+    // A packet the system could not send is a try without an answer, as one lost on the way.
+    ::send(m_socket, packet->constData(), static_cast<size_t>(packet->size()), MSG_DONTWAIT);
     m_sinceSent.start();
     m_timeout->start(m_timing.timeout);
 }
 
 void RconClient::readPackets() {
-    while (m_socket->hasPendingDatagrams()) {
-        const qint64 size = qBound<qint64>(0, m_socket->pendingDatagramSize(), kLargestPacket);
-        QByteArray packet(size, Qt::Uninitialized);
-        QHostAddress from;
-        quint16 fromPort = 0;
-        const qint64 read = m_socket->readDatagram(packet.data(), size, &from, &fromPort);
-        if (read < 0)
+    QByteArray buffer(kLargestPacket, Qt::Uninitialized);
+    for (;;) {
+        const ssize_t read = ::recv(m_socket, buffer.data(), kLargestPacket, MSG_DONTWAIT);
+        // A refusal (no one at the port) is the last try's answer coming as an error: the
+        // request waits for its time as one without an answer.
+        if (read < 0 && errno == ECONNREFUSED)
             continue;
-        packet.truncate(read);
-        if (!m_current || m_pace->isActive() || fromPort != m_port ||
-            !from.isEqual(m_address, QHostAddress::ConvertV4MappedToIPv4))
+        if (read < 0)
+            return;
+        const QByteArray packet = buffer.left(read);
+        if (!m_current || m_pace->isActive())
             continue;
         // Only packets of the kind asked count: anything else neither answers nor extends it.
         if (!m_current->rcon) {

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "console/Endpoint.h"
+
 #include <QByteArray>
 #include <QElapsedTimer>
-#include <QHostAddress>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -10,12 +11,13 @@
 #include <functional>
 #include <optional>
 
+class QSocketNotifier;
 class QTimer;
-class QUdpSocket;
 
 // Talks to a server's remote console over UDP, one request at a time: the next goes after the
 // reply, never sooner than `spacing` after the last one (servers drop requests that come
-// faster). A reply is every packet from the server's address and port until it has been quiet
+// faster). A reply is every packet from the server's address and port (the socket takes no other)
+// until it has been quiet
 // for `quiet`; a request without any reply within `timeout` is sent again, up to `tries` times.
 // "Bad rconpassword." stops everything at once: nothing more goes out with that password, since
 // servers lock out addresses that guess. A reply that does not end (more than `largest` bytes, or
@@ -55,10 +57,9 @@ public:
     };
 
     explicit RconClient(QObject* parent = nullptr);
+    ~RconClient() override;
 
-    void setServer(const QHostAddress& address, quint16 port);
-    QHostAddress address() const { return m_address; }
-    quint16 port() const { return m_port; }
+    void setServer(const Endpoint& server);
     // A new password also lifts the stop after a refused one.
     void setPassword(const QString& password);
 
@@ -85,14 +86,18 @@ private:
     void finish(Reply reply);
     void timedOut();
 
-    QUdpSocket* m_socket;
+    // Opens the socket to the server, once; false when the system refused.
+    bool openSocket();
+    void closeSocket();
+
+    int m_socket = -1;
+    QSocketNotifier* m_readable = nullptr;
     QTimer* m_quiet;
     QTimer* m_timeout;
     QTimer* m_pace;
     QTimer* m_flood;
     QElapsedTimer m_sinceSent;
-    QHostAddress m_address;
-    quint16 m_port = 0;
+    std::optional<Endpoint> m_server;
     QString m_password;
     bool m_refused = false;
     Timing m_timing;

@@ -1,7 +1,6 @@
 #include "console/ServerAddress.h"
 
 #include <QCoreApplication>
-#include <QHostAddress>
 
 QString ServerAddress::text() const {
     const bool v6 = host.contains(QLatin1Char(':'));

@@ -3,6 +3,7 @@
 #include "console/Comparison.h"
 #include "console/RconClient.h"
 
+#include <QHash>
 #include <QObject>
 
 // Compares a document's settings with a running server over its console, and applies the

@@ -211,7 +211,7 @@ void ConsoleTest::captures() {
         QCOMPARE(sent[i], captured[i]);
 
     RconClient client;
-    client.setServer(QHostAddress::LocalHost, server.port());
+    client.setServer(*Endpoint::lookUp(QStringLiteral("127.0.0.1"), server.port()).endpoint);
     client.setPassword(server.password);
     ServerComparison comparison(&client);
     const QList<Comparison::Setting> settings = Comparison::documentSettings(
@@ -329,7 +329,7 @@ void ConsoleTest::compareAndApply() {
     declareServer(server);
     server.run(serverConfig);
     RconClient client;
-    client.setServer(QHostAddress::LocalHost, server.port());
+    client.setServer(*Endpoint::lookUp(QStringLiteral("127.0.0.1"), server.port()).endpoint);
     client.setPassword(QStringLiteral("secret"));
     ServerComparison comparison(&client);
     const QList<Comparison::Setting> settings = Comparison::documentSettings(document);
@@ -418,7 +418,7 @@ void ConsoleTest::meetingAServer() {
     server.behaviour = behaviour;
     server.password = serverPassword;
     RconClient client;
-    client.setServer(QHostAddress::LocalHost, server.port());
+    client.setServer(*Endpoint::lookUp(QStringLiteral("127.0.0.1"), server.port()).endpoint);
     client.setPassword(password);
     ServerComparison comparison(&client);
     QElapsedTimer took;
@@ -470,7 +470,7 @@ void ConsoleTest::twoHundredVariables() {
         document += QStringLiteral("set %1 \"value number %2\"\n").arg(name).arg(i % 50 ? i : -i);
     }
     RconClient client;
-    client.setServer(QHostAddress::LocalHost, server.port());
+    client.setServer(*Endpoint::lookUp(QStringLiteral("127.0.0.1"), server.port()).endpoint);
     client.setPassword(QStringLiteral("secret"));
     ServerComparison comparison(&client);
     QVERIFY(finish(comparison, [&] {

@@ -8,12 +8,12 @@
 #include "window/console/ConnectDialog.h"
 
 #include <QCoreApplication>
-#include <QHostInfo>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QThread>
 
 #include <utility>
 
@@ -118,23 +118,28 @@ void ServerConsole::connectThen(std::function<void()> then) {
     m_needPassword = false;
     keepPassword(dialog.remember(), dialog.password());
     m_serverLabel->setText(tr("Connecting to %1…").arg(address.text()));
-    const QHostAddress literal(address.host);
-    if (!literal.isNull()) {
-        m_client->setServer(literal, address.port);
-        readStatus(std::move(then));
-        return;
-    }
-    QHostInfo::lookupHost(address.host, this, [this, address, then](const QHostInfo& host) {
-        if (host.error() != QHostInfo::NoError || host.addresses().isEmpty()) {
+    auto found = [this, address, then](const Endpoint::Lookup& lookup) {
+        if (!lookup.endpoint) {
             m_serverLabel->clear();
             QMessageBox::critical(
                 m_window, title(),
-                tr("Cannot find the server \"%1\": %2.").arg(address.host, host.errorString()));
+                tr("Cannot find the server \"%1\": %2.").arg(address.host, lookup.error));
             return;
         }
-        m_client->setServer(host.addresses().first(), address.port);
+        m_client->setServer(*lookup.endpoint);
         readStatus(then);
-    });
+    };
+    if (Endpoint::isAddress(address.host)) {
+        found(Endpoint::lookUp(address.host, address.port));
+        return;
+    }
+    // A name waits for the name service, which may take seconds: not in the window's thread.
+    auto lookup = std::make_shared<Endpoint::Lookup>();
+    QThread* looking = QThread::create(
+        [lookup, address] { *lookup = Endpoint::lookUp(address.host, address.port); });
+    connect(looking, &QThread::finished, this, [lookup, found] { found(*lookup); });
+    connect(looking, &QThread::finished, looking, &QObject::deleteLater);
+    looking->start();
 }
 
 void ServerConsole::keepPassword(bool remember, const QString& password) {
