@@ -168,12 +168,15 @@ std::pair<qsizetype, qsizetype> Opening::writtenValue(const Place& place) const 
     qsizetype begin = place.valueBegin;
     qsizetype end = place.valueEnd;
     if (place.cut) {
+        // What the file writes runs on past the cut, to the last word of the command's source.
         const QList<ServerScript::WordRange> words =
             ServerScript::wordsOf(m_text, place.begin, place.end);
-        const ServerScript::WordRange& last = words.last();
-        end = last.end +
-              (last.quoted && last.end < m_text.size() && m_text[last.end] == QLatin1Char('"') ? 1
-                                                                                               : 0);
+        if (!words.isEmpty()) {
+            const ServerScript::WordRange& last = words.last();
+            const bool closed =
+                last.quoted && last.end < place.end && m_text[last.end] == QLatin1Char('"');
+            end = qMax(end, last.end + (closed ? 1 : 0));
+        }
     }
     // Outside quotes the server reads `Café` as `Caf`: the é is the file's all the same.
     while (begin > place.nameEnd && m_text[begin - 1].unicode() >= 0x80)

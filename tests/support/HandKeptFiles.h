@@ -7,34 +7,18 @@ namespace TestSupport {
 // An old configuration kept "commented out" in a block of 1,164 bytes, which the server reads as
 // one command: it cuts it after 1,023 bytes and runs the rest, lines 19 to 25, so that the server
 // ends with "Old", not "Current".
-inline const QByteArray kOldBlock =
-    "set sv_hostname \"Current\"\n"
-    "/* The old configuration, from before the move to the new host in March, kept for "
-    "reference.\n"
-    "set sv_maxclients \"20\"\t// two more slots for the clan matches\n"
-    "set sv_privateclients \"2\"\t// for the admins, with the password\n"
-    "set sv_pure \"1\"\t// no custom files, the league asks\n"
-    "set sv_fps \"20\"\t// as the game ships it, never touch\n"
-    "set g_log \"games_mp.log\"\t// read by the stats page every night\n"
-    "set g_logsync \"1\"\t// written at once for the stats page\n"
-    "set scr_dm_scorelimit \"50\"\t// raised from 30 in the spring\n"
-    "set scr_dm_timelimit \"30\"\t// half an hour a map, no more\n"
-    "set scr_tdm_scorelimit \"100\"\t// team games run much longer\n"
-    "set scr_tdm_timelimit \"30\"\t// the same as deathmatch.\n"
-    "set scr_sd_roundlimit \"0\"\t// no round limit, the time decides\n"
-    "set scr_sd_timelimit \"0\"\t// no time limit, either\n"
-    "set scr_friendlyfire \"1\"\t// on, the regulars asked for it\n"
-    "set scr_killcam \"1\"\t// on for the new players\n"
-    "set scr_teambalance \"1\"\t// the server evens the teams out\n"
-    "set sv_mapRotation \"gametype dm map mp_harbor\"\t// the short rotation of summer\n"
-    "set sv_hostname \"Old\"\n"
-    "set g_gametype \"sd\"\n"
-    "set sv_maxclients \"16\"\n"
-    "set scr_motd \"Welcome back\"\n"
-    "set sv_maxping \"250\"\n"
-    "set g_allowVoteKick \"0\"\n"
-    "*/\n"
-    "set sv_fps 20\n";
+inline QByteArray oldBlock() {
+    QByteArray block = "/* The old configuration, kept for reference\n";
+    for (int line = 3; line <= 18; ++line)
+        block += "set scr_dm_timelimit \"" + QByteArray::number(line) + "\"\t// before the move\n";
+    // The byte lost at the cut is the line break before line 19.
+    block.insert(block.indexOf('\n'), QByteArray(1024 - block.size(), '.'));
+    return "set sv_hostname \"Current\"\n" + block +
+           "set sv_hostname \"Old\"\nset g_gametype \"sd\"\nset sv_maxclients \"16\"\n"
+           "set scr_motd \"Welcome back\"\nset sv_maxping \"250\"\nset g_allowVoteKick \"0\"\n*/\n"
+           "set sv_fps 20\n";
+}
+inline const QByteArray kOldBlock = oldBlock();
 
 // Files as admins keep them by hand, each in another style.
 struct HandKept {
