@@ -24,6 +24,7 @@ constexpr int kName = Qt::UserRole + 1;
 
 RemoteOpenDialog::RemoteOpenDialog(Purpose purpose, RemoteSession* session, QWidget* parent)
     : QDialog(parent)
+    , m_purpose(purpose)
     , m_session(session)
     , cmbAddress(new QComboBox(this))
     , lblPlainFtp(new QLabel(this))
@@ -110,6 +111,22 @@ void RemoteOpenDialog::accept() {
         showFolder(address);
         return;
     }
+    choose(address);
+}
+
+void RemoteOpenDialog::choose(const RemoteAddress& address) {
+    if (m_purpose == Purpose::Open) {
+        const RemoteClient::Result fetched = m_session->fetch(address);
+        if (fetched.failure == RemoteTransfer::Failure::IsFolder) {
+            showFolder(address.withPath(address.path() + QLatin1Char('/')));
+            return;
+        }
+        if (!fetched.ok) {
+            showError(fetched.cancelled ? QString() : fetched.message);
+            return;
+        }
+        m_fetched = fetched;
+    }
     m_address = address;
     QDialog::accept();
 }
@@ -132,7 +149,8 @@ void RemoteOpenDialog::showFolder(const RemoteAddress& folder) {
     for (const RemoteEntry& entry : result.entries) {
         auto* item = new QTreeWidgetItem(
             lstFolder,
-            {entry.isFolder ? entry.name + QLatin1Char('/') : entry.name,
+            {RemoteAddress::displayName(entry.name) +
+                 (entry.isFolder ? QStringLiteral("/") : QString()),
              entry.isFolder ? QString() : locale.formattedDataSize(entry.size),
              entry.time.isValid() ? locale.toString(entry.time, QLocale::ShortFormat) : QString()});
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
@@ -158,6 +176,5 @@ void RemoteOpenDialog::itemActivated(QTreeWidgetItem* item) {
         return;
     }
     cmbAddress->setEditText(chosen.toString());
-    m_address = chosen;
-    QDialog::accept();
+    choose(chosen);
 }

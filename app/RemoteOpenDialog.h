@@ -1,6 +1,7 @@
 #pragma once
 
 #include "remote/RemoteAddress.h"
+#include "remote/RemoteClient.h"
 
 #include <QDialog>
 
@@ -11,8 +12,10 @@ class QTreeWidgetItem;
 class RemoteSession;
 
 // The address of a file on a server, for File > Open from Server… and for saving to a server:
-// the last ten addresses in its list; an address that ends in '/' lists that folder (folders and
-// .cfg files, with size and time), so that the user can walk to the file and pick it.
+// the last ten addresses in its list; the address of a folder, with or without its last '/',
+// lists that folder (folders and .cfg files, with size and time), so that the user can walk to
+// the file and pick it. Opening reads the file here, so that a failure is told where the address
+// can be corrected.
 class RemoteOpenDialog : public QDialog {
     Q_OBJECT
 public:
@@ -23,6 +26,10 @@ public:
     // The file chosen. A password typed in the address is in it for reaching the file at once;
     // the list and the field show the address without it.
     RemoteAddress address() const { return m_address; }
+    // For opening: the file as it was read.
+    const RemoteClient::Result& fetched() const { return m_fetched; }
+    // Lists `folder` in the dialog.
+    void showFolder(const RemoteAddress& folder);
 
     // The addresses offered, newest first; a file's address is added (without its password)
     // once it was opened or saved.
@@ -33,10 +40,11 @@ public:
 
 private:
     void addressChanged(const QString& text);
-    void showFolder(const RemoteAddress& folder);
+    void choose(const RemoteAddress& address);
     void itemActivated(QTreeWidgetItem* item);
     void showError(const QString& text);
 
+    Purpose m_purpose;
     RemoteSession* m_session;
     QComboBox* cmbAddress;
     QLabel* lblPlainFtp;
@@ -45,4 +53,5 @@ private:
     // The folder listed, and the file chosen at the end.
     RemoteAddress m_folder;
     RemoteAddress m_address;
+    RemoteClient::Result m_fetched;
 };

@@ -596,7 +596,8 @@ bool TForm1::saveConfiguration(const std::optional<Destination>& chosen) {
                       .arg(describeCharacter(encoded.badCharacter)));
         return false;
     }
-    if (!writeBytes(*destination, encoded.bytes))
+    QString note;
+    if (!writeBytes(*destination, encoded.bytes, &note))
         return false;
 
     const QScopedValueRollback quiet(m_quiet, m_quiet + 1);
@@ -622,16 +623,19 @@ bool TForm1::saveConfiguration(const std::optional<Destination>& chosen) {
     showNote(tr("Saved %1 (%2 bytes).")
                  .arg(remote ? destination->address.shortName()
                              : QFileInfo(destination->path).fileName(),
-                      numbers.toString(encoded.bytes.size())));
+                      numbers.toString(encoded.bytes.size())) +
+             (note.isEmpty() ? QString() : QLatin1Char(' ') + note));
     return true;
 }
 
-bool TForm1::writeBytes(const Destination& destination, const QByteArray& bytes) {
+bool TForm1::writeBytes(const Destination& destination, const QByteArray& bytes, QString* note) {
     if (destination.address.isValid()) {
         const RemoteClient::Result stored =
             remoteSession()->store(destination.address, bytes, destination.expected);
         if (!stored.ok && !stored.cancelled)
             showError(stored.message);
+        if (stored.ok && note)
+            *note = stored.message;
         return stored.ok;
     }
     const QString& path = destination.path;
@@ -709,7 +713,7 @@ void TForm1::History1Click() {
     if (!current)
         return;
     const bool remote = current->address.isValid();
-    HistoryDialog dialog(remote ? current->address.host() : QString(),
+    HistoryDialog dialog(remote ? current->address.userAtHostPort() : QString(),
                          remote ? current->address.path() : current->path, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -942,7 +946,7 @@ bool TForm1::openFile(const QString& path) {
 void TForm1::OpenFromServer1Click() {
     RemoteOpenDialog dialog(RemoteOpenDialog::Purpose::Open, remoteSession(), this);
     if (dialog.exec() == QDialog::Accepted)
-        openAddress(dialog.address());
+        openFetched(dialog.address(), dialog.fetched());
 }
 
 bool TForm1::openAddress(const QString& text) {
@@ -958,6 +962,18 @@ bool TForm1::openAddress(const QString& text) {
 
 bool TForm1::openAddress(const RemoteAddress& address) {
     const RemoteClient::Result fetched = remoteSession()->fetch(address);
+    if (fetched.failure == RemoteTransfer::Failure::IsFolder) {
+        // A folder's address lists the folder, for the user to choose a file in it.
+        RemoteOpenDialog dialog(RemoteOpenDialog::Purpose::Open, remoteSession(), this);
+        dialog.showFolder(address.isFolder() ? address
+                                             : address.withPath(address.path() + QLatin1Char('/')));
+        return dialog.exec() == QDialog::Accepted &&
+               openFetched(dialog.address(), dialog.fetched());
+    }
+    return openFetched(address, fetched);
+}
+
+bool TForm1::openFetched(const RemoteAddress& address, const RemoteClient::Result& fetched) {
     if (!fetched.ok) {
         if (!fetched.cancelled)
             showError(fetched.message);

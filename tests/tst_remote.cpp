@@ -189,6 +189,10 @@ private slots:
 
 private:
     void trustSshd() const;
+    // Where the history of the served account's files is kept.
+    QString sshPlace() const {
+        return QStringLiteral("%1@127.0.0.1:%2").arg(m_sshd->user()).arg(m_sshd->port());
+    }
 
     QTemporaryDir m_home;
     std::unique_ptr<Sshd> m_sshd;
@@ -235,8 +239,8 @@ void TestRemote::sftpRoundTrip() {
     QVERIFY2(saved.ok, qPrintable(saved.message));
     QVERIFY(second.asked.isEmpty());
     QCOMPARE(TestSupport::readFile(path), changed);
-    const QList<History::Version> versions = History().versions(
-        QStringLiteral("127.0.0.1"), m_sshd->files() + QStringLiteral("/server.cfg"));
+    const QList<History::Version> versions =
+        History().versions(sshPlace(), m_sshd->files() + QStringLiteral("/server.cfg"));
     QCOMPARE(versions.size(), 1);
     QCOMPARE(TestSupport::readFile(versions[0].file), original);
     // No file of the save is left beside it.
@@ -267,7 +271,7 @@ void TestRemote::sftpRoundTrip() {
     const RemoteClient::Result overwritten = store(address, mine, changed, fourth);
     QVERIFY2(overwritten.ok, qPrintable(overwritten.message));
     QCOMPARE(TestSupport::readFile(path), mine);
-    QCOMPARE(History().versions(QStringLiteral("127.0.0.1"), path).size(), 2);
+    QCOMPARE(History().versions(sshPlace(), path).size(), 2);
 }
 
 void TestRemote::sftpHostKeys() {
@@ -297,7 +301,8 @@ void TestRemote::sftpHostKeys() {
                                     .arg(QString::fromLatin1(m_sshd->hostKey().toBase64()))
                                     .toUtf8());
     Answers known;
-    QVERIFY(fetch(address, known).ok);
+    const RemoteClient::Result knownResult = fetch(address, known);
+    QVERIFY2(knownResult.ok, qPrintable(knownResult.message));
     QVERIFY(known.asked.isEmpty());
 
     // Another key on record, in either file: refused, both fingerprints named, no question.
@@ -762,7 +767,7 @@ void TestRemote::windowRoundTrip() {
     QVERIFY2(!catcher.message.seen, qPrintable(catcher.message.text));
     QCOMPARE(TestSupport::readFile(path),
              head + "seta sv_hostname \"New\"   // shown in lists\r\n" + tail);
-    const QList<History::Version> versions = History().versions(QStringLiteral("127.0.0.1"), path);
+    const QList<History::Version> versions = History().versions(sshPlace(), path);
     QCOMPARE(versions.size(), 1);
     QCOMPARE(TestSupport::readFile(versions[0].file),
              head + "seta sv_hostname \"Old\"   // shown in lists\r\n" + tail);
@@ -792,7 +797,7 @@ void TestRemote::handKeptFilesOverSftp() {
     QVERIFY2(!catcher.message.seen, qPrintable(catcher.message.text));
     QCOMPARE(TestSupport::readFile(path), bytes);
     // It was written, not skipped: the bytes it replaced are the newest version in History.
-    const QList<History::Version> versions = History().versions(QStringLiteral("127.0.0.1"), path);
+    const QList<History::Version> versions = History().versions(sshPlace(), path);
     QVERIFY(!versions.isEmpty());
     QCOMPARE(TestSupport::readFile(versions.first().file), bytes);
 }
