@@ -95,7 +95,7 @@ QByteArray runTool(const QString& program, const QStringList& arguments) {
     return process.readAllStandardOutput();
 }
 
-Sshd::Sshd() {
+Sshd::Sshd(const QString& hostKeyType) {
     const bool root = geteuid() == 0;
     m_user = root ? QStringLiteral("nobody") : QString::fromLocal8Bit(getpwuid(geteuid())->pw_name);
     const QString dir = m_dir.path();
@@ -103,7 +103,7 @@ Sshd::Sshd() {
     QDir().mkpath(home() + QStringLiteral("/.ssh"));
     runTool(QStringLiteral("ssh-keygen"), {QStringLiteral("-q"),
                                            QStringLiteral("-t"),
-                                           QStringLiteral("ed25519"),
+                                           hostKeyType,
                                            QStringLiteral("-N"),
                                            {},
                                            QStringLiteral("-f"),
@@ -144,9 +144,9 @@ QByteArray Sshd::hostKey() const {
     return QByteArray::fromBase64(file.readAll().split(' ').value(1));
 }
 
-QString Sshd::address(const QString& relative) const {
+QString Sshd::address(const QString& relative, const QString& user) const {
     return QStringLiteral("sftp://%1@127.0.0.1:%2%3/%4")
-        .arg(m_user)
+        .arg(user.isEmpty() ? m_user : user)
         .arg(m_port)
         .arg(files(), relative);
 }
@@ -207,12 +207,18 @@ void Sshd::kill() {
 FtpServer::FtpServer(bool tls)
     : m_tls(tls) {
     QDir().mkpath(files());
+    QDir().mkpath(files(QStringLiteral("second")));
 }
 
 FtpServer::~FtpServer() {
+    cut();
+}
+
+void FtpServer::cut() {
     if (m_process) {
         m_process->kill();
         m_process->waitForFinished();
+        m_process.release()->deleteLater();
     }
 }
 
@@ -224,8 +230,9 @@ QString FtpServer::address(const QString& user, const QString& relative) const {
 }
 
 bool FtpServer::start() {
+    cut();
     const QString dir = m_dir.path();
-    if (m_tls)
+    if (m_tls && !QFile::exists(dir + QStringLiteral("/server.pem")))
         runTool(QStringLiteral("openssl"),
                 {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
                  QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-days"),
@@ -239,10 +246,12 @@ from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import FTPHandler, TLS_DTPHandler, TLS_FTPHandler
 from pyftpdlib.servers import FTPServer
 logging.basicConfig(level=logging.ERROR)
-root, tls, cert = sys.argv[1:4]
+root, second, tls, cert, port = sys.argv[1:6]
 users = DummyAuthorizer()
 users.add_user("admin", "Tr0ut-Lake-7", root, perm="elradfmwMT")
 users.add_user("reader", "Tr0ut-Lake-7", root, perm="elr")
+users.add_user("writer", "Tr0ut-Lake-7", root, perm="elradfmwT")
+users.add_user("second", "Tr0ut-Lake-7", second, perm="elradfmwMT")
 
 class DataHandler(TLS_DTPHandler):
     # A client may start the data connection's TLS handshake before its transfer command.
@@ -257,7 +266,7 @@ if tls == "tls":
     handler.dtp_handler = DataHandler
 handler.authorizer = users
 handler.auth_failed_timeout = 0
-server = FTPServer(("127.0.0.1", 0), handler)
+server = FTPServer(("127.0.0.1", int(port)), handler)
 print(server.address[1], flush=True)
 server.serve_forever()
 )");
@@ -267,8 +276,9 @@ server.serve_forever()
     // A test that stops at a fatal error takes its server with it.
     m_process->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
     m_process->start(QStringLiteral("/usr/bin/python3"),
-                     {script, files(), m_tls ? QStringLiteral("tls") : QStringLiteral("plain"),
-                      dir + QStringLiteral("/server.pem")});
+                     {script, files(), files(QStringLiteral("second")),
+                      m_tls ? QStringLiteral("tls") : QStringLiteral("plain"),
+                      dir + QStringLiteral("/server.pem"), QString::number(m_port)});
     if (!m_process->waitForStarted() || !m_process->waitForReadyRead(20000)) {
         m_error = QStringLiteral("the FTP server did not start: ") + m_process->errorString();
         return false;
