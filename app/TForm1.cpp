@@ -676,8 +676,13 @@ std::optional<TForm1::Destination> TForm1::currentDestination() const {
 }
 
 RemoteSession* TForm1::remoteSession() {
-    if (!m_remote)
+    if (!m_remote) {
         m_remote = new RemoteSession(this);
+        // An open from the window tidies the file's folder of what cut saves left there.
+        RemoteTransfer::Settings settings;
+        settings.tidyOnOpen = true;
+        m_remote->client()->setSettings(settings);
+    }
     return m_remote;
 }
 

@@ -150,6 +150,8 @@ struct RemoteTransfer::Impl {
     qsizetype sent = 0;
     // The server's last reply line (FTP), for the reasons of failures.
     QString lastReply;
+    // The folder an FTP login starts in, as the server names it.
+    QByteArray entryPath;
 
     // What the host-key check found when it refused a key.
     Failure keyFailure = Failure::None;
@@ -317,6 +319,9 @@ struct RemoteTransfer::Impl {
         while (CURLMsg* message = curl_multi_info_read(multi, &left))
             if (message->msg == CURLMSG_DONE)
                 code = message->data.result;
+        char* entry = nullptr;
+        if (curl_easy_getinfo(easy, CURLINFO_FTP_ENTRY_PATH, &entry) == CURLE_OK && entry)
+            entryPath = entry;
         curl_multi_remove_handle(multi, easy);
         return code;
     }
@@ -735,14 +740,18 @@ struct RemoteTransfer::Impl {
             done << path;
         }
         if (!steps.isEmpty())
-            commands(steps);
+            commands(steps, QCoreApplication::translate("Remote", "Tidying %1")
+                                .arg(address.withPath(located->folder).shortName()));
         for (const QString& path : std::as_const(done))
             forget(path);
     }
 
     // Commands run one after the other on the server, in the folder of the file.
-    Outcome commands(const QList<QByteArray>& list) {
-        step = QCoreApplication::translate("Remote", "Renaming on %1").arg(address.host());
+    // `what` names them in the progress shown; by default they rename.
+    Outcome commands(const QList<QByteArray>& list, const QString& what = QString()) {
+        step = what.isEmpty()
+                   ? QCoreApplication::translate("Remote", "Renaming on %1").arg(address.host())
+                   : what;
         prepare(address.folder().path());
         curl_slist* quote = nullptr;
         for (const QByteArray& command : list)
@@ -754,25 +763,36 @@ struct RemoteTransfer::Impl {
         return code == CURLE_OK ? Outcome() : failed(code);
     }
 
+    // A path as a command names it. Over FTP, commands go before libcurl changes to the folder of
+    // its address, in whatever folder the connection's last step left: paths start from the
+    // folder the login started in, as the address's do.
+    QByteArray serverPath(const QString& path) const {
+        if (address.protocol() == RemoteAddress::Protocol::Sftp)
+            return address.serverPath(path);
+        QByteArray start = entryPath;
+        if (!start.isEmpty() && !start.endsWith('/'))
+            start += '/';
+        return start + address.serverPath(path);
+    }
+
     QByteArray command(const char* sftp, const char* ftp, const QByteArray& argument,
                        const QString& path) const {
         if (address.protocol() == RemoteAddress::Protocol::Sftp)
-            return QByteArray(sftp) + ' ' + argument + ' ' + quoted(address.serverPath(path));
-        return QByteArray(ftp) + ' ' + argument + ' ' + address.serverPath(path);
+            return QByteArray(sftp) + ' ' + argument + ' ' + quoted(serverPath(path));
+        return QByteArray(ftp) + ' ' + argument + ' ' + serverPath(path);
     }
 
     QList<QByteArray> rename(const QString& from, const QString& to, bool ignoreFailure) const {
         const QByteArray star = ignoreFailure ? "*" : "";
         if (address.protocol() == RemoteAddress::Protocol::Sftp)
-            return {star + "rename " + quoted(address.serverPath(from)) + ' ' +
-                    quoted(address.serverPath(to))};
-        return {star + "RNFR " + address.serverPath(from), star + "RNTO " + address.serverPath(to)};
+            return {star + "rename " + quoted(serverPath(from)) + ' ' + quoted(serverPath(to))};
+        return {star + "RNFR " + serverPath(from), star + "RNTO " + serverPath(to)};
     }
 
     QByteArray remove(const QString& path) const {
         if (address.protocol() == RemoteAddress::Protocol::Sftp)
-            return "*rm " + quoted(address.serverPath(path));
-        return "*DELE " + address.serverPath(path);
+            return "*rm " + quoted(serverPath(path));
+        return "*DELE " + serverPath(path);
     }
 
     // Writes `bytes` to a new file at `path`. A `closed` file is for its owner alone while the
@@ -782,13 +802,16 @@ struct RemoteTransfer::Impl {
         if (closed && address.protocol() != RemoteAddress::Protocol::Sftp) {
             if (Outcome empty = send(path, {}, false); !empty.ok())
                 return empty;
-            commands({command("chmod", "SITE CHMOD", "600", path)});
+            commands({command("chmod", "SITE CHMOD", "600", path)}, attributesStep());
         }
         return send(path, bytes, closed);
     }
 
     Outcome send(const QString& path, const QByteArray& bytes, bool closed) {
-        step = QCoreApplication::translate("Remote", "Writing %1").arg(address.shortName());
+        step = bytes.isEmpty()
+                   ? QCoreApplication::translate("Remote", "Making %1")
+                         .arg(address.withPath(path).shortName())
+                   : QCoreApplication::translate("Remote", "Writing %1").arg(address.shortName());
         prepare(path);
         toSend = bytes;
         sent = 0;
@@ -823,6 +846,11 @@ struct RemoteTransfer::Impl {
         return outcome;
     }
 
+    QString attributesStep() const {
+        return QCoreApplication::translate("Remote", "Setting the permissions of %1")
+            .arg(address.shortName());
+    }
+
     // A user's or group's number on the server: the name as a number, or looked up in the
     // server's /etc/passwd or /etc/group; -1 when unknown.
     qint64 idOf(const QString& name, const QString& table) {
@@ -854,7 +882,9 @@ struct RemoteTransfer::Impl {
         if (address.protocol() == RemoteAddress::Protocol::Sftp) {
             if (!original.owner.isEmpty() && now.owner != original.owner) {
                 const qint64 id = idOf(original.owner, QStringLiteral("/etc/passwd"));
-                if (id < 0 || !commands({command("chown", "", QByteArray::number(id), made)}).ok())
+                if (id < 0 || !commands({command("chown", "", QByteArray::number(id), made)},
+                                        attributesStep())
+                                   .ok())
                     notes << QCoreApplication::translate(
                                  "Remote", "The file's owner is now %1: this account may not "
                                            "give it back to %2.")
@@ -862,7 +892,9 @@ struct RemoteTransfer::Impl {
             }
             if (!original.group.isEmpty() && now.group != original.group) {
                 const qint64 id = idOf(original.group, QStringLiteral("/etc/group"));
-                if (id < 0 || !commands({command("chgrp", "", QByteArray::number(id), made)}).ok())
+                if (id < 0 || !commands({command("chgrp", "", QByteArray::number(id), made)},
+                                        attributesStep())
+                                   .ok())
                     notes << QCoreApplication::translate(
                                  "Remote", "The file's group is now %1: this account may not "
                                            "give it back to %2.")
@@ -875,7 +907,9 @@ struct RemoteTransfer::Impl {
                          .arg(now.owner, now.group, original.owner, original.group);
         }
         if (original.mode >= 0 && now.mode != original.mode &&
-            !commands({command("chmod", "SITE CHMOD", octal(original.mode), made)}).ok())
+            !commands({command("chmod", "SITE CHMOD", octal(original.mode), made)},
+                      attributesStep())
+                 .ok())
             notes << (address.protocol() == RemoteAddress::Protocol::Sftp
                           ? QCoreApplication::translate(
                                 "Remote", "The server kept its own permissions on the file "

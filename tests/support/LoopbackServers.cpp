@@ -211,15 +211,17 @@ FtpServer::FtpServer(bool tls)
 }
 
 FtpServer::~FtpServer() {
-    cut();
-}
-
-void FtpServer::cut() {
     if (m_process) {
+        cut();
         m_process->kill();
         m_process->waitForFinished();
-        m_process.release()->deleteLater();
     }
+}
+
+void FtpServer::cut() const {
+    for (const pid_t pid : descendants(m_pid))
+        if (pid != m_pid)
+            ::kill(pid, SIGKILL);
 }
 
 QString FtpServer::address(const QString& user, const QString& relative) const {
@@ -230,9 +232,8 @@ QString FtpServer::address(const QString& user, const QString& relative) const {
 }
 
 bool FtpServer::start() {
-    cut();
     const QString dir = m_dir.path();
-    if (m_tls && !QFile::exists(dir + QStringLiteral("/server.pem")))
+    if (m_tls)
         runTool(QStringLiteral("openssl"),
                 {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
                  QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-days"),
@@ -244,9 +245,9 @@ bool FtpServer::start() {
     write(script, R"(import logging, sys
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import FTPHandler, TLS_DTPHandler, TLS_FTPHandler
-from pyftpdlib.servers import FTPServer
+from pyftpdlib.servers import MultiprocessFTPServer
 logging.basicConfig(level=logging.ERROR)
-root, second, tls, cert, port = sys.argv[1:6]
+root, second, tls, cert = sys.argv[1:5]
 users = DummyAuthorizer()
 users.add_user("admin", "Tr0ut-Lake-7", root, perm="elradfmwMT")
 users.add_user("reader", "Tr0ut-Lake-7", root, perm="elr")
@@ -266,7 +267,8 @@ if tls == "tls":
     handler.dtp_handler = DataHandler
 handler.authorizer = users
 handler.auth_failed_timeout = 0
-server = FTPServer(("127.0.0.1", int(port)), handler)
+# A process for each connection, so that a test can cut connections and keep the server.
+server = MultiprocessFTPServer(("127.0.0.1", 0), handler)
 print(server.address[1], flush=True)
 server.serve_forever()
 )");
@@ -278,12 +280,13 @@ server.serve_forever()
     m_process->start(QStringLiteral("/usr/bin/python3"),
                      {script, files(), files(QStringLiteral("second")),
                       m_tls ? QStringLiteral("tls") : QStringLiteral("plain"),
-                      dir + QStringLiteral("/server.pem"), QString::number(m_port)});
+                      dir + QStringLiteral("/server.pem")});
     if (!m_process->waitForStarted() || !m_process->waitForReadyRead(20000)) {
         m_error = QStringLiteral("the FTP server did not start: ") + m_process->errorString();
         return false;
     }
     m_port = m_process->readLine().trimmed().toInt();
+    m_pid = pid_t(m_process->processId());
     return m_port > 0;
 }
 

@@ -68,10 +68,10 @@ public:
     explicit FtpServer(bool tls);
     ~FtpServer();
 
-    // Starts the server, on the port it had when it is started again.
     bool start();
-    // Kills the server and its connections, as a crash or a pulled cable would.
-    void cut();
+    // Kills every connection's process, as a pulled cable would, from any thread; the server
+    // takes new connections.
+    void cut() const;
     int port() const { return m_port; }
     QString files(const QString& user = QString()) const {
         return m_dir.path() + (user == QLatin1String("second") ? QStringLiteral("/second")
@@ -85,6 +85,7 @@ private:
     QTemporaryDir m_dir;
     int m_port = 0;
     std::unique_ptr<QProcess> m_process;
+    pid_t m_pid = 0;
     QString m_error;
 };
 
