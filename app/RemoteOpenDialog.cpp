@@ -35,8 +35,8 @@ RemoteOpenDialog::RemoteOpenDialog(Purpose purpose, RemoteSession* session, QWid
     setWindowTitle(open ? tr("Open from Server") : tr("Save to Server"));
     resize(620, 420);
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(tr("&Address (sftp://, ftps:// or ftp://); end it with / "
-                                "to list a folder:"),
+    auto* label = new QLabel(tr("&Address (sftp://, ftps:// or ftp://) of a file, or of a "
+                                "folder to list:"),
                              this);
     label->setBuddy(cmbAddress);
     layout->addWidget(label);

@@ -1,6 +1,7 @@
 #include "remote/History.h"
 
 #include "remote/DataFolder.h"
+#include "remote/RemoteAddress.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,7 +19,9 @@ QString safePath(const QString& path) {
         if (part == QLatin1String(".") || part == QLatin1String(".."))
             parts.append(QString(part).replace(QLatin1Char('.'), QLatin1Char('_')));
         else
-            parts.append(part);
+            // A name's bytes that are not UTF-8, or its line breaks, as the History dialog shows
+            // them: a folder name for each name.
+            parts.append(RemoteAddress::displayName(part));
     }
     return parts.join(QLatin1Char('/'));
 }

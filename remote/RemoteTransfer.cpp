@@ -52,6 +52,19 @@ Outcome RemoteTransfer::store(const QByteArray& bytes, const QByteArray& expecte
     return outcome;
 }
 
+namespace {
+
+// QRegularExpression finds nothing in text that is not valid UTF-16: the stand-ins for bytes that
+// are not UTF-8 are matched as U+FFFD, which keeps every position.
+QString matchable(QString text) {
+    for (QChar& c : text)
+        if (c.isLowSurrogate() || c.isHighSurrogate())
+            c = QChar::ReplacementCharacter;
+    return text;
+}
+
+} // namespace
+
 QString RemoteTransfer::temporaryName(const QString& fileName, bool old, const QString& suffix) {
     return QLatin1Char('.') + fileName +
            (old ? QStringLiteral(".ledgerwick-old-") : QStringLiteral(".ledgerwick-new-")) + suffix;
@@ -61,10 +74,10 @@ bool RemoteTransfer::isTemporaryName(const QString& name, QString* fileName, boo
     static const QRegularExpression form(
         QStringLiteral(R"(^\.(.+)\.ledgerwick-(new|old)-[0-9a-z]{6}$)"),
         QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpressionMatch match = form.match(name);
+    const QRegularExpressionMatch match = form.match(matchable(name));
     if (!match.hasMatch())
         return false;
-    *fileName = match.captured(1);
+    *fileName = name.mid(match.capturedStart(1), match.capturedLength(1));
     *old = match.captured(2) == QLatin1String("old");
     return true;
 }
@@ -85,7 +98,7 @@ QList<RemoteEntry> RemoteTransfer::parseListing(const QByteArray& listing, const
         if (line.endsWith('\r'))
             line.chop(1);
         const QString text = RemoteAddress::pathFromBytes(line);
-        if (form.match(text).hasMatch() || records.isEmpty())
+        if (form.match(matchable(text)).hasMatch() || records.isEmpty())
             records.append(text);
         else
             records.last() += QLatin1Char('\n') + text;
@@ -93,7 +106,7 @@ QList<RemoteEntry> RemoteTransfer::parseListing(const QByteArray& listing, const
     QList<RemoteEntry> entries;
     const QLocale c = QLocale::c();
     for (const QString& record : std::as_const(records)) {
-        const QRegularExpressionMatch match = form.match(record);
+        const QRegularExpressionMatch match = form.match(matchable(record));
         if (!match.hasMatch())
             continue;
         RemoteEntry entry;

@@ -197,6 +197,19 @@ void age(const QString& path) {
     QVERIFY(::utimes(QFile::encodeName(path).constData(), then) == 0);
 }
 
+// Under Xvfb, with LEDGERWICK_SHOTS naming a folder: the screen as the user sees it now, and the
+// dialog alone for the README.
+void shoot(const QString& name, QWidget* dialog) {
+    const QString folder = qEnvironmentVariable("LEDGERWICK_SHOTS");
+    if (folder.isEmpty())
+        return;
+    QTest::qWait(300);
+    QProcess::execute(QStringLiteral("import"),
+                      {QStringLiteral("-window"), QStringLiteral("root"),
+                       folder + QStringLiteral("/screen-") + name + QStringLiteral(".png")});
+    dialog->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
 // `ledgerwick --check ADDRESS`, as a script runs it.
 int check(const QString& argument, QByteArray* out, QByteArray* errors) {
     QProcess program;
@@ -898,23 +911,28 @@ void TestRemote::trustSshd() const {
 }
 
 void TestRemote::openFromServer() {
-    // File > Open from Server…: a folder's address lists it; the user walks to the file.
+    // File > Open from Server…: a folder's address lists it; the user walks to the file. A name
+    // with a line break, or with bytes that are not UTF-8, is shown escaped and can be opened.
     trustSshd();
     const QString root = m_sshd->files() + QStringLiteral("/walk");
     QDir().mkpath(root + QStringLiteral("/beta"));
     QDir().mkpath(root + QStringLiteral("/alpha"));
+    QDir().mkpath(root + QStringLiteral("/new\nline"));
     TestSupport::writeFile(root + QStringLiteral("/b.cfg"), QByteArray(1234, 'b'));
     TestSupport::writeFile(root + QStringLiteral("/a.cfg"), "set a 1\n");
     TestSupport::writeFile(root + QStringLiteral("/notes.txt"), "not a config");
-    TestSupport::writeFile(root + QStringLiteral("/alpha/server.cfg"),
-                           "seta sv_hostname \"Walked\"\r\n");
+    TestSupport::writeFile(root + QStringLiteral("/new\nline/inside.cfg"), "set a 1\n");
+    const QByteArray latin1 = QFile::encodeName(root) + "/caf\xe9.cfg";
+    FILE* file = std::fopen(latin1.constData(), "w");
+    QVERIFY(file && std::fputs("seta sv_hostname \"Walked\"\r\n", file) >= 0 &&
+            std::fclose(file) == 0);
 
     TForm1 form;
     form.show();
     bool ftpWarned = false;
     bool sftpWarned = true;
     bool timed = true;
-    QStringList top, inAlpha;
+    QStringList top, inLine, again;
     {
         const TestSupport::ModalHandler answers = answerInTurn(
             {[&](QWidget* modal) {
@@ -924,28 +942,46 @@ void TestRemote::openFromServer() {
                  const auto* warning = TestSupport::child<QLabel>(modal, "lblPlainFtp");
                  address->setEditText(QStringLiteral("ftp://admin@127.0.0.1/server.cfg"));
                  ftpWarned = warning->isVisible();
-                 address->setEditText(m_sshd->address(QStringLiteral("walk/")));
+                 // The folder without its last '/'.
+                 address->setEditText(m_sshd->address(QStringLiteral("walk")));
                  sftpWarned = warning->isVisible();
                  pressLater(modal, QStringLiteral("&Open"));
                  return true;
              },
-             activate(QStringLiteral("alpha/"), &top, &timed),
-             activate(QStringLiteral("server.cfg"), &inAlpha, &timed)});
+             activate(QStringLiteral("new\\nline/"), &top, &timed),
+             [&](QWidget* modal) {
+                 // Inside the folder, then back up.
+                 auto* list = modal->findChild<QTreeWidget*>(QStringLiteral("lstFolder"));
+                 return list &&
+                        !list->findItems(QStringLiteral("inside.cfg"), Qt::MatchExactly)
+                             .isEmpty() &&
+                        activate(QStringLiteral(".. (the folder above)"), &inLine, &timed)(modal);
+             },
+             [&](QWidget* modal) {
+                 auto* list = modal->findChild<QTreeWidget*>(QStringLiteral("lstFolder"));
+                 if (!list ||
+                     list->findItems(QStringLiteral("caf\\xe9.cfg"), Qt::MatchExactly).isEmpty())
+                     return false;
+                 shoot(QStringLiteral("open-from-server"), modal);
+                 return activate(QStringLiteral("caf\\xe9.cfg"), &again, &timed)(modal);
+             }});
         TestSupport::child<QAction>(&form, "OpenFromServer1")->trigger();
     }
     QVERIFY(ftpWarned);
     QVERIFY(!sftpWarned);
-    QCOMPARE(top, (QStringList{".. (the folder above)|", "alpha/|", "beta/|", "a.cfg|8 bytes",
-                               "b.cfg|1.21 KiB"}));
-    QCOMPARE(inAlpha.size(), 2);
+    const QStringList rows{".. (the folder above)|", "alpha/|",       "beta/|",
+                           "new\\nline/|",           "a.cfg|8 bytes", "b.cfg|1.21 KiB",
+                           "caf\\xe9.cfg|27 bytes"};
+    QCOMPARE(top, rows);
+    QCOMPARE(inLine, (QStringList{".. (the folder above)|", "inside.cfg|8 bytes"}));
+    QCOMPARE(again, rows);
     QVERIFY(timed);
-    QCOMPARE(
-        form.windowTitle(),
-        QStringLiteral("127.0.0.1:%1/alpha/server.cfg[*] - Brantholm - Ledgerwick 1.1").arg(root));
+    QCOMPARE(form.windowTitle(),
+             QStringLiteral("127.0.0.1:%1/caf\\xe9.cfg[*] - Brantholm - Ledgerwick 1.1").arg(root));
     QCOMPARE(TestSupport::child<QLineEdit>(&form, "edServernames")->text(),
              QStringLiteral("Walked"));
     QCOMPARE(RemoteOpenDialog::recentAddresses().value(0),
-             m_sshd->address(QStringLiteral("walk/alpha/server.cfg")));
+             m_sshd->address(QStringLiteral("walk/caf%E9.cfg")));
 }
 
 void TestRemote::history_data() {
@@ -1365,8 +1401,7 @@ void TestRemote::twoAccounts() {
             if (modal->objectName() != QLatin1String("HistoryDialog"))
                 return false;
             label = modal->findChild<QLabel*>()->text();
-            if (qEnvironmentVariableIsSet("LEDGERWICK_SHOT"))
-                modal->grab().save(qEnvironmentVariable("LEDGERWICK_SHOT"));
+            shoot(QStringLiteral("history"), modal);
             pressLater(modal, QStringLiteral("&Restore"));
             return true;
         }});
