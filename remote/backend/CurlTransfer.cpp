@@ -989,14 +989,14 @@ void destroyTransfer(Impl* d) {
     delete d;
 }
 
-// A file's address, read where the folder cannot be listed: a folder is told by its listing.
-Outcome fetchUnlisted(Impl* d) {
-    Outcome outcome = d->download(d->address.path());
+// A file read where its folder cannot be listed: a folder is told by its listing.
+Outcome fetchUnlisted(Impl* d, const QString& path) {
+    Outcome outcome = d->download(path);
     switch (outcome.failure) {
     case Failure::NotFound:
     case Failure::AccessDenied:
     case Failure::Other:
-        if (d->listFolder(d->address.path() + QLatin1Char('/')).ok())
+        if (d->listFolder(path + QLatin1Char('/')).ok())
             return d->isFolder();
         break;
     default:
@@ -1017,7 +1017,7 @@ Outcome fetch(Impl* d, bool tidy, Impl::Located* located) {
     if (Outcome failed = d->locate(d->address.path(), located); !failed.ok())
         return failed;
     if (!located->listed)
-        return fetchUnlisted(d);
+        return fetchUnlisted(d, located->path);
     if (tidy)
         d->tidyUp(located);
     if (!located->exists)
@@ -1072,8 +1072,9 @@ Outcome store(Impl* d, const QByteArray& bytes, const QByteArray& expected, bool
             return Impl::failure(Failure::Other, error);
     }
 
-    // The file itself, through any links; a missing one is made where it would be.
-    const QString path = located.listed ? located.path : d->address.path();
+    // The file itself, through any links (also when the folder a link leads to cannot be listed);
+    // a missing one is made where it would be.
+    const QString path = located.path.isEmpty() ? d->address.path() : located.path;
     const bool known = located.listed && located.exists;
     // A hidden name beside the file: the same folder, so that the rename stays on one disk.
     const QString folder = parentOf(path);
@@ -1085,14 +1086,21 @@ Outcome store(Impl* d, const QByteArray& bytes, const QByteArray& expected, bool
     const QString temporary = folder + RemoteTransfer::temporaryName(name, false, suffix);
     const QString aside = folder + RemoteTransfer::temporaryName(name, true, suffix);
     d->remember(temporary);
-    Outcome outcome = d->upload(temporary, bytes, exists);
+    // Closed to others while it is written when the permissions it is to have are known.
+    Outcome outcome = d->upload(temporary, bytes, known);
     if (!outcome.ok()) {
         if (outcome.failure != Failure::Dropped && outcome.failure != Failure::Cancelled &&
             d->commands({d->remove(temporary)}).ok())
             d->forget(temporary);
         return outcome;
     }
-    const QStringList notes = known ? d->keepAttributes(temporary, located.entry) : QStringList();
+    QStringList notes;
+    if (known)
+        notes = d->keepAttributes(temporary, located.entry);
+    else if (exists)
+        notes << QCoreApplication::translate(
+            "Remote", "The server does not list the file's folder, so it set the file's "
+                      "permissions itself.");
     if (!d->commands(d->rename(temporary, path, false)).ok()) {
         // Servers that do not rename over a file (OpenSSH's SFTP among them): the old file is
         // moved aside, the new one takes its name, and the old one goes only after that.
