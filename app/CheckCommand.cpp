@@ -66,10 +66,6 @@ QByteArray printableName(const QByteArray& name) {
     return quoted + '"';
 }
 
-namespace {
-
-// A file on a server, read as a local one is, with no question asked: what only the user can
-// answer (an unknown host key, a password not in the keyring) fails with what to do.
 CfgFile::ReadResult readAddress(const RemoteAddress& address, const QString& invalid) {
     CfgFile::ReadResult read;
     if (!address.isValid()) {
@@ -93,8 +89,6 @@ CfgFile::ReadResult readAddress(const RemoteAddress& address, const QString& inv
     }
     return read;
 }
-
-} // namespace
 
 int checkFiles(const QList<QByteArray>& names, QIODevice& out, QIODevice& errors) {
     const Vocabulary known = knownVariables();

@@ -4,6 +4,7 @@
 #include "config/CfgFile.h"
 #include "console/ServerAddress.h"
 #include "console/ServerComparison.h"
+#include "remote/RemoteAddress.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -11,11 +12,28 @@
 #include <QHostInfo>
 #include <QTextStream>
 
+#include <csignal>
 #include <cstdio>
+#include <iterator>
 #include <termios.h>
 #include <unistd.h>
 
 namespace {
+
+// The terminal of the password prompt and its settings before the echo went off: a signal that
+// ends the program at the prompt (Ctrl+C) puts them back first, so that the shell echoes again.
+int promptTerminal = -1;
+termios promptSaved{};
+constexpr int kPromptSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+
+void endAtPrompt(int signalNumber) {
+    tcsetattr(promptTerminal, TCSAFLUSH, &promptSaved);
+    if (write(promptTerminal, "\n", 1) < 0) {
+        // Nothing more can be done for the terminal.
+    }
+    signal(signalNumber, SIG_DFL);
+    raise(signalNumber);
+}
 
 // Reads a line from the terminal with its echo off; nothing when there is no terminal.
 std::optional<QString> promptPassword(const QString& server) {
@@ -26,15 +44,27 @@ std::optional<QString> promptPassword(const QString& server) {
     std::fflush(tty);
     termios saved{};
     const bool echoOff = tcgetattr(fileno(tty), &saved) == 0;
+    struct sigaction before[std::size(kPromptSignals)] = {};
     if (echoOff) {
+        promptTerminal = fileno(tty);
+        promptSaved = saved;
+        struct sigaction restore = {};
+        restore.sa_handler = endAtPrompt;
+        sigemptyset(&restore.sa_mask);
+        for (std::size_t i = 0; i < std::size(kPromptSignals); ++i)
+            sigaction(kPromptSignals[i], &restore, &before[i]);
         termios quiet = saved;
         quiet.c_lflag &= ~tcflag_t(ECHO);
         tcsetattr(fileno(tty), TCSAFLUSH, &quiet);
     }
     char line[1024];
     const bool read = std::fgets(line, sizeof line, tty) != nullptr;
-    if (echoOff)
+    if (echoOff) {
         tcsetattr(fileno(tty), TCSAFLUSH, &saved);
+        for (std::size_t i = 0; i < std::size(kPromptSignals); ++i)
+            sigaction(kPromptSignals[i], &before[i], nullptr);
+        promptTerminal = -1;
+    }
     std::fputc('\n', tty);
     std::fclose(tty);
     if (!read)
@@ -59,6 +89,8 @@ QString rowText(const Comparison::Row& row) {
             return row.name + QStringLiteral(": differs (after restart)");
         case Comparison::State::ReadOnly:
             return row.name + QStringLiteral(": differs (read-only)");
+        case Comparison::State::OnlyByFile:
+            return row.name + QStringLiteral(": differs (only by the file)");
         }
     }
     const QString start = QStringLiteral("%1: document \"%2\", ").arg(row.name, row.document);
@@ -73,6 +105,8 @@ QString rowText(const Comparison::Row& row) {
         return start + QStringLiteral("server \"%1\" (after restart)").arg(row.server);
     case Comparison::State::ReadOnly:
         return start + QStringLiteral("server \"%1\" (read-only)").arg(row.server);
+    case Comparison::State::OnlyByFile:
+        return start + QStringLiteral("server \"%1\" (only by the file)").arg(row.server);
     }
     return {};
 }
@@ -93,9 +127,10 @@ int compareCommand(int argc, char* argv[]) {
     QTextStream out(stdout);
     QTextStream errors(stderr);
     QCommandLineParser parser;
-    const QCommandLineOption compare(QStringLiteral("compare"),
-                                     QStringLiteral("Compare FILE with the running server."),
-                                     QStringLiteral("FILE"));
+    const QCommandLineOption compare(
+        QStringLiteral("compare"),
+        QStringLiteral("Compare FILE, or the file at ADDRESS, with the running server."),
+        QStringLiteral("FILE|ADDRESS"));
     const QCommandLineOption server(QStringLiteral("server"),
                                     QStringLiteral("The server's address, HOST[:PORT]."),
                                     QStringLiteral("HOST[:PORT]"));
@@ -104,13 +139,24 @@ int compareCommand(int argc, char* argv[]) {
         errors << "ledgerwick: "
                << (parser.errorText().isEmpty() ? QStringLiteral("--server is missing")
                                                 : parser.errorText())
-               << "\nUsage: ledgerwick --compare FILE --server HOST[:PORT]" << Qt::endl;
+               << "\nUsage: ledgerwick --compare FILE|ADDRESS --server HOST[:PORT]" << Qt::endl;
         return 2;
     }
+    // A file on a server is read as --check reads it: with nothing asked. Its address is shown
+    // without a password typed into it.
     const QString path = parser.value(compare);
-    const CfgFile::ReadResult read = CfgFile::read(path);
+    const bool remote = RemoteAddress::looksLikeAddress(path);
+    QString invalid;
+    const RemoteAddress fileAddress =
+        remote ? RemoteAddress::parse(path, &invalid) : RemoteAddress();
+    const CfgFile::ReadResult read =
+        remote ? readAddress(fileAddress, invalid) : CfgFile::read(path);
     if (!read.ok()) {
-        errors << "ledgerwick: cannot read " << path << ": " << readFailureReason(read) << Qt::endl;
+        errors << "ledgerwick: cannot read "
+               << (!remote                 ? path
+                   : fileAddress.isValid() ? fileAddress.toString()
+                                           : QStringLiteral("the address"))
+               << ": " << readFailureReason(read) << Qt::endl;
         return 2;
     }
     const QList<Comparison::Setting> settings = Comparison::documentSettings(read.text);

@@ -18,8 +18,8 @@
 namespace {
 
 using State = Comparison::State;
-constexpr State kStates[] = {State::Same, State::Differs, State::AfterRestart, State::NotOnServer,
-                             State::ReadOnly};
+constexpr State kStates[] = {State::Same,       State::Differs,     State::AfterRestart,
+                             State::OnlyByFile, State::NotOnServer, State::ReadOnly};
 
 // Each state's row in a light colour of its own, the text black, so that a glance finds them; a
 // password's values hidden unless the user asks to see them.
@@ -48,6 +48,7 @@ public:
             case State::Differs:
                 return QBrush(QColor(0xfd, 0xe2, 0xe2));
             case State::AfterRestart:
+            case State::OnlyByFile:
                 return QBrush(QColor(0xfd, 0xf3, 0xd6));
             case State::NotOnServer:
             case State::ReadOnly:

@@ -24,7 +24,6 @@ constexpr int kName = Qt::UserRole + 1;
 
 RemoteOpenDialog::RemoteOpenDialog(Purpose purpose, RemoteSession* session, QWidget* parent)
     : QDialog(parent)
-    , m_purpose(purpose)
     , m_session(session)
     , cmbAddress(new QComboBox(this))
     , lblPlainFtp(new QLabel(this))
@@ -111,22 +110,6 @@ void RemoteOpenDialog::accept() {
         showFolder(address);
         return;
     }
-    choose(address);
-}
-
-void RemoteOpenDialog::choose(const RemoteAddress& address) {
-    if (m_purpose == Purpose::Open) {
-        const RemoteClient::Result fetched = m_session->fetch(address);
-        if (fetched.failure == RemoteTransfer::Failure::IsFolder) {
-            showFolder(address.withPath(address.path() + QLatin1Char('/')));
-            return;
-        }
-        if (!fetched.ok) {
-            showError(fetched.cancelled ? QString() : fetched.message);
-            return;
-        }
-        m_fetched = fetched;
-    }
     m_address = address;
     QDialog::accept();
 }
@@ -176,5 +159,6 @@ void RemoteOpenDialog::itemActivated(QTreeWidgetItem* item) {
         return;
     }
     cmbAddress->setEditText(chosen.toString());
-    choose(chosen);
+    m_address = chosen;
+    QDialog::accept();
 }

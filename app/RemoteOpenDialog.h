@@ -1,7 +1,6 @@
 #pragma once
 
 #include "remote/RemoteAddress.h"
-#include "remote/RemoteClient.h"
 
 #include <QDialog>
 
@@ -12,10 +11,9 @@ class QTreeWidgetItem;
 class RemoteSession;
 
 // The address of a file on a server, for File > Open from Server… and for saving to a server:
-// the last ten addresses in its list; the address of a folder, with or without its last '/',
-// lists that folder (folders and .cfg files, with size and time), so that the user can walk to
-// the file and pick it. Opening reads the file here, so that a failure is told where the address
-// can be corrected.
+// the last ten addresses in its list; an address that ends in '/' lists that folder (folders and
+// .cfg files, with size and time), so that the user can walk to the file and pick it. (The window
+// lists a folder whose address it was given without the '/'.)
 class RemoteOpenDialog : public QDialog {
     Q_OBJECT
 public:
@@ -26,8 +24,6 @@ public:
     // The file chosen. A password typed in the address is in it for reaching the file at once;
     // the list and the field show the address without it.
     RemoteAddress address() const { return m_address; }
-    // For opening: the file as it was read.
-    const RemoteClient::Result& fetched() const { return m_fetched; }
     // Lists `folder` in the dialog.
     void showFolder(const RemoteAddress& folder);
 
@@ -40,11 +36,9 @@ public:
 
 private:
     void addressChanged(const QString& text);
-    void choose(const RemoteAddress& address);
     void itemActivated(QTreeWidgetItem* item);
     void showError(const QString& text);
 
-    Purpose m_purpose;
     RemoteSession* m_session;
     QComboBox* cmbAddress;
     QLabel* lblPlainFtp;
@@ -53,5 +47,4 @@ private:
     // The folder listed, and the file chosen at the end.
     RemoteAddress m_folder;
     RemoteAddress m_address;
-    RemoteClient::Result m_fetched;
 };

@@ -8,6 +8,13 @@
 #include <QPushButton>
 #include <QTimer>
 
+namespace {
+
+// A task shorter than this shows no progress at all.
+constexpr int kProgressDelay = 300;
+
+} // namespace
+
 RemoteSession::RemoteSession(QWidget* window)
     : QObject(window)
     , m_window(window)
@@ -52,23 +59,59 @@ RemoteClient::Result RemoteSession::run(const std::function<void()>& start) {
     QTimer later;
     later.setSingleShot(true);
     connect(&later, &QTimer::timeout, &progress, [&] {
-        if (m_client->isBusy())
+        if (m_client->isBusy() && !m_asking)
             progress.show();
     });
     connect(&progress, &QProgressDialog::canceled, m_client, &RemoteClient::cancel);
     const auto update = connect(m_client, &RemoteClient::progress, &progress,
                                 [&](const QString& step, qint64 done, qint64 total) {
+                                    if (m_asking)
+                                        return;
                                     progress.setLabelText(step + QStringLiteral("…"));
                                     if (total > 0) {
                                         progress.setRange(0, 1000);
                                         progress.setValue(int(done * 1000 / total));
                                     }
                                 });
-    later.start(300);
+    m_progress = &progress;
+    m_later = &later;
+    m_cancelled = false;
+    later.start(kProgressDelay);
     start();
     const RemoteClient::Result result = m_client->waitForFinished();
     disconnect(update);
+    m_progress = nullptr;
+    m_later = nullptr;
+    m_cancelled = result.cancelled;
+    if (result.cancelled) {
+        const QString address = result.address.toString();
+        emit note(result.task == RemoteClient::Task::Fetch
+                      ? tr("Cancelled: %1 was not opened.").arg(address)
+                  : result.task == RemoteClient::Task::List
+                      ? tr("Cancelled: %1 was not listed.").arg(address)
+                      : tr("Cancelled: nothing was saved to %1.").arg(address));
+    }
     return result;
+}
+
+void RemoteSession::holdProgress() {
+    m_asking = true;
+    if (m_later)
+        m_later->stop();
+    if (m_progress && m_progress->isVisible()) {
+        m_progress->setRange(0, 0);
+        m_progress->setLabelText(tr("Waiting for your answer…"));
+    }
+}
+
+void RemoteSession::resumeProgress() {
+    m_asking = false;
+    if (!m_progress || !m_client->isBusy())
+        return;
+    if (m_progress->isVisible())
+        m_progress->setLabelText(tr("Connecting…"));
+    else
+        m_later->start(kProgressDelay);
 }
 
 void RemoteSession::askTrust(const QString& address, const QString& fingerprint, bool certificate) {
@@ -87,13 +130,18 @@ void RemoteSession::askTrust(const QString& address, const QString& fingerprint,
     QPushButton* trust = box.addButton(tr("Trust and connect"), QMessageBox::AcceptRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Cancel);
+    holdProgress();
     box.exec();
+    resumeProgress();
     m_client->answerTrust(box.clickedButton() == trust);
 }
 
 void RemoteSession::askPassword(const QString& address, bool refused) {
     PasswordDialog dialog(address, refused, owner());
-    if (dialog.exec() == QDialog::Accepted)
+    holdProgress();
+    const int answer = dialog.exec();
+    resumeProgress();
+    if (answer == QDialog::Accepted)
         m_client->answerPassword(dialog.password(), dialog.remember());
     else
         m_client->answerPassword(QString(), false);
@@ -120,6 +168,8 @@ void RemoteSession::askOverwrite(const QString& address, int changedLines,
     QPushButton* overwrite = box.addButton(tr("Overwrite"), QMessageBox::AcceptRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Cancel);
+    holdProgress();
     box.exec();
+    resumeProgress();
     m_client->answerOverwrite(box.clickedButton() == overwrite);
 }

@@ -40,10 +40,12 @@ QString title() {
 
 } // namespace
 
-ServerConsole::ServerConsole(QMainWindow* window, std::function<QString()> documentText)
+ServerConsole::ServerConsole(QMainWindow* window, std::function<QString()> documentText,
+                             std::function<QString()> documentHost)
     : QObject(window)
     , m_window(window)
     , m_documentText(std::move(documentText))
+    , m_documentHost(std::move(documentHost))
     , m_client(new RconClient(this))
     , m_comparison(new ServerComparison(m_client, this))
     , m_serverLabel(new QLabel(window)) {
@@ -75,8 +77,14 @@ void ServerConsole::connectThen(std::function<void()> then) {
     const QList<Comparison::Setting> settings = Comparison::documentSettings(m_documentText());
     const quint16 port = documentPort(settings);
     ConnectDialog dialog(m_window);
-    const QString last =
+    QString last =
         m_typedAddress.isEmpty() ? savedSettings().value(kAddressKey).toString() : m_typedAddress;
+    // A file on a server: the game server runs on that host, on the port its file sets; unless
+    // the user typed another port for that host already.
+    if (const QString host = m_documentHost();
+        !host.isEmpty() &&
+        parseServerAddress(m_typedAddress, port).host.compare(host, Qt::CaseInsensitive) != 0)
+        last = ServerAddress{host, port, {}}.text();
     dialog.setAddress(last, port);
     QString offered;
     for (const Comparison::Setting& setting : settings)
@@ -202,11 +210,19 @@ void ServerConsole::confirmApply() {
     QStringList held;
     for (const Comparison::Row& row : m_comparison->notSendable())
         held.append(row.name);
-    const QString notSent =
-        held.isEmpty() ? QString()
-                       : tr("\n\nNot sent, since a value holding a double quote, a semicolon or "
-                            "a line break would reach the server as other commands:\n%1")
-                             .arg(listed(held));
+    QString notSent = held.isEmpty()
+                          ? QString()
+                          : tr("\n\nNot sent, since a value holding a double quote, a semicolon or "
+                               "a line break would reach the server as other commands:\n%1")
+                                .arg(listed(held));
+    QStringList byFile;
+    for (const Comparison::Row& row : m_comparison->onlyByFile())
+        byFile.append(row.name);
+    if (!byFile.isEmpty())
+        notSent += tr("\n\nNot sent, only by the file: the console turns every character beyond "
+                      "plain ASCII (é, ü, €…) and every % into \".\"; the file sets them at the "
+                      "server's next restart or exec:\n%1")
+                       .arg(listed(byFile));
     if (sent.isEmpty()) {
         QMessageBox::information(m_dialog, title(),
                                  tr("Nothing to apply: no setting that the server "
@@ -274,12 +290,12 @@ void ServerConsole::restartMap() {
 }
 
 QString ServerConsole::summary() const {
-    int counts[5] = {};
+    int counts[6] = {};
     for (const Comparison::Row& row : m_comparison->rows())
         ++counts[int(row.state)];
     QStringList parts;
-    for (const State state :
-         {State::Same, State::Differs, State::AfterRestart, State::NotOnServer, State::ReadOnly})
+    for (const State state : {State::Same, State::Differs, State::AfterRestart, State::OnlyByFile,
+                              State::NotOnServer, State::ReadOnly})
         if (counts[int(state)] > 0)
             parts.append(
                 QStringLiteral("%1 %2").arg(counts[int(state)]).arg(Comparison::stateName(state)));
@@ -290,7 +306,9 @@ QString ServerConsole::summary() const {
 }
 
 void ServerConsole::showFailure(const QString& message, RconClient::Failure failure) {
-    if (failure == RconClient::Failure::BadPassword || failure == RconClient::Failure::NotSendable)
+    if (failure == RconClient::Failure::BadPassword ||
+        failure == RconClient::Failure::NotSendable ||
+        failure == RconClient::Failure::EmptyPassword)
         m_needPassword = true;
     QWidget* parent = m_dialog && m_dialog->isVisible() ? static_cast<QWidget*>(m_dialog)
                                                         : static_cast<QWidget*>(m_window);

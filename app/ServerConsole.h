@@ -18,8 +18,10 @@ class ServerComparison;
 class ServerConsole : public QObject {
     Q_OBJECT
 public:
-    // `documentText` gives the text of the document as it is now.
-    ServerConsole(QMainWindow* window, std::function<QString()> documentText);
+    // `documentText` gives the text of the document as it is now; `documentHost` the host of the
+    // file's address when the document is a file on a server, else nothing.
+    ServerConsole(QMainWindow* window, std::function<QString()> documentText,
+                  std::function<QString()> documentHost);
 
     void connectToServer();
     void compare();
@@ -44,6 +46,7 @@ private:
 
     QMainWindow* m_window;
     std::function<QString()> m_documentText;
+    std::function<QString()> m_documentHost;
     RconClient* m_client;
     ServerComparison* m_comparison;
     ComparisonDialog* m_dialog = nullptr;

@@ -182,7 +182,8 @@ TForm1::TForm1(QWidget* parent)
     setStatusBar(StatusBar1);
 
     saveDialog = new SaveDialog(this);
-    m_serverConsole = new ServerConsole(this, [this] { return documentText(); });
+    m_serverConsole = new ServerConsole(
+        this, [this] { return documentText(); }, [this] { return m_remoteAddress.host(); });
     setAcceptDrops(true);
 
     // Boxes, circles and focus frames that stand out on every background of the window.
@@ -446,8 +447,14 @@ QWidget* TForm1::createBottomStrip() {
     // colours are.
     auto* frame = new TLMDTextCheckGroup(tr("CFG Configuration"), strip);
     frame->setObjectName(QStringLiteral("LMDTextCheckGroup1"));
-    if (!dark)
+    if (!dark) {
         PageSheet::colour(frame, 0, 0xff000000);
+        // Greyed (once a text is made or a file is open), the box's caption reads fainter.
+        QPalette palette = frame->palette();
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText})
+            palette.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
+        frame->setPalette(palette);
+    }
     chkNewSlashes = new TLMDTextCheckBox(
         tr("Check this if you want to add slashes in the cfg to organize."), frame);
     chkNewSlashes->setObjectName(QStringLiteral("chkNewSlashes"));
@@ -682,6 +689,7 @@ RemoteSession* TForm1::remoteSession() {
         RemoteTransfer::Settings settings;
         settings.tidyOnOpen = true;
         m_remote->client()->setSettings(settings);
+        connect(m_remote, &RemoteSession::note, this, &TForm1::showNote);
     }
     return m_remote;
 }
@@ -950,8 +958,7 @@ bool TForm1::openFile(const QString& path) {
 
 void TForm1::OpenFromServer1Click() {
     RemoteOpenDialog dialog(RemoteOpenDialog::Purpose::Open, remoteSession(), this);
-    if (dialog.exec() == QDialog::Accepted)
-        openFetched(dialog.address(), dialog.fetched());
+    chooseOnServer(dialog);
 }
 
 bool TForm1::openAddress(const QString& text) {
@@ -965,15 +972,30 @@ bool TForm1::openAddress(const QString& text) {
     return openAddress(address);
 }
 
+bool TForm1::chooseOnServer(RemoteOpenDialog& dialog) {
+    // Cancelled on the way, the dialog comes back with the address as it was typed; the address
+    // of a folder comes back listing the folder, for the user to choose a file in it.
+    while (dialog.exec() == QDialog::Accepted) {
+        const RemoteAddress address = dialog.address();
+        const RemoteClient::Result fetched = remoteSession()->fetch(address);
+        if (fetched.failure == RemoteTransfer::Failure::IsFolder) {
+            dialog.showFolder(address.withPath(address.path() + QLatin1Char('/')));
+            continue;
+        }
+        const bool opened = openFetched(address, fetched);
+        if (opened || !remoteSession()->cancelled())
+            return opened;
+    }
+    return false;
+}
+
 bool TForm1::openAddress(const RemoteAddress& address) {
     const RemoteClient::Result fetched = remoteSession()->fetch(address);
     if (fetched.failure == RemoteTransfer::Failure::IsFolder) {
-        // A folder's address lists the folder, for the user to choose a file in it.
         RemoteOpenDialog dialog(RemoteOpenDialog::Purpose::Open, remoteSession(), this);
         dialog.showFolder(address.isFolder() ? address
                                              : address.withPath(address.path() + QLatin1Char('/')));
-        return dialog.exec() == QDialog::Accepted &&
-               openFetched(dialog.address(), dialog.fetched());
+        return chooseOnServer(dialog);
     }
     return openFetched(address, fetched);
 }

@@ -29,6 +29,7 @@ class SettingsPage;
 class TLMDTextButton;
 class TLMDTextCheckBox;
 class QWidget;
+class RemoteOpenDialog;
 class RemoteSession;
 
 // The main window: menu, banner, page control with the settings pages and the editor page,
@@ -133,6 +134,8 @@ private:
     bool openAddress(const QString& text);
     bool openAddress(const RemoteAddress& address);
     bool openFetched(const RemoteAddress& address, const RemoteClient::Result& fetched);
+    // Opens the file chosen in the Open from Server dialog; false when none was opened.
+    bool chooseOnServer(RemoteOpenDialog& dialog);
     // Opens `bytes` as the document: from `destination` (which it then saves to), or as a new
     // document with no file when there is none.
     void openBytes(const QByteArray& bytes, const std::optional<Destination>& destination);

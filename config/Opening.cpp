@@ -26,12 +26,12 @@ public:
                  std::span<const ServerScript::WordRange> words) override {
         if (words.empty())
             return;
-        // What the server runs of a cut line is not what the line shows: it stays as it is.
-        const ServerScript::Verb verb = command.cut || command.rest
-                                            ? ServerScript::Verb::Bare
-                                            : ServerScript::verbOf(wordText(words.front()));
+        // What the server runs counts, also the rest of a cut command; a line without "set" sets
+        // only a variable the server has by then.
+        const ServerScript::Verb verb = ServerScript::verbOf(wordText(words.front()));
         const size_t name = verb == ServerScript::Verb::Bare ? 0 : 1;
-        if (command.cut || command.rest || words.size() < name + 2) {
+        if (words.size() < name + 2 || (verb == ServerScript::Verb::Bare &&
+                                        !ServerScript::registeredAtStart(wordText(words[0])))) {
             markOther(command.begin, command.end);
             return;
         }
@@ -42,12 +42,10 @@ public:
             value += wordText(words[i]);
         }
         const ServerScript::WordRange& first = words[name + 1];
-        const ServerScript::WordRange& last = words.back();
-        const bool closed =
-            last.quoted && last.end < m_text.size() && m_text[last.end] == QLatin1Char('"');
         settings.append({verb, wordText(words[name]).toString(), value});
-        places.append({command.begin, command.end, first.begin - (first.quoted ? 1 : 0),
-                       last.end + (closed ? 1 : 0)});
+        places.append({command.begin, command.end, words[name].end,
+                       first.begin - (first.quoted ? 1 : 0), valueEnd(words.back()), command.cut,
+                       command.rest});
         lines.append(command.line - 1);
     }
 
@@ -57,12 +55,20 @@ public:
 
     QList<Opening::Setting> settings;
     struct Place {
-        qsizetype begin, end, valueBegin, valueEnd;
+        qsizetype begin, end, nameEnd, valueBegin, valueEnd;
+        bool cut, rest;
     };
     QList<Place> places;
     QList<int> lines;
 
     QList<bool> takeOther() { return std::move(m_other); }
+
+    // After a word, with its closing quote when it has one.
+    qsizetype valueEnd(const ServerScript::WordRange& word) const {
+        const bool closed =
+            word.quoted && word.end < m_text.size() && m_text[word.end] == QLatin1Char('"');
+        return word.end + (closed ? 1 : 0);
+    }
 
 private:
     QStringView wordText(const ServerScript::WordRange& word) const {
@@ -114,19 +120,10 @@ Opening::Opening(const QString& text, const FileFormat& format)
     m_lineHoldsOther = reader.takeOther();
     m_places.reserve(reader.places.size());
     for (const Reader::Place& place : std::as_const(reader.places))
-        m_places.append({place.begin, place.end, place.valueBegin, place.valueEnd});
+        m_places.append({place.begin, place.end, place.nameEnd, place.valueBegin, place.valueEnd,
+                         place.cut, place.rest});
     for (qsizetype i = 0; i < m_settings.size(); ++i)
         m_byName[m_settings[i].name.toLower()].append(static_cast<int>(i));
-}
-
-QList<Opening::Setting*> Opening::settingsOf(QStringView name) {
-    QList<Setting*> found;
-    const auto same = m_byName.constFind(name.toString().toLower());
-    if (same == m_byName.cend())
-        return found;
-    for (auto index = same->crbegin(); index != same->crend(); ++index)
-        found.append(&m_settings[*index]);
-    return found;
 }
 
 Opening::Setting* Opening::find(QStringView name) {
@@ -167,15 +164,40 @@ qsizetype Opening::nextLineStart(qsizetype position) const {
     return next == m_lineStarts.cend() ? m_text.size() : *next;
 }
 
+std::pair<qsizetype, qsizetype> Opening::writtenValue(const Place& place) const {
+    qsizetype begin = place.valueBegin;
+    qsizetype end = place.valueEnd;
+    if (place.cut) {
+        // What the file writes runs on past the cut, to the last word of the command's source.
+        const QList<ServerScript::WordRange> words =
+            ServerScript::wordsOf(m_text, place.begin, place.end);
+        if (!words.isEmpty()) {
+            const ServerScript::WordRange& last = words.last();
+            const bool closed =
+                last.quoted && last.end < place.end && m_text[last.end] == QLatin1Char('"');
+            end = qMax(end, last.end + (closed ? 1 : 0));
+        }
+    }
+    // Outside quotes the server reads `Café` as `Caf`: the é is the file's all the same.
+    while (begin > place.nameEnd && m_text[begin - 1].unicode() >= 0x80)
+        --begin;
+    while (end < place.end && m_text[end].unicode() >= 0x80)
+        ++end;
+    return {begin, end};
+}
+
 QString Opening::rewritten(const QList<Line>& before, const QList<Line>& after,
                            const QStringList& own) const {
     QHash<QString, QString> was;
     for (const Line& line : before)
         was.insert(line.name.toLower(), line.value);
-    QHash<QString, int> held; // the setting a page holds, by lower-case name
-    for (qsizetype i = 0; i < m_settings.size(); ++i)
-        if (m_settings[i].taken)
-            held.insert(m_settings[i].name.toLower(), static_cast<int>(i));
+    // The command of each variable that the server ends with, by lower-case name, for the
+    // variables the pages write: a value is changed there, whether or not a page could show it.
+    QHash<QString, int> held;
+    for (const QList<Line>* lines : {&before, &after})
+        for (const Line& line : *lines)
+            if (const auto same = m_byName.constFind(line.name.toLower()); same != m_byName.cend())
+                held.insert(same.key(), same->last());
     QSet<QString> written;
     for (const Line& line : after)
         written.insert(line.name.toLower());
@@ -186,17 +208,21 @@ QString Opening::rewritten(const QList<Line>& before, const QList<Line>& after,
 
     // Values changed where they stand; settings no longer written taken out, every one of them.
     for (auto setting = held.cbegin(); setting != held.cend(); ++setting) {
-        if (!written.contains(setting.key())) {
+        if (was.contains(setting.key()) && !written.contains(setting.key())) {
             for (const int index : m_byName.value(setting.key()))
                 removed.append({m_places[index].begin, m_places[index].end});
         }
     }
     for (const Line& line : after) {
-        const auto setting = held.constFind(line.name.toLower());
-        if (setting != held.cend() && line.value != was.value(setting.key())) {
-            const Place& place = m_places[*setting];
-            edits.append({place.valueBegin, place.valueEnd, quote + line.value + quote});
-        }
+        const QString name = line.name.toLower();
+        const auto setting = held.constFind(name);
+        if (setting == held.cend() || (was.contains(name) && line.value == was.value(name)))
+            continue;
+        const Place& place = m_places[*setting];
+        const auto [from, to] = writtenValue(place);
+        // A value written right after its name (`set sv_hostname\xE9Caf`) gets a blank.
+        const QString blank = from == place.nameEnd ? QStringLiteral(" ") : QString();
+        edits.append({from, to, blank + quote + line.value + quote});
     }
 
     // A command taken out takes its ';' with it (the one after it, else the one before), and a
@@ -249,7 +275,10 @@ QString Opening::rewritten(const QList<Line>& before, const QList<Line>& after,
     }
 
     // New lines after the nearest held setting before them, else before the nearest after them,
-    // else at the end.
+    // else at the end; not beside what runs only as the rest of a cut line (inside an old block
+    // of comments, say), which is no line of its own.
+    QHash<QString, int> anchors = held;
+    anchors.removeIf([this](const auto& setting) { return m_places[setting.value()].rest; });
     const QString& lineBreak = m_format.lineBreak;
     const bool endsWithBreak = !m_text.isEmpty() && isBreak(m_text.back());
     int order = 0;
@@ -267,12 +296,12 @@ QString Opening::rewritten(const QList<Line>& before, const QList<Line>& after,
         qsizetype anchor = -1;
         bool afterAnchor = true;
         for (qsizetype j = i - 1; j >= 0 && anchor < 0; --j)
-            if (const auto setting = held.constFind(after[j].name.toLower());
-                setting != held.cend())
+            if (const auto setting = anchors.constFind(after[j].name.toLower());
+                setting != anchors.cend())
                 anchor = nextLineStart(qMax(m_places[*setting].begin, m_places[*setting].end - 1));
         for (qsizetype j = i + 1; j < after.size() && anchor < 0; ++j)
-            if (const auto setting = held.constFind(after[j].name.toLower());
-                setting != held.cend()) {
+            if (const auto setting = anchors.constFind(after[j].name.toLower());
+                setting != anchors.cend()) {
                 anchor = lineStart(m_places[*setting].begin);
                 afterAnchor = false;
             }

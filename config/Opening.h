@@ -8,9 +8,11 @@
 #include <QString>
 #include <QStringList>
 
-// An opened .cfg text, read as the server reads it: the settings it gives, of which the pages take
-// those they can hold exactly. The text itself stays the document's layout: "Finish!" writes it
-// again with the user's changes made where they stand, and every other byte as it was.
+// An opened .cfg text, read as the server reads it: the settings it gives (every command that sets
+// a variable, the rest of a cut command among them, a line without "set" only for a variable the
+// server has at start), which the pages take. The text itself stays the document's layout:
+// "Finish!" writes it again with the user's changes made where they stand, and every other byte as
+// it was.
 class Opening {
 public:
     explicit Opening(const QString& text = {}, const FileFormat& format = {});
@@ -19,15 +21,12 @@ public:
         ServerScript::Verb verb = ServerScript::Verb::Set;
         QString name; // as written
         QString value;
-        bool taken = false; // a page holds it now
+        bool taken = false; // a page holds it now, or keeps it as the file's
     };
 
     // The setting of `name` (any letter case) that the server holds at the end: the last one of
     // that name. Null when the text sets no such variable.
     Setting* find(QStringView name);
-    // Every setting of `name`, the last one first. A page that cannot hold the last one may hold
-    // an earlier one.
-    QList<Setting*> settingsOf(QStringView name);
 
     // After the pages have taken theirs: how many settings they hold, and how many lines hold
     // something they do not (a command, a comment), which stay as they are.
@@ -50,11 +49,12 @@ public:
     // The text with the pages' changes made in place. `before` is what the pages wrote when the
     // text was opened, `after` what they write now (both from settingLines), `own` the user's own
     // lines for the end:
-    // - a setting the pages hold whose value changed is rewritten where it stands, with its verb
-    //   and name as written and the new value in double quotes;
-    // - a setting the pages hold that they no longer write loses every command of its variable:
-    //   a line left with nothing else goes with its line break;
-    // - a setting the text does not hold that is new or changed gets its line after the line of
+    // - a changed value of a variable the text sets is rewritten where the server ends with it
+    //   (its last command), with the verb and name as written and the new value in double quotes
+    //   in place of all the file writes of the old one;
+    // - a variable the pages wrote that they no longer write loses every command of it: a line
+    //   left with nothing else goes with its line break;
+    // - a variable the text does not set that is new or changed gets its line after the line of
     //   the nearest setting before it that the text holds, else before the nearest after it, else
     //   at the end, as do the own lines. Added lines take the text's most common line break.
     QString rewritten(const QList<Line>& before, const QList<Line>& after,
@@ -65,9 +65,15 @@ private:
     struct Place {
         qsizetype begin = 0; // the command, without its ';' or line break
         qsizetype end = 0;
+        qsizetype nameEnd = 0;
         qsizetype valueBegin = 0; // its value's words, with their quotes
-        qsizetype valueEnd = 0;
+        qsizetype valueEnd = 0;   // of a cut command, those the server runs
+        bool cut = false;
+        bool rest = false; // it runs as the rest of a cut command
     };
+    // What the file writes of a setting's value, for it to be replaced whole: a cut value up to
+    // its last word, and the bytes around it that the server takes for blanks.
+    std::pair<qsizetype, qsizetype> writtenValue(const Place& place) const;
 
     qsizetype lineStart(qsizetype position) const;
     // After the line holding `position`, with its line break.

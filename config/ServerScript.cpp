@@ -76,7 +76,7 @@ struct LongReading {
 
 class Reader {
 public:
-    Reader(QStringView text, Visitor& visitor, const FileFormat& format)
+    Reader(QStringView text, Visitor& visitor, const FileFormat& format = {})
         : m_text(reinterpret_cast<const char16_t*>(text.data()))
         , m_size(text.size())
         , m_visitor(visitor)
@@ -86,6 +86,11 @@ public:
                                                   : 0) {}
 
     Totals run();
+    QList<WordRange> wordsOf(qsizetype begin, qsizetype end) {
+        QList<WordRange> words;
+        split(begin, end, words, Mode::Part);
+        return words;
+    }
 
 private:
     struct Split {
@@ -424,6 +429,13 @@ Totals visit(QStringView text, Visitor& visitor, const FileFormat& format) {
     return Reader(text, visitor, format).run();
 }
 
+QList<WordRange> wordsOf(QStringView text, qsizetype begin, qsizetype end) {
+    struct : Visitor {
+        void command(const CommandRange&, std::span<const WordRange>) override {}
+    } none;
+    return Reader(text, none).wordsOf(begin, end);
+}
+
 Script read(QStringView text, const FileFormat& format) {
     Script script;
     ScriptBuilder builder(text, script);
@@ -458,6 +470,18 @@ Verb verbOf(QStringView firstWord) {
     if (firstWord.compare(u"seta", Qt::CaseInsensitive) == 0)
         return Verb::Seta;
     return Verb::Bare;
+}
+
+bool registeredAtStart(QStringView name) {
+    // Measured on a server: a bare line of each of these took effect.
+    static constexpr QStringView kEngine[] = {
+        u"sv_hostname", u"sv_maxclients",    u"sv_privateclients", u"sv_privatepassword",
+        u"sv_pure",     u"sv_allowdownload", u"sv_cheats",         u"sv_floodprotect",
+        u"sv_fps",      u"sv_maxrate",       u"sv_maxping",        u"sv_minping",
+        u"net_ip",      u"net_port",         u"g_gametype",        u"rconpassword"};
+    return std::any_of(std::cbegin(kEngine), std::cend(kEngine), [name](QStringView known) {
+        return name.compare(known, Qt::CaseInsensitive) == 0;
+    });
 }
 
 std::optional<Assignment> assignment(const Command& command) {

@@ -77,6 +77,11 @@ std::optional<Assignment> assignment(const Command& command);
 // What a command's first word makes of it: Bare for anything but set, sets and seta.
 Verb verbOf(QStringView firstWord);
 
+// A variable the server registers itself at start, before it runs a .cfg (any letter case): a
+// line without "set" changes only such a one. Among the pages' variables these are the engine's;
+// the game's own (scr_…, g_allowVote…, g_password …) exist only once a map loads.
+bool registeredAtStart(QStringView name);
+
 // The same reading with each word as a range of the text instead of a copy, one command at a
 // time: for callers that look at every command of a large text and keep few of its words, such
 // as the checks that run on every keystroke.
@@ -114,5 +119,9 @@ struct Totals {
 };
 
 Totals visit(QStringView text, Visitor& visitor, const FileFormat& format = {});
+
+// The words of [begin, end) of `text` read as one command that is not cut: what a cut command
+// writes. Past two cuts' length only the last word is kept.
+QList<WordRange> wordsOf(QStringView text, qsizetype begin, qsizetype end);
 
 } // namespace ServerScript

@@ -51,6 +51,8 @@ enum Rule {
     CannotStore,
     QuoteInValue,
     TakenForBlank,
+    CutAtComment,
+    NotAComment,
     NoClosingQuote,
     CutCommand,
     LongGameValue,
@@ -144,6 +146,8 @@ private:
         QStringView variable;
         bool keepsWords = false;
         bool restRuns = false;
+        QStringList runs; // the first few commands of the rest, as the server runs them
+        int moreRuns = 0;
     };
 
     QStringView wordAt(const WordRange& word) const {
@@ -151,6 +155,8 @@ private:
     }
     std::optional<Parts> partsOf(std::span<const WordRange> words) const;
     QString joined(std::span<const WordRange> words) const;
+    QString shown(const CommandRange& command, std::span<const WordRange> words) const;
+    bool continuesValue(qsizetype lineStart) const;
     std::optional<ValueLine> valueLine(qsizetype begin) const;
     void report(int line, Rule rule, QStringView variable, const QString& message);
     void startLine(const CommandRange& command, std::span<const WordRange> words);
@@ -185,7 +191,8 @@ private:
 };
 
 std::optional<Checker::Parts> Checker::partsOf(std::span<const WordRange> words) const {
-    if (words.empty())
+    // "# …" is no comment to the server but a command it does not know: it names no variable.
+    if (words.empty() || wordAt(words[0]).startsWith(QLatin1Char('#')))
         return std::nullopt;
     const Verb verb = verbOf(wordAt(words[0]));
     const size_t name = verb == Verb::Bare ? 0 : 1;
@@ -202,6 +209,46 @@ QString Checker::joined(std::span<const WordRange> words) const {
         value += wordAt(word);
     }
     return value;
+}
+
+// A command as the server runs it, quoted words in their quotes, with its line; a long one
+// shortened.
+QString Checker::shown(const CommandRange& command, std::span<const WordRange> words) const {
+    constexpr qsizetype kLongest = 60;
+    QString text;
+    for (const WordRange& word : words) {
+        if (!text.isEmpty())
+            text += QLatin1Char(' ');
+        if (word.quoted)
+            text += QLatin1Char('"');
+        text += wordAt(word);
+        if (word.quoted)
+            text += QLatin1Char('"');
+        if (text.size() > kLongest)
+            break;
+    }
+    if (text.size() > kLongest)
+        text = text.left(kLongest - 1) + QChar(0x2026);
+    return QCoreApplication::translate("TextCheck", "%1 (line %2)")
+        .arg(text, englishNumber(command.line));
+}
+
+// Whether the line from `lineStart` goes on with a value that a line break cut: it holds an odd
+// number of double quotes, the first of them touching the text before it or opening the line
+// (`def"`), not opening a value of its own (`set b "y`).
+bool Checker::continuesValue(qsizetype lineStart) const {
+    const QStringView t = m_text;
+    qsizetype end = lineStart;
+    while (end < t.size() && !isBreak(t[end]))
+        ++end;
+    const QStringView line = t.sliced(lineStart, end - lineStart);
+    if (line.count(QLatin1Char('"')) % 2 == 0)
+        return false;
+    const qsizetype quote = line.indexOf(QLatin1Char('"'));
+    qsizetype before = quote;
+    while (before > 0 && isLineBlank(line[before - 1]))
+        --before;
+    return before == 0 || before == quote;
 }
 
 std::optional<Checker::ValueLine> Checker::valueLine(qsizetype begin) const {
@@ -271,8 +318,14 @@ void Checker::command(const CommandRange& command, std::span<const WordRange> wo
     }
     if (words.empty())
         return;
-    if (command.rest && m_cut)
+    if (command.rest && m_cut) {
         m_cut->restRuns = true;
+        constexpr qsizetype kListed = 3;
+        if (m_cut->runs.size() < kListed)
+            m_cut->runs.append(shown(command, words));
+        else
+            ++m_cut->moreRuns;
+    }
     if (command.line != m_line) {
         closeLine();
         startLine(command, words);
@@ -315,23 +368,53 @@ void Checker::checkWords(const CommandRange& command, std::span<const WordRange>
     };
     const auto parts = partsOf(words);
     const QStringView variable = parts ? wordAt(words[parts->name]) : QStringView();
+    // What is said of values is not said of a "#" line: it sets nothing.
+    const bool unknown = wordAt(words[0]).startsWith(QLatin1Char('#'));
+    bool unknownSaid = false;
+    auto reportOnce = [&](bool& reported, Rule rule, const QString& message) {
+        if (reported)
+            return;
+        reported = true;
+        if (!unknown) {
+            report(command.line, rule, variable, message);
+        } else if (!unknownSaid) {
+            unknownSaid = true;
+            report(command.line, NotAComment, {},
+                   QCoreApplication::translate(
+                       "TextCheck", "the server takes no \"#\" for a comment: it runs the line "
+                                    "as a command it does not know, which sets nothing."));
+        }
+    };
     bool quoteReported = false;
     bool blankReported = false;
-    for (const WordRange& word : words) {
+    bool commentReported = false;
+    for (size_t i = 0; i < words.size(); ++i) {
+        const WordRange& word = words[i];
         const bool closed = word.quoted && word.end < t.size() && t[word.end] == QLatin1Char('"');
         // A quote left open is the line break's problem, told of its own.
         const bool touches = word.quoted ? closed && !endsWord(word.end + 1)
                                          : word.end < t.size() && t[word.end] == QLatin1Char('"') &&
                                                closesOnItsLine(word.end + 1);
-        if (touches && !quoteReported) {
-            quoteReported = true;
-            report(command.line, QuoteInValue, variable,
-                   QCoreApplication::translate(
-                       "TextCheck", "a double quote ends the value; the server reads \"%1\" "
-                                    "instead.")
-                       .arg(reads()));
+        if (touches) {
+            reportOnce(quoteReported, QuoteInValue,
+                       QCoreApplication::translate(
+                           "TextCheck", "a double quote ends the value; the server reads \"%1\" "
+                                        "instead.")
+                           .arg(reads()));
         }
-        if (word.quoted || blankReported)
+        if (word.quoted)
+            continue;
+        // A comment glued to a value cuts it: `http://dl.example.org` is `http:`.
+        const bool inValue = parts && i > parts->name;
+        if (inValue && word.end + 1 < command.end && t[word.end] == QLatin1Char('/') &&
+            (t[word.end + 1] == QLatin1Char('/') || t[word.end + 1] == QLatin1Char('*'))) {
+            reportOnce(commentReported, CutAtComment,
+                       QCoreApplication::translate(
+                           "TextCheck", "the server reads \"%1\"; put the value in double "
+                                        "quotes.")
+                           .arg(reads()));
+        }
+        if (blankReported)
             continue;
         const qsizetype before = word.begin - 1;
         qsizetype high = -1;
@@ -341,20 +424,22 @@ void Checker::checkWords(const CommandRange& command, std::span<const WordRange>
             high = word.end;
         if (high < 0)
             continue;
-        blankReported = true;
         const qsizetype length =
             t[high].isHighSurrogate() && high + 1 < t.size() && t[high + 1].isLowSurrogate() ? 2
                                                                                              : 1;
-        report(command.line, TakenForBlank, variable,
-               QCoreApplication::translate(
-                   "TextCheck", "outside double quotes the server takes \"%1\" for a blank; it "
-                                "reads \"%2\" instead.")
-                   .arg(t.sliced(high, length).toString(), reads()));
+        reportOnce(blankReported, TakenForBlank,
+                   QCoreApplication::translate(
+                       "TextCheck", "outside double quotes the server takes \"%1\" for a "
+                                    "blank; it reads \"%2\" instead.")
+                       .arg(t.sliced(high, length).toString(), reads()));
     }
 }
 
 void Checker::startLine(const CommandRange& command, std::span<const WordRange> words) {
-    if (m_openQuoteLine != 0 && command.line == m_openQuoteLine + 1) {
+    // Reported where the value goes on after the line break: elsewhere the server holds the value
+    // as the line shows it.
+    if (m_openQuoteLine != 0 && command.line == m_openQuoteLine + 1 &&
+        continuesValue(command.begin)) {
         report(m_openQuoteLine, NoClosingQuote, m_valueLine->name,
                QCoreApplication::translate(
                    "TextCheck", "the value has no closing double quote: the line break ends it, "
@@ -395,12 +480,29 @@ void Checker::closeLine() {
 
 void Checker::closeCut() {
     if (m_cut && (!m_cut->keepsWords || m_cut->restRuns)) {
-        report(m_cut->line, CutCommand, m_cut->variable,
-               QCoreApplication::translate(
-                   "TextCheck",
-                   "the line is %1 bytes long; the server cuts it after 1,023 and runs "
-                   "the rest as a command.")
-                   .arg(number(m_cut->bytes)));
+        QString message;
+        if (m_typedValue) {
+            message = QCoreApplication::translate(
+                          "TextCheck",
+                          "the line is %1 bytes long; the server cuts it after 1,023 and runs "
+                          "the rest as a command.")
+                          .arg(number(m_cut->bytes));
+        } else if (!m_cut->restRuns) {
+            message = QCoreApplication::translate(
+                          "TextCheck",
+                          "the line is %1 bytes long; the server reads only its first 1,023.")
+                          .arg(number(m_cut->bytes));
+        } else {
+            QString runs = m_cut->runs.join(QLatin1String(", "));
+            if (m_cut->moreRuns > 0)
+                runs = QCoreApplication::translate("TextCheck", "%1 and %2 more")
+                           .arg(runs, number(m_cut->moreRuns));
+            message = QCoreApplication::translate(
+                          "TextCheck", "the line is %1 bytes long; the server cuts it after "
+                                       "1,023 and runs the rest: %2.")
+                          .arg(number(m_cut->bytes), runs);
+        }
+        report(m_cut->line, CutCommand, m_cut->variable, message);
     }
     m_cut.reset();
 }
@@ -431,7 +533,8 @@ void Checker::checkAssignment(int line, std::span<const WordRange> words) {
         checkInfo(line, name, value);
     if (kind == ValueKind::Number)
         checkNumber(line, name, value);
-    if (parts->verb == Verb::Bare && kind) {
+    // The server has its own variables by the time it runs the file; the game's come with a map.
+    if (parts->verb == Verb::Bare && kind && !registeredAtStart(name)) {
         report(line, WithoutSet, name,
                QCoreApplication::translate(
                    "TextCheck", "without \"set\" the server ignores this line when it starts with "

@@ -36,12 +36,15 @@ QString stateName(State state) {
         return QCoreApplication::translate("Comparison", "Not on the server");
     case State::ReadOnly:
         return QCoreApplication::translate("Comparison", "Read-only");
+    case State::OnlyByFile:
+        return QCoreApplication::translate("Comparison", "Only by the file");
     }
     return {};
 }
 
 bool Row::sendable() const {
-    return ConsoleText::sendableWord(name) && ConsoleText::sendableValue(document);
+    return ConsoleText::sendableWord(name) && ConsoleText::sendableValue(document) &&
+           !ConsoleText::onlyByFile(document);
 }
 
 QString Row::setCommand() const {
@@ -70,6 +73,10 @@ Row compare(const Setting& setting, const ConsoleText::Listed* listed,
         row.state = State::AfterRestart;
     else if (listed->readOnly())
         row.state = State::ReadOnly;
+    // What the server holds then (its '.' for such a character, after an earlier "set", or an
+    // older value) is no difference the console could make good.
+    else if (ConsoleText::onlyByFile(row.document))
+        row.state = State::OnlyByFile;
     else
         row.state = State::Differs;
     return row;

@@ -22,7 +22,9 @@ struct Setting {
 
 QList<Setting> documentSettings(QStringView text);
 
-enum class State { Same, Differs, AfterRestart, NotOnServer, ReadOnly };
+// OnlyByFile: the value holds what the console turns into '.' (a byte above 127, a '%'); the
+// server takes it from the file, at its next start or exec, and never over the console.
+enum class State { Same, Differs, AfterRestart, NotOnServer, ReadOnly, OnlyByFile };
 QString stateName(State state);
 
 // A variable that holds a password (rconpassword, g_password, sv_privatepassword), whose value is
@@ -37,7 +39,8 @@ struct Row {
     State state = State::NotOnServer;
     bool serverInfo = false; // set with "sets"
     int line = 0;
-    // Whether "set" can carry the value; a value holding '"', ';' or a line break cannot go.
+    // Whether "set" can carry the value; a value holding '"', ';' or a line break cannot go, nor
+    // one that the console would change.
     bool sendable() const;
     // The command that gives the server the document's value.
     QString setCommand() const;

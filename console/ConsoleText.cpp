@@ -4,13 +4,17 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+
 namespace ConsoleText {
 
 namespace {
 
 const QByteArray kMarker(4, '\xff');
-constexpr QLatin1StringView kFlags("SURIALC");
-constexpr qsizetype kFlagColumns = 7;
+
+bool lostByConsole(QChar c) {
+    return c.unicode() > 127 || c == QLatin1Char('%');
+}
 
 } // namespace
 
@@ -66,32 +70,30 @@ std::optional<Status> status(const QByteArray& packet) {
 
 Listing listing(QStringView text) {
     static const QRegularExpression total(QStringLiteral("^(\\d+) total cvars$"));
+    static const QRegularExpression indexes(QStringLiteral("^\\d+ cvar indexes$"));
     Listing result;
     for (QStringView line : text.split(QLatin1Char('\n'))) {
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
+        if (line.isEmpty() || indexes.match(line).hasMatch())
+            continue;
         if (const auto match = total.match(line); match.hasMatch()) {
             result.total = match.captured(1).toInt();
             continue;
         }
-        // The flag columns (each a letter or a blank), blanks, the name, a blank, the value in
-        // double quotes. The columns are told apart by their letters, not by where they stand:
-        // servers print them at different widths.
+        // The flag columns, a blank, the name, a blank, the value in double quotes. A name holds
+        // no blank and no quote, so the first ' "' follows it.
         const qsizetype quote = line.indexOf(QLatin1String(" \""));
-        if (quote < kFlagColumns + 1 || !line.endsWith(QLatin1Char('"')) || line.size() < quote + 3)
-            continue;
-        const QStringView front = line.left(quote);
+        const QStringView front = quote < 0 ? QStringView() : line.left(quote);
         const qsizetype nameAt = front.lastIndexOf(QLatin1Char(' ')) + 1;
-        const QStringView flags = front.left(nameAt);
-        if (nameAt < kFlagColumns + 1 || nameAt == quote)
+        if (quote < 0 || nameAt == quote || !line.endsWith(QLatin1Char('"')) ||
+            line.size() < quote + 3) {
+            result.unread.append(line.toString());
             continue;
-        bool flagsRead = true;
-        for (const QChar c : flags)
-            flagsRead = flagsRead && (c == QLatin1Char(' ') || kFlags.contains(c));
-        if (!flagsRead)
-            continue;
+        }
         result.variables.append({front.sliced(nameAt).toString(),
-                                 line.sliced(quote + 2).chopped(1).toString(), flags.toString()});
+                                 line.sliced(quote + 2).chopped(1).toString(),
+                                 front.left(qMax<qsizetype>(0, nameAt - 1)).toString()});
     }
     return result;
 }
@@ -128,6 +130,17 @@ bool sendableValue(QStringView value) {
             c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
             return false;
     return request(value.toString()).has_value();
+}
+
+bool onlyByFile(QStringView value) {
+    return std::any_of(value.begin(), value.end(), lostByConsole);
+}
+
+QString asConsoleCarries(QString value) {
+    for (QChar& c : value)
+        if (lostByConsole(c))
+            c = QLatin1Char('.');
+    return value;
 }
 
 bool sendableWord(QStringView word) {

@@ -50,11 +50,15 @@ struct Listing {
     QList<Listed> variables;
     // From the closing "N total cvars" line; -1 when the reply ends without it.
     int total = -1;
+    // The lines that are not a variable's, as they came.
+    QStringList unread;
     // Every line arrived: the closing line came and counts the variables listed.
     bool complete() const { return total == variables.size(); }
 };
 
-// The reply to a "cvarlist" without a prefix; lines of any other shape are skipped.
+// The reply to a "cvarlist" without a prefix, the text of all its packets joined: a packet can
+// end anywhere in a line. The flag columns are whatever stands before the name, letters this
+// program does not know included: servers print different columns.
 Listing listing(QStringView text);
 
 // The reply to a variable's bare name.
@@ -71,6 +75,11 @@ QString withoutColours(QString text);
 
 // A value the console can carry inside double quotes of a command.
 bool sendableValue(QStringView value);
+// The console turns every byte above 127 and every '%' of a request into '.': such a value reaches
+// the server only through a file it runs (at start-up, or by exec).
+bool onlyByFile(QStringView value);
+// The value as the console would set it.
+QString asConsoleCarries(QString value);
 // A name, or a password, that travels as one word of a command.
 bool sendableWord(QStringView word);
 

@@ -11,6 +11,12 @@ namespace {
 // Larger than any packet the server sends; a longer one is cut, not refused.
 constexpr qint64 kLargestPacket = 65536;
 
+RconClient::Reply withFailure(RconClient::Failure failure) {
+    RconClient::Reply reply;
+    reply.failure = failure;
+    return reply;
+}
+
 } // namespace
 
 RconClient::RconClient(QObject* parent)
@@ -18,8 +24,9 @@ RconClient::RconClient(QObject* parent)
     , m_socket(new QUdpSocket(this))
     , m_quiet(new QTimer(this))
     , m_timeout(new QTimer(this))
-    , m_pace(new QTimer(this)) {
-    for (QTimer* timer : {m_quiet, m_timeout, m_pace})
+    , m_pace(new QTimer(this))
+    , m_flood(new QTimer(this)) {
+    for (QTimer* timer : {m_quiet, m_timeout, m_pace, m_flood})
         timer->setSingleShot(true);
     // A coarse timer may fire a little early; the spacing is a limit the server counts.
     m_pace->setTimerType(Qt::PreciseTimer);
@@ -27,6 +34,7 @@ RconClient::RconClient(QObject* parent)
     connect(m_quiet, &QTimer::timeout, this, [this] { finish(m_reply); });
     connect(m_timeout, &QTimer::timeout, this, &RconClient::timedOut);
     connect(m_pace, &QTimer::timeout, this, &RconClient::sendCurrent);
+    connect(m_flood, &QTimer::timeout, this, [this] { finish(withFailure(Failure::Flood)); });
 }
 
 void RconClient::setServer(const QHostAddress& address, quint16 port) {
@@ -57,6 +65,7 @@ void RconClient::cancel() {
     m_quiet->stop();
     m_timeout->stop();
     m_pace->stop();
+    m_flood->stop();
 }
 
 QString RconClient::describe(Failure failure) {
@@ -79,6 +88,14 @@ QString RconClient::describe(Failure failure) {
         return QCoreApplication::translate(
             "RconClient", "The password holds a blank, a double quote, a semicolon or a "
                           "character that the console cannot carry.");
+    case Failure::EmptyPassword:
+        return QCoreApplication::translate(
+            "RconClient", "The remote console password is empty: type the server's "
+                          "rconpassword.");
+    case Failure::Flood:
+        return QCoreApplication::translate(
+            "RconClient", "The server's reply did not end: reading stopped after 2 MiB or 5 "
+                          "seconds of it.");
     case Failure::NoServer:
         return QCoreApplication::translate("RconClient", "No server is connected.");
     case Failure::Unreadable:
@@ -104,8 +121,12 @@ void RconClient::sendCurrent() {
     Reply failed;
     if (m_address.isNull() || m_port == 0)
         failed.failure = Failure::NoServer;
-    else if (m_current->rcon && (m_refused || !ConsoleText::sendableWord(m_password)))
-        failed.failure = m_refused ? Failure::BadPassword : Failure::NotSendable;
+    else if (m_current->rcon && m_refused)
+        failed.failure = Failure::BadPassword;
+    else if (m_current->rcon && m_password.isEmpty())
+        failed.failure = Failure::EmptyPassword;
+    else if (m_current->rcon && !ConsoleText::sendableWord(m_password))
+        failed.failure = Failure::NotSendable;
     const QString text = m_current->rcon
                              ? QStringLiteral("rcon %1 %2").arg(m_password, m_current->text)
                              : m_current->text;
@@ -154,8 +175,15 @@ void RconClient::readPackets() {
                 continue;
             m_reply.text += *text;
         }
-        if (m_reply.parts++ == 0)
+        if (m_reply.parts++ == 0) {
             m_reply.packet = packet;
+            m_flood->start(m_timing.longest);
+        }
+        m_reply.bytes += packet.size();
+        if (m_reply.bytes > m_timing.largest) {
+            finish(withFailure(Failure::Flood));
+            return;
+        }
         m_timeout->stop();
         m_quiet->start(m_timing.quiet);
     }
@@ -174,6 +202,7 @@ void RconClient::timedOut() {
 void RconClient::finish(Reply reply) {
     m_quiet->stop();
     m_timeout->stop();
+    m_flood->stop();
     if (!m_current)
         return;
     if (m_current->rcon && reply.failure == Failure::None) {

@@ -18,7 +18,9 @@ class QUdpSocket;
 // faster). A reply is every packet from the server's address and port until it has been quiet
 // for `quiet`; a request without any reply within `timeout` is sent again, up to `tries` times.
 // "Bad rconpassword." stops everything at once: nothing more goes out with that password, since
-// servers lock out addresses that guess.
+// servers lock out addresses that guess. A reply that does not end (more than `largest` bytes, or
+// packets for longer than `longest`) is cut off: a flood never fills the memory nor stalls a
+// comparison.
 class RconClient : public QObject {
     Q_OBJECT
 public:
@@ -28,8 +30,10 @@ public:
         BadPassword, // the server refused the password
         NoPassword,  // the server has no password set
         NotSendable, // the command or password cannot travel in a command
-        NoServer,    // no address set
-        Unreadable,  // packets came, none of the expected kind
+        EmptyPassword,
+        Flood,      // the reply did not end
+        NoServer,   // no address set
+        Unreadable, // packets came, none of the expected kind
     };
 
     struct Reply {
@@ -37,6 +41,7 @@ public:
         QString text;      // the printed text of every part, joined
         QByteArray packet; // the first packet, as it came
         int parts = 0;
+        qint64 bytes = 0; // of every part
     };
     using Handler = std::function<void(const Reply&)>;
 
@@ -45,6 +50,8 @@ public:
         int timeout = 2000;
         int tries = 3;
         int spacing = 250;
+        int longest = 5000;
+        qint64 largest = 2 * 1024 * 1024;
     };
 
     explicit RconClient(QObject* parent = nullptr);
@@ -86,6 +93,7 @@ private:
     QTimer* m_quiet;
     QTimer* m_timeout;
     QTimer* m_pace;
+    QTimer* m_flood;
     QElapsedTimer m_sinceSent;
     QHostAddress m_address;
     quint16 m_port = 0;

@@ -6,6 +6,42 @@ namespace {
 
 // The list is asked again this often when a part of it was lost on the way.
 constexpr int kListingAttempts = 3;
+// The lines of a list that could not be read, named in its error at most.
+constexpr qsizetype kUnreadShown = 5;
+constexpr qsizetype kUnreadWidth = 80;
+
+// What is wrong with a list of variables that does not read whole, in words: how many were read,
+// which lines were not; the network is blamed only when the replies to the same request differed.
+QString incompleteListing(const ConsoleText::Listing& listing, bool differed, int tries) {
+    QString text =
+        listing.total < 0
+            ? QCoreApplication::translate("ServerComparison",
+                                          "The server's list of variables came without its "
+                                          "closing line (\"… total cvars\"): read %1 variables.")
+                  .arg(listing.variables.size())
+            : QCoreApplication::translate(
+                  "ServerComparison",
+                  "The server's list of variables did not read whole: read %1 of %2 variables.")
+                  .arg(listing.variables.size())
+                  .arg(listing.total);
+    if (!listing.unread.isEmpty()) {
+        QStringList lines;
+        for (const QString& line : listing.unread.mid(0, kUnreadShown))
+            lines.append(QStringLiteral("\"%1\"").arg(
+                line.size() > kUnreadWidth ? line.left(kUnreadWidth) + QStringLiteral("…") : line));
+        if (listing.unread.size() > kUnreadShown)
+            lines.append(QCoreApplication::translate("ServerComparison", "and %1 more")
+                             .arg(listing.unread.size() - kUnreadShown));
+        text +=
+            QCoreApplication::translate("ServerComparison", " These lines could not be read:\n%1")
+                .arg(lines.join(QLatin1Char('\n')));
+    } else if (differed) {
+        text += QCoreApplication::translate("ServerComparison",
+                                            " Parts of it were lost on the way (%1 tries).")
+                    .arg(tries);
+    }
+    return text;
+}
 
 } // namespace
 
@@ -24,11 +60,13 @@ void ServerComparison::compare(const QList<Comparison::Setting>& settings) {
     m_running = true;
     m_settings = settings;
     const int generation = m_generation;
-    m_client->command(QStringLiteral("cvarlist"),
-                      [this, generation](const auto& reply) { readListing(reply, generation, 1); });
+    m_client->command(QStringLiteral("cvarlist"), [this, generation](const auto& reply) {
+        readListing(reply, generation, 1, {});
+    });
 }
 
-void ServerComparison::readListing(const RconClient::Reply& reply, int generation, int attempt) {
+void ServerComparison::readListing(const RconClient::Reply& reply, int generation, int attempt,
+                                   const QString& previous) {
     if (stale(generation))
         return;
     if (reply.failure != RconClient::Failure::None) {
@@ -37,19 +75,16 @@ void ServerComparison::readListing(const RconClient::Reply& reply, int generatio
     }
     const ConsoleText::Listing listing = ConsoleText::listing(reply.text);
     if (!listing.complete()) {
-        if (attempt < kListingAttempts) {
+        // The same reply twice lost nothing on the way: asking once more reads it no better.
+        const bool same = reply.text == previous;
+        if (attempt < kListingAttempts && !same) {
             m_client->command(QStringLiteral("cvarlist"),
-                              [this, generation, attempt](const auto& again) {
-                                  readListing(again, generation, attempt + 1);
+                              [this, generation, attempt, text = reply.text](const auto& again) {
+                                  readListing(again, generation, attempt + 1, text);
                               });
             return;
         }
-        fail(QCoreApplication::translate(
-                 "ServerComparison",
-                 "The server's list of variables could not be read whole (%1 tries)."
-                 " Parts of it may have been lost on the way.")
-                 .arg(kListingAttempts),
-             RconClient::Failure::Unreadable);
+        fail(incompleteListing(listing, !same, attempt), RconClient::Failure::Unreadable);
         return;
     }
     m_listed.clear();
@@ -114,6 +149,14 @@ QList<Comparison::Row> ServerComparison::notSendable() const {
     QList<Comparison::Row> rows;
     for (const Comparison::Row& row : m_rows)
         if (row.state == Comparison::State::Differs && !row.sendable())
+            rows.append(row);
+    return rows;
+}
+
+QList<Comparison::Row> ServerComparison::onlyByFile() const {
+    QList<Comparison::Row> rows;
+    for (const Comparison::Row& row : m_rows)
+        if (row.state == Comparison::State::OnlyByFile)
             rows.append(row);
     return rows;
 }

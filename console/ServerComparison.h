@@ -25,6 +25,7 @@ public:
     // Rows that Differ, split into those Apply sends and those it cannot send.
     QList<Comparison::Row> toApply() const;
     QList<Comparison::Row> notSendable() const;
+    QList<Comparison::Row> onlyByFile() const;
     // Of the last Apply: the commands sent, and those the server keeps until a restart.
     int appliedCount() const { return m_applied; }
     QStringList waitingForRestart() const { return m_waiting; }
@@ -34,7 +35,9 @@ signals:
     void failed(const QString& message, RconClient::Failure failure);
 
 private:
-    void readListing(const RconClient::Reply& reply, int generation, int attempt);
+    // `previous`: the text of the reply before, when the list is asked again.
+    void readListing(const RconClient::Reply& reply, int generation, int attempt,
+                     const QString& previous);
     void queryNext(int generation);
     void applyNext(int generation);
     void fail(const QString& message, RconClient::Failure failure);

@@ -77,7 +77,20 @@ QString RowControls::text() const {
     return {};
 }
 
+bool RowControls::showsFileValue() const {
+    switch (*row->control) {
+    case Control::Check:
+        return check->checkState() == Qt::PartiallyChecked;
+    case Control::Radios:
+        return fileChoice && fileChoice->isChecked();
+    default:
+        return false;
+    }
+}
+
 QString RowControls::value() const {
+    if (showsFileValue())
+        return fileValue;
     switch (*row->control) {
     case Control::Edit:
     case Control::List:
@@ -94,7 +107,7 @@ QString RowControls::value() const {
 
 bool RowControls::isWritten() const {
     // An empty number would read as 0: without a line the server keeps its own value.
-    return isIncluded() && !(row->kind == ValueKind::Number && text().isEmpty());
+    return isIncluded() && !(row->kind == ValueKind::Number && text().isEmpty() && !emptyFromFile);
 }
 
 void RowControls::write(ConfigText& text) const {
@@ -102,7 +115,7 @@ void RowControls::write(ConfigText& text) const {
         return;
     switch (row->form) {
     case LineForm::Set:
-        if (*row->control == Control::Radios) {
+        if (*row->control == Control::Radios && !showsFileValue()) {
             // Each checked button writes its own line; a group has exactly one checked.
             for (qsizetype i = 0; i < buttons.size(); ++i)
                 if (buttons[i]->isChecked())
@@ -226,6 +239,7 @@ void RowColumn::add(const SettingRow& row) {
     }
 
     auto* caption = new QLabel(label, m_page);
+    controls.caption = caption;
     if (row.labelName)
         caption->setObjectName(latin(row.labelName));
     caption->setStatusTip(hint);

@@ -6,7 +6,9 @@
 #include <QRect>
 
 class ConfigText;
+class QButtonGroup;
 class QCheckBox;
+class QLabel;
 class QRadioButton;
 class QWidget;
 class SettingsPage;
@@ -22,8 +24,19 @@ struct RowControls {
     QWidget* panel = nullptr; // of a radio group
     QList<QRadioButton*> buttons;
     QCheckBox* check = nullptr;
+    QLabel* caption = nullptr; // of a row of a column
     // Where the value control sits.
     QRect valueArea;
+
+    // An opened file's value that the control has no state for (no radio button writes it, a
+    // check box writes 1 or 0): written as the file writes it while the choice made for it is
+    // chosen, or the check box is half checked.
+    QString fileValue;
+    QRadioButton* fileChoice = nullptr; // made when first needed, with a group for the buttons
+    QButtonGroup* fileGroup = nullptr;
+    QLabel* fileNote = nullptr; // beside a check box
+    // The file writes this number empty: the line stays until the user changes the edit.
+    bool emptyFromFile = false;
 
     // The control that takes the keyboard for the value: the edit, list, panel or check box.
     QWidget* valueControl() const;
@@ -31,9 +44,13 @@ struct RowControls {
     bool isIncluded() const;
     // The text of an edit or list.
     QString text() const;
-    // The value the row writes now: the text, the checked button's value, or "1" / "0".
+    // The value the row writes now: the text, the checked button's value, or "1" / "0", or the
+    // file's value while that is chosen.
     QString value() const;
-    // Included, and not an empty number (which would read as 0 on the server).
+    // True while the row writes the file's value that its control cannot show.
+    bool showsFileValue() const;
+    // Included, and not an empty number (which would read as 0 on the server) unless the file
+    // writes it so.
     bool isWritten() const;
     // Appends the row's line if it is written. Contact rows are written by their page in pairs.
     void write(ConfigText& text) const;

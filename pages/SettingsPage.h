@@ -35,9 +35,9 @@ public:
     // The line a row of the page writes now, whether or not it is included; a contact as numbered.
     QString lineOf(const RowControls& row) const;
 
-    // Takes into its rows the settings of a file being opened that they can hold exactly, and
-    // marks them taken; a row the file does not mention is left out (or, without an include box,
-    // back at its start value).
+    // Takes into its rows the values a file being opened ends with, and marks them taken; a value
+    // a row has no choice for is kept as the file's and the row says so; a row the file does not
+    // mention is left out (or, without an include box, back at its start value).
     virtual void take(Opening& opening);
     // Every row back at its start value, as in a new document.
     virtual void reset();
@@ -64,6 +64,10 @@ private:
     void watchValues();
     void recheck(qsizetype index);
     void showWarningIcon(QAction* mark) const;
+    // A file's value that a radio group or check box cannot show: kept, and shown as the file's.
+    void keepFileValue(RowControls& row, const QString& value);
+    void placeFileChoice(const RowControls& row);
+    void dropFileValue(RowControls& row);
 
     Section m_section;
     std::span<const SettingRow> m_table;

@@ -268,15 +268,20 @@ void CommandLineTest::usageErrors() {
     QCOMPARE(result.out, QByteArray());
     QCOMPARE(result.errors.split('\n').first(), says);
     QVERIFY2(
-        result.errors.contains("\nUsage: ledgerwick [FILE]\n       ledgerwick --check FILE...\n"),
+        result.errors.contains("\nUsage: ledgerwick [FILE | ADDRESS]\n       ledgerwick --check "
+                               "FILE|ADDRESS...\n"),
         result.errors.constData());
 }
 
 void CommandLineTest::helpAndVersion_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArrayList>("says");
-    const QByteArrayList help{"Usage: ledgerwick [FILE]",
+    // Every form the program takes, and the environment it reads.
+    const QByteArrayList help{"Usage: ledgerwick [FILE | ADDRESS]",
                               "--check FILE...",
+                              "--compare FILE|ADDRESS --server HOST[:PORT]",
+                              "sftp://user@host[:port]/path/server.cfg",
+                              "LEDGERWICK_RCON_PASSWORD",
                               "\"-\" for standard input",
                               "FILE:LINE: variable: message",
                               "0  nothing found",

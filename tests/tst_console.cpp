@@ -5,7 +5,9 @@
 #include "console/ServerAddress.h"
 #include "console/ServerComparison.h"
 #include "support/ConsoleServer.h"
+#include "support/Files.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUdpSocket>
@@ -75,6 +77,8 @@ private slots:
     void queryReplies();
     void listing_data();
     void listing();
+    void captures_data();
+    void captures();
     void addresses_data();
     void addresses();
     void compareAndApply_data();
@@ -131,36 +135,96 @@ void ConsoleTest::queryReplies() {
 void ConsoleTest::listing_data() {
     QTest::addColumn<QString>("reply");
     QTest::addColumn<QStringList>("variables"); // name=value flags
+    QTest::addColumn<QStringList>("unread");
     QTest::addColumn<bool>("complete");
 
-    // As measured (the name in column 11), and seven columns and a blank.
+    // Nine columns, as a real server printed them, letters this program has no use for kept.
     const QString lines = "S    AL   sv_maxclients \"8\"\n"
                           "          g_motd \"a b\"\n"
-                          "S R     version \"BH 1.3 ^7x\"\n";
-    const QStringList all{"sv_maxclients=8 S    AL   ", "g_motd=a b           ",
-                          "version=BH 1.3 ^7x S R     "};
-    QTest::newRow("whole") << lines + "\n3 total cvars\n3 cvar indexes\n" << all << true;
+                          "Ss R   C? version \"BH 1.3 ^7x\"\n";
+    const QStringList all{"sv_maxclients=8 S    AL  ", "g_motd=a b          ",
+                          "version=BH 1.3 ^7x Ss R   C?"};
+    QTest::newRow("whole") << lines + "\n3 total cvars\n3 cvar indexes\n"
+                           << all << QStringList() << true;
     QTest::newRow("CR LF") << QString(lines + "\n3 total cvars\n").replace("\n", "\r\n") << all
-                           << true;
-    QTest::newRow("closing line lost") << lines << all << false;
+                           << QStringList() << true;
+    QTest::newRow("seven columns, other letters")
+        << "S   AL  sv_maxclients \"8\"\nXYZ     g_x \"1\"\n\n2 total cvars\n"
+        << QStringList{"sv_maxclients=8 S   AL ", "g_x=1 XYZ    "} << QStringList() << true;
+    QTest::newRow("closing line lost") << lines << all << QStringList() << false;
     QTest::newRow("a part lost") << lines.section('\n', 1) + "\n3 total cvars\n"
-                                 << all.mid(1) << false;
-    QTest::newRow("garbage lines skipped")
-        << "XYZ    g_x \"1\"\nS x \"1\"\n\xff\xfe\n \"\"\n         \"1\"\n" + lines +
-               "\n3 total cvars\n"
-        << all << true;
+                                 << all.mid(1) << QStringList() << false;
+    QTest::newRow("unreadable lines named")
+        << "\xff\xfe\n \"\"\n         \"1\"\ng_cut \"1\n" + lines + "\n7 total cvars\n"
+        << all << QStringList{"\xff\xfe", " \"\"", "         \"1\"", "g_cut \"1"} << false;
 }
 
 void ConsoleTest::listing() {
     QFETCH(QString, reply);
     QFETCH(QStringList, variables);
+    QFETCH(QStringList, unread);
     QFETCH(bool, complete);
     const ConsoleText::Listing listing = ConsoleText::listing(reply);
     QStringList seen;
     for (const ConsoleText::Listed& listed : listing.variables)
         seen.append(listed.name + '=' + listed.value + ' ' + listed.flags);
     QCOMPARE(seen, variables);
+    QCOMPARE(listing.unread, unread);
     QCOMPARE(listing.complete(), complete);
+}
+
+void ConsoleTest::captures_data() {
+    QTest::addColumn<QString>("capture");
+    QTest::addColumn<int>("packets");
+    QTest::newRow("nine columns") << "cvarlist-nine-columns.packets" << 4;
+    QTest::newRow("seven columns") << "cvarlist-seven-columns.packets" << 3;
+}
+
+// Replies as real servers cut them, packets ending inside lines: the fixture loaded with one
+// sends it again byte for byte, and the program reads every variable of it.
+void ConsoleTest::captures() {
+    QFETCH(QString, capture);
+    QFETCH(int, packets);
+    const QByteArray bytes = TestFiles::readFile(QFINDTESTDATA("console-captures/" + capture));
+    const QList<QByteArray> captured = ConsoleServer::capturedPackets(bytes);
+    QCOMPARE(int(captured.size()), packets);
+    ConsoleServer server;
+    QVERIFY(server.load(bytes));
+    QCOMPARE(server.password, QStringLiteral("capsecret"));
+
+    QUdpSocket socket;
+    socket.writeDatagram(ConsoleText::marker() + "rcon capsecret cvarlist", QHostAddress::LocalHost,
+                         server.port());
+    QList<QByteArray> sent;
+    auto received = [&] {
+        while (socket.hasPendingDatagrams()) {
+            QByteArray packet(socket.pendingDatagramSize(), Qt::Uninitialized);
+            packet.truncate(socket.readDatagram(packet.data(), packet.size()));
+            sent.append(packet);
+        }
+        return int(sent.size());
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(received(), packets, 5000);
+    QTest::qWait(100);
+    QCOMPARE(received(), packets);
+    for (int i = 0; i < packets; ++i)
+        QCOMPARE(sent[i], captured[i]);
+
+    RconClient client;
+    client.setServer(QHostAddress::LocalHost, server.port());
+    client.setPassword(server.password);
+    ServerComparison comparison(&client);
+    const QList<Comparison::Setting> settings = Comparison::documentSettings(
+        u"sets sv_hostname \"^1Night ^7League\"\nset sv_maxclients 16\nset sv_cheats 1\n"
+        "set scr_motd \"Be nice; play fair\"\nset g_customgreeting \"welcome back\"\n"
+        "set sv_mapRotation \"gametype tdm map mp_harbor map mp_depot gametype sd map "
+        "mp_harbor\"\nset g_spare39 \"Nº 1\"\nset g_new 1\n");
+    const Outcome outcome = finish(comparison, [&] { comparison.compare(settings); });
+    QVERIFY2(outcome.done, qPrintable(outcome.error));
+    QCOMPARE(states(comparison.rows()),
+             QStringList({"sv_hostname:Same", "sv_maxclients:Same", "sv_cheats:Read-only",
+                          "scr_motd:Same", "g_customgreeting:Same", "sv_mapRotation:Same",
+                          "g_spare39:Only by the file", "g_new:Not on the server"}));
 }
 
 void ConsoleTest::addresses_data() {
@@ -236,6 +300,17 @@ void ConsoleTest::compareAndApply_data() {
         << QStringList{"g_motd:Differs", "scr_dm_timelimit:Same"}
         << QStringList{"g_motd:Differs", "scr_dm_timelimit:Same"};
 
+    // The console turns such characters into '.': the file carries them, at the next restart.
+    QTest::newRow("values only the file carries")
+        << server + "set g_motd \"Caf., 100. fun\"\n"
+        << "sets sv_hostname \"Café Fort\"\nset g_motd \"Café, 100% fun\"\nset scr_dm_timelimit 9\n"
+        << QStringList{"sv_hostname:Only by the file", "g_motd:Only by the file",
+                       "scr_dm_timelimit:Differs"}
+        << QStringList{"sv_hostname:Only by the file", "g_motd:Only by the file",
+                       "scr_dm_timelimit:Same"}
+        << QStringList{"sv_hostname:Only by the file", "g_motd:Only by the file",
+                       "scr_dm_timelimit:Same"};
+
     QTest::newRow("colour codes of a latched value")
         << server + "set g_gametype \"^2tdm\"\n"
         << "set g_gametype \"^2tdm\"\n"
@@ -290,28 +365,43 @@ void ConsoleTest::meetingAServer_data() {
     QTest::addColumn<QString>("password");
     QTest::addColumn<int>("failure");
     QTest::addColumn<int>("requests"); // that reached the server
+    QTest::addColumn<QString>("says"); // in the error
 
     using B = ConsoleServer::Behaviour;
     using F = RconClient::Failure;
     // The document has one latched variable: a list, then one query.
     QTest::newRow("answers") << B::Normal << "secret"
-                             << "secret" << int(F::None) << 2;
+                             << "secret" << int(F::None) << 2 << "";
     QTest::newRow("bad password, one request") << B::Normal << "secret"
-                                               << "guess" << int(F::BadPassword) << 1;
+                                               << "guess" << int(F::BadPassword) << 1 << "";
     QTest::newRow("no password on the server") << B::Normal << ""
-                                               << "secret" << int(F::NoPassword) << 1;
+                                               << "secret" << int(F::NoPassword) << 1 << "";
     QTest::newRow("a password that cannot travel") << B::Normal << "a b"
-                                                   << "a b" << int(F::NotSendable) << 0;
+                                                   << "a b" << int(F::NotSendable) << 0 << "";
     QTest::newRow("no map running: 3 tries") << B::Silent << "secret"
-                                             << "secret" << int(F::NoAnswer) << 3;
-    QTest::newRow("garbage: the list asked 3 times") << B::Garbage << "secret"
-                                                     << "secret" << int(F::Unreadable) << 3;
+                                             << "secret" << int(F::NoAnswer) << 3 << "";
+    QTest::newRow("garbage: the list asked 3 times")
+        << B::Garbage << "secret"
+        << "secret" << int(F::Unreadable) << 3 << "These lines could not be read";
     QTest::newRow("forged replies from another port") << B::OtherPort << "secret"
-                                                      << "secret" << int(F::None) << 2;
+                                                      << "secret" << int(F::None) << 2 << "";
     QTest::newRow("first request lost, asked again") << B::LoseFirst << "secret"
-                                                     << "secret" << int(F::None) << 3;
+                                                     << "secret" << int(F::None) << 3 << "";
     QTest::newRow("drops requests sent too fast") << B::RateLimited << "secret"
-                                                  << "secret" << int(F::None) << 2;
+                                                  << "secret" << int(F::None) << 2 << "";
+    QTest::newRow("an empty password, said so") << B::Normal << "secret"
+                                                << "" << int(F::EmptyPassword) << 0 << "is empty";
+    QTest::newRow("a reply that never ends, cut at 2 MiB")
+        << B::Flood << "secret"
+        << "secret" << int(F::Flood) << 1 << "2 MiB or 5 seconds";
+    QTest::newRow("a reply that never ends, cut at 5 s")
+        << B::Drip << "secret"
+        << "secret" << int(F::Flood) << 1 << "2 MiB or 5 seconds";
+    // Asked again, the same reply: nothing was lost on the way, and no more is asked.
+    QTest::newRow("a line of no variable, named")
+        << B::OddLine << "secret"
+        << "secret" << int(F::Unreadable) << 2
+        << "read 7 of 8 variables. These lines could not be read:\n\"one odd line\"";
 }
 
 void ConsoleTest::meetingAServer() {
@@ -320,6 +410,7 @@ void ConsoleTest::meetingAServer() {
     QFETCH(QString, password);
     QFETCH(int, failure);
     QFETCH(int, requests);
+    QFETCH(QString, says);
 
     ConsoleServer server;
     declareServer(server);
@@ -330,10 +421,21 @@ void ConsoleTest::meetingAServer() {
     client.setServer(QHostAddress::LocalHost, server.port());
     client.setPassword(password);
     ServerComparison comparison(&client);
+    QElapsedTimer took;
+    took.start();
     const Outcome outcome = finish(comparison, [&] {
         comparison.compare(Comparison::documentSettings(u"set sv_maxclients 12\nset g_motd hi\n"));
     });
     QCOMPARE(int(outcome.failure), failure);
+    QVERIFY2(outcome.error.contains(says), qPrintable(outcome.error));
+    // Every packet came: the network is not blamed.
+    QVERIFY2(!outcome.error.contains("lost"), qPrintable(outcome.error));
+    // A flood stops at its size, a drip at its time.
+    if (behaviour == ConsoleServer::Behaviour::Flood)
+        QVERIFY2(took.elapsed() < 4000, qPrintable(QString::number(took.elapsed())));
+    if (behaviour == ConsoleServer::Behaviour::Drip)
+        QVERIFY2(took.elapsed() >= 4500 && took.elapsed() < 8000,
+                 qPrintable(QString::number(took.elapsed())));
     QCOMPARE(outcome.done, failure == int(RconClient::Failure::None));
     QCOMPARE(outcome.error.isEmpty(), outcome.done);
     if (outcome.done)

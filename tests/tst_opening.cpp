@@ -1,6 +1,8 @@
 // Opening an admin's own .cfg: its values on the pages, the file itself written back with only the
 // user's changes; bad files refused with nothing changed; and typed work never dropped without
 // asking.
+#include "config/CfgFile.h"
+#include "pages/SettingsPage.h"
 #include "support/HandKeptFiles.h"
 #include "support/TestSupport.h"
 
@@ -55,6 +57,30 @@ ModalHandler answerBox(QMessageBox::StandardButton answer, int* asked) {
     });
 }
 
+// Where a row shows another value than the server holds once it has run the file (each
+// variable's last command, the rest of a cut line among them; a line without "set" only for the
+// server's own variables), or one the file does not set.
+QString rowsOtherThanTheServer(const TForm1& form, const QByteArray& bytes) {
+    FileFormat format;
+    const QString text = CfgFile::decode(bytes, &format);
+    QHash<QString, QString> server;
+    for (const ServerScript::Command& command : ServerScript::read(text, format).commands)
+        if (const auto set = ServerScript::assignment(command);
+            set &&
+            (set->verb != ServerScript::Verb::Bare || ServerScript::registeredAtStart(set->name)))
+            server.insert(set->name.toLower(), set->value);
+    QStringList wrong;
+    for (const SettingsPage* page : form.findChildren<SettingsPage*>())
+        for (const RowControls& row : page->rows()) {
+            const QString name = QString::fromLatin1(row.row->variable).toLower();
+            const QString shown = row.isIncluded() ? row.value() : QStringLiteral("nothing");
+            if (row.row->form != LineForm::Contact && // their keys are numbered
+                (server.contains(name) ? shown != server[name] : row.include && row.isIncluded()))
+                wrong.append(name + " shows " + shown + ", the server holds " + server[name]);
+        }
+    return wrong.join(QLatin1String("; "));
+}
+
 } // namespace
 
 class OpeningTest : public QObject {
@@ -65,6 +91,7 @@ private slots:
     void handKeptFilesComeBackByteForByte();
     void oneChangeIsOneEdit_data();
     void oneChangeIsOneEdit();
+    void aValueNoChoiceWritesStaysTheFiles();
     void everyDocumentStartsFresh();
     void badFilesChangeNothing_data();
     void badFilesChangeNothing();
@@ -90,8 +117,9 @@ void OpeningTest::handKeptFilesComeBackByteForByte_data() {
         QTest::newRow(file.name) << file.bytes;
 }
 
-// Opened, finished and saved without a change, a file is what it was, byte for byte; its own
-// lines stay where they stand, and the custom lines box holds none of them.
+// Opened, the pages show what the server ends with; finished and saved without a change, a file is
+// what it was, byte for byte; its own lines stay where they stand, and the custom lines box holds
+// none of them.
 void OpeningTest::handKeptFilesComeBackByteForByte() {
     QFETCH(QByteArray, bytes);
     writeFile(path("server.cfg"), bytes);
@@ -105,6 +133,8 @@ void OpeningTest::handKeptFilesComeBackByteForByte() {
         QCOMPARE(asked, 1);
     }
     QVERIFY(customLines(form).isEmpty());
+    const QString wrong = rowsOtherThanTheServer(form, bytes);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
     QVERIFY(!child<QWidget>(&form, "chkNewSlashes")->isEnabled());
     static const QRegularExpression said(
         R"(^server\.cfg: \d+ settings? on the pages, \d+ other lines? kept in place\.$)");
@@ -123,6 +153,7 @@ void OpeningTest::handKeptFilesComeBackByteForByte() {
 }
 
 void OpeningTest::oneChangeIsOneEdit_data() {
+    QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("change");
     QTest::addColumn<QByteArray>("expected");
     const QByteArray head = "exec base_defaults.cfg\n// Names\n";
@@ -130,31 +161,56 @@ void OpeningTest::oneChangeIsOneEdit_data() {
     const QByteArray players = "set sv_maxclients \"24\"; set sv_privateclients \"2\"\n";
     const QByteArray log = "\tset g_log \"games.log\"\n";
     const QByteArray tail = "map mp_harbor\n";
+    const QByteArray file = head + name + players + log + tail;
     QTest::newRow("a value typed")
-        << "type New into edServernames"
+        << file << "type New into edServernames"
         << head + "seta sv_hostname \"New\"   // shown in lists\n" + players + log + tail;
     QTest::newRow("the first of a line left out")
-        << "untick chkMaxplayers" << head + name + "set sv_privateclients \"2\"\n" + log + tail;
+        << file << "untick chkMaxplayers"
+        << head + name + "set sv_privateclients \"2\"\n" + log + tail;
     QTest::newRow("the last of a line left out")
-        << "untick chkPvtp" << head + name + "set sv_maxclients \"24\"\n" + log + tail;
-    QTest::newRow("a number emptied")
-        << "empty edMaxplayerss" << head + name + "set sv_privateclients \"2\"\n" + log + tail;
-    QTest::newRow("a line of its own left out") << "untick chkLog" << head + name + players + tail;
+        << file << "untick chkPvtp" << head + name + "set sv_maxclients \"24\"\n" + log + tail;
+    QTest::newRow("a number emptied") << file << "empty edMaxplayerss"
+                                      << head + name + "set sv_privateclients \"2\"\n" + log + tail;
+    QTest::newRow("a line of its own left out")
+        << file << "untick chkLog" << head + name + players + tail;
     QTest::newRow("a row the file does not set")
-        << "type Hi into edMotds" << head + name + "set scr_motd \"Hi\"\n" + players + log + tail;
+        << file << "type Hi into edMotds"
+        << head + name + "set scr_motd \"Hi\"\n" + players + log + tail;
     QTest::newRow("a vote changed")
-        << "click chkKick" << head + name + players + log + "set g_allowVoteKick \"1\"\n" + tail;
+        << file << "click chkKick"
+        << head + name + players + log + "set g_allowVoteKick \"1\"\n" + tail;
+
+    // Files kept by hand in shapes of their own.
+    QTest::newRow("an empty number the file writes stays")
+        << QByteArray("set sv_hostname \"A\"\r\nset sv_privateclients \"\"\r\n")
+        << "type B into edServernames"
+        << QByteArray("set sv_hostname \"B\"\r\nset sv_privateclients \"\"\r\n");
+    QTest::newRow("letters the server takes for blanks go with the value")
+        << QByteArray("set sv_hostname \xC9"
+                      "clair Caf\xE9\r\n")
+        << "type Bistro into edServernames" << QByteArray("set sv_hostname \"Bistro\"\r\n");
+    QTest::newRow("a gametype no button writes")
+        << QByteArray("set g_gametype \"dm\"\nset g_gametype \"ctf\"\n") << "click gt5"
+        << QByteArray("set g_gametype \"dm\"\nset g_gametype \"sd\"\n");
+    QTest::newRow("a value the server runs from the rest of a cut line")
+        << kOldBlock << "type New into edServernames"
+        << QByteArray(kOldBlock).replace("\"Old\"", "\"New\"");
+    QTest::newRow("a value the server cuts, all of it")
+        << "set sv_hostname \"" + QByteArray(1100, 'x') + "\" // long\n"
+        << "type New into edServernames" << QByteArray("set sv_hostname \"New\" // long\n");
+    QTest::newRow("a line without set that the server ignores")
+        << QByteArray("sv_pure 0\ng_password \"old\"\n") << "type new into edSvpasss"
+        << QByteArray("sv_pure 0\nset g_password \"new\"\ng_password \"old\"\n");
 }
 
 // One change in the window is one change in the file: the verb, the name as written, the rest of
-// the line and every other line stay.
+// the line and every other line stay; the value changes where the server ends with it.
 void OpeningTest::oneChangeIsOneEdit() {
+    QFETCH(QByteArray, file);
     QFETCH(QString, change);
     QFETCH(QByteArray, expected);
-    writeFile(path("server.cfg"), "exec base_defaults.cfg\n// Names\n"
-                                  "seta sv_hostname \"Old\"   // shown in lists\n"
-                                  "set sv_maxclients \"24\"; set sv_privateclients \"2\"\n"
-                                  "\tset g_log \"games.log\"\nmap mp_harbor\n");
+    writeFile(path("server.cfg"), file);
     TForm1 form;
     form.show();
     QVERIFY(form.openFile(path("server.cfg")));
@@ -178,6 +234,31 @@ void OpeningTest::oneChangeIsOneEdit() {
     QVERIFY(!saveThroughDialog(form, path("server.cfg")).seen);
     QCOMPARE(readFile(path("server.cfg")), expected);
     QVERIFY(!form.isWindowModified());
+}
+
+// A value that no choice of its row writes (a mod's gametype, a vote of 7): the row says so and
+// keeps it, and "Finish!" keeps its line; another choice rewrites the line, and the file's value
+// can be chosen again.
+void OpeningTest::aValueNoChoiceWritesStaysTheFiles() {
+    writeFile(path("mod.cfg"), "set g_gametype \"ctf\"\nset g_allowVoteKick \"7\"\n");
+    TForm1 form;
+    form.show();
+    QVERIFY(form.openFile(path("mod.cfg")));
+    auto* ctf = child<QRadioButton>(&form, "Panel8FromFile");
+    auto* kick = child<QCheckBox>(&form, "chkKick");
+    QCOMPARE(ctf->text(), QStringLiteral("ctf (from the file)"));
+    QVERIFY(ctf->isChecked() && !ctf->isHidden() && checked(form, "chkGametype"));
+    QCOMPARE(kick->checkState(), Qt::PartiallyChecked);
+    QCOMPARE(child<QLabel>(&form, "chkKickFromFile")->accessibleName(),
+             QStringLiteral("7 (from the file)"));
+    click(form, "gt5");
+    kick->click(); // half checked, then checked
+    QCOMPARE(finish(form), (QStringList{"set g_gametype \"sd\"", "set g_allowVoteKick \"1\""}));
+    click(form, "btnClear");
+    ctf->click();
+    kick->click();
+    kick->click(); // unchecked, then the file's again
+    QCOMPARE(finish(form), (QStringList{"set g_gametype \"ctf\"", "set g_allowVoteKick \"7\""}));
 }
 
 // A new document and an opened one start from the rows' start values; a typed value includes its

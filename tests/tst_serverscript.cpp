@@ -110,6 +110,9 @@ void ServerScriptTest::reading_data() {
     row("a long comment line runs its end",
         QStringLiteral("//") + xs(1100) + QStringLiteral("\nquit"),
         QStringLiteral("1:%1 rest / 2:quit").arg(xs(78)), 1109);
+    row("a /* */ block over 1,023 bytes runs its rest line by line",
+        QStringLiteral("/*") + xs(1021) + QStringLiteral("\nset a 1\n*/\nset b 2"),
+        QStringLiteral("2:set|a|1 rest / 3:*/ rest / 4:set|b|2"), 1044);
     row("an open /* over 1,023 bytes is cut too",
         QStringLiteral("/*") + xs(1030) + QStringLiteral("\nquit"),
         QStringLiteral("1:%1 rest / 2:quit rest").arg(xs(8)), 1039);
@@ -126,16 +129,21 @@ void ServerScriptTest::reading() {
 void ServerScriptTest::assignments_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("assignment"); // verb (Verb's number), name, value
-    auto row = [](const char* tag, const char* text, const char* assignment) {
-        QTest::newRow(tag) << QString::fromUtf8(text) << QString::fromUtf8(assignment);
+    QTest::addColumn<bool>("setsAtStart");   // run as a server starts with its file
+    auto row = [](const char* tag, const char* text, const char* assignment, bool atStart) {
+        QTest::newRow(tag) << QString::fromUtf8(text) << QString::fromUtf8(assignment) << atStart;
     };
-    row("set", "set sv_fps \"20\"", "0 sv_fps 20");
-    row("sets, any case", "SeTs .Admin \"Ann Lee\"", "1 .Admin Ann Lee");
-    row("seta, words joined by one blank", "seta a  b   \"c\"", "2 a b c");
-    row("an empty value", "set a \"\"", "0 a ");
-    row("without set", "sv_hostname x y", "3 sv_hostname x y");
-    row("set with a name only", "set x", "");
-    row("one word", "quit", "");
+    row("set", "set sv_fps \"20\"", "0 sv_fps 20", true);
+    row("sets, any case", "SeTs .Admin \"Ann Lee\"", "1 .Admin Ann Lee", true);
+    row("seta, words joined by one blank", "seta a  b   \"c\"", "2 a b c", true);
+    row("an empty value", "set a \"\"", "0 a ", true);
+    row("without set", "sv_hostname x y", "3 sv_hostname x y", true);
+    row("without set, the server's own in capitals", "SV_PURE 0", "3 SV_PURE 0", true);
+    row("without set, the game's own", "scr_motd \"Hi\"", "3 scr_motd Hi", false);
+    row("without set, a name of neither", "sv_kickbantime 30", "3 sv_kickbantime 30", false);
+    row("a # line", "# do not touch", "3 # do not touch", false);
+    row("set with a name only", "set x", "", false);
+    row("one word", "quit", "", false);
 }
 
 void ServerScriptTest::assignments() {
@@ -146,6 +154,7 @@ void ServerScriptTest::assignments() {
     QTEST(found ? QStringLiteral("%1 %2 %3").arg(int(found->verb)).arg(found->name, found->value)
                 : QString(),
           "assignment");
+    QTEST(found && (found->verb != Verb::Bare || registeredAtStart(found->name)), "setsAtStart");
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include "config/CfgFile.h"
 #include "config/TextCheck.h"
 #include "pages/settings/PageCatalogue.h"
+#include "support/HandKeptFiles.h"
 
 #include <QTest>
 
@@ -89,6 +90,12 @@ void TextCheckTest::fineFiles_data() {
     QTest::newRow("blank lines and comments only") << QByteArray("\n\n// nothing\n   \n");
     QTest::newRow("an open quote at the end of the file")
         << QByteArray("set sv_fps 20\nset sv_hostname \"abc");
+    QTest::newRow("an open quote, then a line of its own")
+        << QByteArray("set sv_hostname \"My Server\nset sv_fps 20\nset sv_maxclients \"20\n"
+                      "set g_log \"x\"\n");
+    QTest::newRow("lines without set of the server's own variables")
+        << QByteArray("sv_hostname \"Bare\"\nsv_pure 0\nSV_MAXCLIENTS 20\ng_gametype sd\n"
+                      "rconpassword \"x\"\n");
     QTest::newRow("the longest rotation read whole")
         << "set sv_mapRotation \"" + xs(1003) + "\"\r\n";
 }
@@ -148,22 +155,42 @@ void TextCheckTest::problemFiles_data() {
     QTest::newRow("a negative number with letters")
         << QByteArray("set sv_fps \"-12abc\"\n")
         << QStringList{"Line 1 (sv_fps): the server reads \"-12abc\" as -12."};
-    QTest::newRow("without set")
-        << QByteArray("sv_maxclients 20\n")
-        << QStringList{"Line 1 (sv_maxclients): without \"set\" the server ignores this line "
-                       "when it starts with the file."};
-    QTest::newRow("without set, after ;")
-        << QByteArray("set sv_fps 20;sv_maxclients 20\n")
-        << QStringList{"Line 1 (sv_maxclients): without \"set\" the server ignores this line "
+    QTest::newRow("without set, a variable of the game's")
+        << QByteArray("scr_dm_timelimit 20\ng_password \"x\"\n")
+        << QStringList{"Line 1 (scr_dm_timelimit): without \"set\" the server ignores this "
+                       "line when it starts with the file.",
+                       "Line 2 (g_password): without \"set\" the server ignores this line when "
+                       "it starts with the file."};
+    QTest::newRow("without set, after ;, a variable of neither")
+        << QByteArray("set sv_fps 20;sv_kickbantime 20\n")
+        << QStringList{"Line 1 (sv_kickbantime): without \"set\" the server ignores this line "
                        "when it starts with the file."};
     QTest::newRow("a line cut, the rest runs")
         << "set sv_hostname \"" + xs(1063) + "\"\n"
         << QStringList{"Line 1 (sv_hostname): the line is 1,081 bytes long; the server cuts it "
-                       "after 1,023 and runs the rest as a command."};
+                       "after 1,023 and runs the rest: " +
+                       QString(56, 'x') + " \"\" (line 1)."};
     QTest::newRow("a line cut by its UTF-8 bytes")
         << "set sv_hostname \"" + QByteArray(505, 'x').replace("x", "\xC3\xA9") + "\"\n"
         << QStringList{"Line 1 (sv_hostname): the line is 1,028 bytes long; the server cuts it "
-                       "after 1,023 and runs the rest as a command."};
+                       "after 1,023 and runs the rest: \"\" (line 1)."};
+    QTest::newRow("an old configuration in a block comment")
+        << TestSupport::kOldBlock
+        << QStringList{"Line 2: the line is 1,164 bytes long; the server cuts it after 1,023 and "
+                       "runs the rest: set sv_hostname \"Old\" (line 19), set g_gametype \"sd\" "
+                       "(line 20), set sv_maxclients \"16\" (line 21) and 4 more."};
+    QTest::newRow("a value cut, nothing after it")
+        << "set sv_mapRotation " + xs(1005) + "\n"
+        << QStringList{"Line 1 (sv_mapRotation): the line is 1,024 bytes long; the server reads "
+                       "only its first 1,023."};
+    QTest::newRow("a web address without quotes")
+        << QByteArray("set sv_wwwBaseURL http://dl.example.org/main\n")
+        << QStringList{"Line 1 (sv_wwwBaseURL): the server reads \"http:\"; put the value in "
+                       "double quotes."};
+    QTest::newRow("a # line the server takes for a command")
+        << QByteArray("# r\xE9glages \"du\" serveur\n")
+        << QStringList{"Line 1: the server takes no \"#\" for a comment: it runs the line as a "
+                       "command it does not know, which sets nothing."};
     QTest::newRow("a game value of 256")
         << "set g_banips \"" + xs(255) + "\"\nSET Scr_Motd \"" + xs(256) + "\"\n"
         << QStringList{"Line 2 (Scr_Motd): the value is 256 characters long; at 256 or more the "
@@ -186,12 +213,12 @@ void TextCheckTest::problemFiles_data() {
         << QStringList{"Line 2: the comment opened here is never closed; the server ignores the "
                        "rest of the file."};
     QTest::newRow("several on one line, in order")
-        << QByteArray("sv_fps \"x\"y\n")
-        << QStringList{"Line 1 (sv_fps): a double quote ends the value; the server reads \"x y\" "
-                       "instead.",
-                       "Line 1 (sv_fps): the server reads \"x y\" as 0.",
-                       "Line 1 (sv_fps): without \"set\" the server ignores this line when it "
-                       "starts with the file."};
+        << QByteArray("scr_sd_timelimit \"x\"y\n")
+        << QStringList{"Line 1 (scr_sd_timelimit): a double quote ends the value; the server "
+                       "reads \"x y\" instead.",
+                       "Line 1 (scr_sd_timelimit): the server reads \"x y\" as 0.",
+                       "Line 1 (scr_sd_timelimit): without \"set\" the server ignores this line "
+                       "when it starts with the file."};
 }
 
 void TextCheckTest::problemFiles() {

@@ -3,6 +3,7 @@
 // the window fixes a background (coloured buttons, pictures) or a text colour of its own; every
 // check box and radio button, ticked or not, greyed or not, and every keyboard-focus frame stands
 // out at 3:1 or more from the background it stands on. Measured on grabbed pixels.
+// Also with a file open whose values some rows have no choice for, which they show as the file's.
 // With LEDGERWICK_SCREENSHOTS set to a folder, the dark pages are saved there as pictures.
 #include "support/TestSupport.h"
 
@@ -17,6 +18,7 @@
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace TestSupport;
@@ -224,6 +226,16 @@ QString focusFault(TForm1& form, const QImage& before, QAbstractButton* button) 
         .arg(background & 0xffffff, 6, 16, QLatin1Char('0'));
 }
 
+// Opens `bytes` as a file in the window, unless they are empty.
+bool openAsFile(TForm1& form, const QByteArray& bytes) {
+    if (bytes.isEmpty())
+        return true;
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("mod.cfg"));
+    writeFile(path, bytes);
+    return form.openFile(path);
+}
+
 QList<QAbstractButton*> marked(QWidget* parent) {
     QList<QAbstractButton*> found;
     for (QAbstractButton* button : parent->findChildren<QAbstractButton*>())
@@ -246,18 +258,27 @@ private slots:
 
 void ThemeTest::captionsStayReadable_data() {
     QTest::addColumn<QPalette>("palette");
-    QTest::newRow("light") << QApplication::style()->standardPalette();
-    QTest::newRow("dark") << darkPalette();
-    QTest::newRow("Adwaita dark") << adwaitaDarkPalette();
+    QTest::addColumn<QByteArray>("file"); // opened first, unless empty
+    QTest::newRow("light") << QApplication::style()->standardPalette() << QByteArray();
+    QTest::newRow("dark") << darkPalette() << QByteArray();
+    QTest::newRow("Adwaita dark") << adwaitaDarkPalette() << QByteArray();
+    // A value for each kind of place the row's own choice for it takes.
+    const QByteArray file = "set g_gametype \"ctf\"\nset sv_pure 2\nset g_logsync 3\n"
+                            "set g_allowvote 2\nset scr_re_showcarrier 2\nset sv_wwwDownload 2\n"
+                            "set g_allowVoteKick 7\nset scr_allow_bar 5\n";
+    QTest::newRow("light, values from a file") << QApplication::style()->standardPalette() << file;
+    QTest::newRow("dark, values from a file") << darkPalette() << file;
 }
 
 void ThemeTest::captionsStayReadable() {
     QFETCH(QPalette, palette);
+    QFETCH(QByteArray, file);
     const QPalette before = QApplication::palette();
     QApplication::setPalette(palette);
     TForm1 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(openAsFile(form, file));
     auto* pages = child<QTabWidget>(&form, "PageControl1");
     const QString pictures = qEnvironmentVariable("LEDGERWICK_SCREENSHOTS");
 
@@ -305,12 +326,14 @@ void ThemeTest::captionsStayReadable() {
 
 void ThemeTest::marksStandOut() {
     QFETCH(QPalette, palette);
+    QFETCH(QByteArray, file);
     const QPalette before = QApplication::palette();
     QApplication::setPalette(palette);
     TForm1 form;
     form.show();
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
+    QVERIFY(openAsFile(form, file));
     auto* pages = child<QTabWidget>(&form, "PageControl1");
     auto* strip = child<QWidget>(&form, "bottomStrip");
 

@@ -69,6 +69,10 @@
         <source>Read-only</source>
         <translation>Schreibgeschützt</translation>
     </message>
+    <message>
+        <source>Only by the file</source>
+        <translation>Nur über die Datei</translation>
+    </message>
 </context>
 <context>
     <name>ComparisonDialog</name>
@@ -441,6 +445,14 @@
         <source>The server&apos;s reply could not be read.</source>
         <translation>Die Antwort des Servers konnte nicht gelesen werden.</translation>
     </message>
+    <message>
+        <source>The remote console password is empty: type the server&apos;s rconpassword.</source>
+        <translation>Das Passwort der Fernkonsole ist leer: Geben Sie das rconpassword des Servers ein.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply did not end: reading stopped after 2 MiB or 5 seconds of it.</source>
+        <translation>Die Antwort des Servers endete nicht: Das Lesen wurde nach 2 MiB oder 5 Sekunden beendet.</translation>
+    </message>
 </context>
 <context>
     <name>Remote</name>
@@ -738,6 +750,22 @@ Mit Ihrer Fassung überschreiben? (Die Fassung des Servers bleibt im Verlauf erh
         <source>Overwrite</source>
         <translation>Überschreiben</translation>
     </message>
+    <message>
+        <source>Cancelled: %1 was not opened.</source>
+        <translation>Abgebrochen: %1 wurde nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1 was not listed.</source>
+        <translation>Abgebrochen: %1 wurde nicht aufgelistet.</translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was saved to %1.</source>
+        <translation>Abgebrochen: Nach %1 wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Waiting for your answer…</source>
+        <translation>Warte auf Ihre Antwort…</translation>
+    </message>
 </context>
 <context>
     <name>RowColumn</name>
@@ -780,16 +808,34 @@ Mit Ihrer Fassung überschreiben? (Die Fassung des Servers bleibt im Verlauf erh
 <context>
     <name>ServerComparison</name>
     <message>
-        <source>The server&apos;s list of variables could not be read whole (%1 tries). Parts of it may have been lost on the way.</source>
-        <translation>Die Liste der Variablen des Servers konnte nicht vollständig gelesen werden (%1 Versuche). Teile davon sind womöglich unterwegs verloren gegangen.</translation>
-    </message>
-    <message>
         <source>The server&apos;s reply about %1 could not be read.</source>
         <translation>Die Antwort des Servers zu %1 konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>%1 %2 of the differences were sent before this.</source>
         <translation>%1 %2 der Unterschiede wurden bereits vorher gesendet.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s list of variables came without its closing line (&quot;… total cvars&quot;): read %1 variables.</source>
+        <translation>Die Liste der Variablen des Servers kam ohne ihre Schlusszeile (&quot;… total cvars&quot;): %1 Variablen gelesen.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s list of variables did not read whole: read %1 of %2 variables.</source>
+        <translation>Die Liste der Variablen des Servers ließ sich nicht vollständig lesen: %1 von %2 Variablen gelesen.</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source> These lines could not be read:
+%1</source>
+        <translation> Diese Zeilen ließen sich nicht lesen:
+%1</translation>
+    </message>
+    <message>
+        <source> Parts of it were lost on the way (%1 tries).</source>
+        <translation> Teile davon gingen unterwegs verloren (%1 Versuche).</translation>
     </message>
 </context>
 <context>
@@ -911,6 +957,16 @@ map_restart beginnt die laufende Runde für alle Spieler von vorn; die Werte, di
     <message>
         <source>The password could not be removed from the system keyring: %1.</source>
         <translation>Das Passwort konnte nicht aus dem Schlüsselbund des Systems entfernt werden: %1.</translation>
+    </message>
+    <message>
+        <source>
+
+Not sent, only by the file: the console turns every character beyond plain ASCII (é, ü, €…) and every % into &quot;.&quot;; the file sets them at the server&apos;s next restart or exec:
+%1</source>
+        <translation>
+
+Nicht gesendet, nur über die Datei: Die Konsole macht aus jedem Zeichen jenseits von einfachem ASCII (é, ü, €…) und jedem % einen &quot;.&quot;; die Datei setzt sie beim nächsten Neustart des Servers oder mit exec:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1698,6 +1754,18 @@ compass:</source>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
+    <message>
+        <source>%1 (from the file)</source>
+        <translation>%1 (aus der Datei)</translation>
+    </message>
+    <message>
+        <source>The file sets %1 to &quot;%2&quot;, which this row has no choice for: Finish! keeps it as it is until you choose another value.</source>
+        <translation>Die Datei setzt %1 auf „%2“, wofür diese Zeile keine Wahl hat: „Fertig!“ lässt den Wert, wie er ist, bis Sie einen anderen wählen.</translation>
+    </message>
+    <message>
+        <source>%1 (file)</source>
+        <translation>%1 (Datei)</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -2135,6 +2203,30 @@ Trotzdem speichern?</translation>
     <message>
         <source>Line %1 (%2): %3</source>
         <translation>Zeile %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <translation>%1 (Zeile %2)</translation>
+    </message>
+    <message>
+        <source>the server takes no &quot;#&quot; for a comment: it runs the line as a command it does not know, which sets nothing.</source>
+        <translation>der Server hält „#“ für keinen Kommentar: Er führt die Zeile als einen Befehl aus, den er nicht kennt, und setzt nichts.</translation>
+    </message>
+    <message>
+        <source>the server reads &quot;%1&quot;; put the value in double quotes.</source>
+        <translation>der Server liest „%1“; setzen Sie den Wert in doppelte Anführungszeichen.</translation>
+    </message>
+    <message>
+        <source>the line is %1 bytes long; the server reads only its first 1,023.</source>
+        <translation>die Zeile ist %1 Bytes lang; der Server liest nur ihre ersten 1.023.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 und %2 weitere</translation>
+    </message>
+    <message>
+        <source>the line is %1 bytes long; the server cuts it after 1,023 and runs the rest: %2.</source>
+        <translation>die Zeile ist %1 Bytes lang; der Server schneidet sie nach 1.023 ab und führt den Rest aus: %2.</translation>
     </message>
 </context>
 <context>

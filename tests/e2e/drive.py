@@ -2,10 +2,13 @@
 """Drives the installed ledgerwick from outside its process, only through the accessibility tree,
 as a user with a screen reader would: fill in, finish, read, save, clear; open the saved file in a
 second instance, change it, save it again; exit. Then a third instance opens a file on an sshd of
-its own on 127.0.0.1 by its address, changes it and saves it back to the server.
+its own on 127.0.0.1 by its address, changes it and saves it back to the server. Last, the
+journey: a file on a server whose key is not known yet, its game server's console, at a person's
+pace (see `journey`).
 
-Run by tests/e2e/run inside Xvfb and a session D-Bus (dbus-run-session). Starts the AT-SPI bus
-itself. Fails with what it saw when something is missing, and leaves no process behind.
+Run by tests/e2e/run inside Xvfb and a session D-Bus (dbus-run-session), with the build folder in
+LEDGERWICK_BUILD (for the tests' console server). Starts the AT-SPI bus and a window manager
+(openbox) itself. Fails with what it saw when something is missing, and leaves no process behind.
 """
 
 import os
@@ -402,9 +405,10 @@ def open_in_second_instance(desktop, start, target, saved):
     exit_through_menu(window, second, "the second instance")
 
 
-def start_sshd(folder):
+def start_sshd(folder, known=True):
     """OpenSSH's sshd on a free port of 127.0.0.1, with a host key and a user's key made here; as
-    root the user is `nobody`. Returns the process, the port, the user and the client's home."""
+    root the user is `nobody`. Returns the process, the port, the user and the client's home; the
+    host's key is in the client's known_hosts when `known`."""
     user = "nobody" if os.geteuid() == 0 else pwd.getpwuid(os.geteuid()).pw_name
     home = os.path.join(folder, "home")
     os.makedirs(os.path.join(home, ".ssh"))
@@ -431,6 +435,8 @@ def start_sshd(folder):
             return client.connect_ex(("127.0.0.1", port)) == 0
 
     wait_for(f"sshd on 127.0.0.1:{port}", listening)
+    if not known:
+        return sshd, port, user, home
     # The host is known, as after "Trust and connect" once: its key in the user's known_hosts.
     with open(os.path.join(folder, "host_key.pub")) as key:
         kind, blob = key.read().split()[:2]
@@ -496,6 +502,239 @@ def open_from_server(desktop, start, folder):
         stop(sshd)
 
 
+# --- the journey: a file on a server, its game server, at a person's pace ------------------------
+
+# A person reads a question before answering it; slower than the 300 ms after which a transfer
+# shows its progress.
+PERSONS_PACE = 1.5
+CAPTURE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "console-captures",
+                       "cvarlist-nine-columns.packets")
+
+
+def window_of(app, name):
+    """The program's window (a dialog, a question) titled `name`, if one shows."""
+    for node in app:
+        if node is not None and node.name == name and is_showing(node):
+            return node
+    return None
+
+
+def keys(pid, *sequence):
+    """Presses keys in the program's main window, as a person at the keyboard does: the window is
+    activated first (the window manager gives it the focus)."""
+    def main_window():
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid), "--name",
+                                f" - {TITLE}$"], capture_output=True, text=True).stdout.split()
+        return found[0] if found else None
+
+    window = wait_for(f"the main window of process {pid} on the X server", main_window)
+    subprocess.run(["xdotool", "windowactivate", "--sync", window], check=True,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    for key in sequence:
+        subprocess.run(["xdotool", "key", "--clearmodifiers", key], check=True)
+        time.sleep(0.2)
+
+
+def shot(name):
+    """A picture of the screen into LEDGERWICK_E2E_SHOTS, when set: to look at what a person saw."""
+    folder = os.environ.get("LEDGERWICK_E2E_SHOTS")
+    if folder:
+        os.makedirs(folder, exist_ok=True)
+        subprocess.run(["import", "-window", "root", os.path.join(folder, f"{name}.png")],
+                       check=False)
+
+
+def active_window_name():
+    return subprocess.run(["xdotool", "getactivewindow", "getwindowname"], capture_output=True,
+                          text=True).stdout.strip()
+
+
+def texts_under(node):
+    import pyatspi
+    return [n.name for n in walk(node) if n.getRole() == pyatspi.ROLE_LABEL and n.name]
+
+
+def table_rows(table):
+    """The rows of a table as "variable:state", its first and last columns."""
+    cells = table.queryTable()
+    return [f"{cells.getAccessibleAt(r, 0).name}:{cells.getAccessibleAt(r, cells.nColumns - 1).name}"
+            for r in range(cells.nRows)]
+
+
+def journey(desktop, start, folder, build, installed):
+    """The admin's way, as the README tells it, against OpenSSH's sshd (an unknown host key) and a
+    game server's console that answers with a list captured from a real server: File > Open from
+    Server, trust the key after reading it, change the server name and the maximum of players,
+    save, Server > Connect, Compare, Apply; the rows end Same or After restart. Then
+    `ledgerwick --compare ADDRESS --server HOST:PORT` compares the file at its address."""
+    import pyatspi
+
+    served = os.path.join(folder, "journey-host")
+    os.makedirs(served)
+    for path in (folder, served):
+        os.chmod(path, 0o755)
+    sshd, port, user, home = start_sshd(served, known=False)
+    requests = os.path.join(folder, "console-requests.log")
+    console = subprocess.Popen([os.path.join(build, "tests", "support", "console_server"),
+                                CAPTURE, requests], stdout=subprocess.PIPE, text=True,
+                               start_new_session=True)
+    try:
+        line = console.stdout.readline().strip()
+        if not line.isdigit():
+            raise Failure(f"the console server did not start: it said {line!r}")
+        game = f"127.0.0.1:{line}"
+        files = os.path.join(served, "files")
+        os.makedirs(files)
+        target = os.path.join(files, "server.cfg")
+        kept = ("// Night League, kept by hand\r\n"
+                'seta sv_hostname "^1Night ^7League"\r\n'
+                'set sv_maxclients "16"\r\n'
+                'set scr_motd "Be nice; play fair"\r\n'
+                'set g_gametype "tdm"\r\n'
+                f'set net_port "{line}"\r\n'
+                'set rconpassword "capsecret"\r\n').encode("cp1252")
+        with open(target, "wb") as handle:
+            handle.write(kept)
+        if os.geteuid() == 0:
+            entry = pwd.getpwnam(user)
+            for path in (files, target):
+                os.chown(path, entry.pw_uid, entry.pw_gid)
+        address = f"sftp://{user}@127.0.0.1:{port}{target}"
+        fingerprint = subprocess.run(["ssh-keygen", "-l", "-f", os.path.join(served, "host_key.pub")],
+                                     capture_output=True, text=True, check=True).stdout.split()[1]
+        data = os.path.join(folder, "journey-data")
+
+        began = time.monotonic()
+        program = start([], HOME=home, XDG_DATA_HOME=data)
+        app, window = application_window(desktop, program.pid)
+        log(f"the journey: started the program (pid {program.pid}), the server's file at {address}")
+
+        keys(program.pid, "ctrl+shift+o")
+        dialog = wait_for("the dialog 'Open from Server'", lambda: window_of(app, "Open from Server"))
+        # The address box: an editable list of the last addresses, its text field unnamed inside.
+        box = wait_find(dialog, pyatspi.ROLE_COMBO_BOX,
+                        "Address (sftp://, ftps:// or ftp://); end it with / to list a folder:")
+        field = wait_for("the address box's text field", lambda: [
+            n for n in walk(box) if n.getRole() == pyatspi.ROLE_TEXT])[0]
+        type_into(field, address)
+        press(find(dialog, pyatspi.ROLE_PUSH_BUTTON, "Open"))
+
+        question = wait_for("the question 'Unknown server'", lambda: window_of(app, "Unknown server"))
+        said = " ".join(texts_under(question))
+        if fingerprint not in said:
+            raise Failure(f"the question does not show the key's fingerprint {fingerprint}: {said!r}")
+        time.sleep(PERSONS_PACE)
+        # Read for longer than a transfer takes to show its progress: nothing came over it.
+        over = [describe(n) for n in app if n is not None and n.name == "Ledgerwick" and is_showing(n)]
+        shot("journey-trust")
+        if over:
+            raise Failure(f"while the question was open, a progress box showed: {over}")
+        if not active_window_name().startswith("Unknown server"):
+            raise Failure(f"after {PERSONS_PACE} s the window in front is {active_window_name()!r}, "
+                          "not the question 'Unknown server'")
+        press(find(question, pyatspi.ROLE_PUSH_BUTTON, "Trust and connect"))
+        app, window = application_window(desktop, program.pid, f"127.0.0.1:{target} - {TITLE}")
+        known = os.path.join(data, "ledgerwick", "known_hosts")
+        if f"[127.0.0.1]:{port} " not in (open(known).read() if os.path.exists(known) else ""):
+            raise Failure(f"after 'Trust and connect' the key is not recorded in {known}")
+        log(f"trusted the key {fingerprint} after {PERSONS_PACE} s, nothing over the question; "
+            "the file opened")
+
+        server_name = find(window, pyatspi.ROLE_TEXT, "Server name:")
+        wait_for("the server name read from the file",
+                 lambda: text_of(server_name) == "^1Night ^7League")
+        type_into(server_name, "^1Night ^7League EU")
+        press(find(window, pyatspi.ROLE_PAGE_TAB, "Server Options"))
+        type_into(wait_find(window, pyatspi.ROLE_TEXT, "Max Players:"), "20")
+        press(find(window, pyatspi.ROLE_PUSH_BUTTON, "Finish!"))
+        wait_for("text in the editor", lambda: text_of(wait_find(window, pyatspi.ROLE_TEXT, "Your CFG")))
+        press(find(window, pyatspi.ROLE_PUSH_BUTTON, "Save CFG"))
+        wait_for(f"{target} on the server to change", lambda: open(target, "rb").read() != kept)
+        expected = kept.replace(b"^7League", b"^7League EU").replace(b'"16"', b'"20"')
+        if open(target, "rb").read() != expected:
+            raise Failure(f"the file on the server is {open(target, 'rb').read()!r}; "
+                          f"expected {expected!r}")
+        log("changed the server name and the maximum of players, saved back over SFTP")
+
+        keys(program.pid, "alt+s", "c")
+        connect = wait_for("the dialog 'Connect to a server'",
+                           lambda: window_of(app, "Connect to a server"))
+        offered = text_of(wait_find(connect, pyatspi.ROLE_TEXT, "Address:"))
+        if offered != game:
+            raise Failure(f"Server > Connect offers {offered!r}, not the document's host and "
+                          f"net_port {game!r}")
+        time.sleep(PERSONS_PACE)
+        press(find(connect, pyatspi.ROLE_PUSH_BUTTON, "Connect"))
+        connected = f"Night League ({game}), map mp_harbor"
+        wait_for(f"the status bar to show {connected!r}",
+                 lambda: any(n.name == connected for n in walk(window)))
+        log(f"Server > Connect offered {offered!r}; connected: {connected!r}")
+
+        keys(program.pid, "alt+s", "m")
+        compared = wait_for("the comparison", lambda: window_of(app, "The document and the running server"))
+        table = wait_find(compared, pyatspi.ROLE_TABLE, "")
+        first = ["sv_hostname:Differs", "sv_maxclients:Differs", "scr_motd:Same", "g_gametype:Same",
+                 "net_port:Differs", "rconpassword:Same"]
+        try:
+            wait_for(f"the rows {first}", lambda: table_rows(table) == first)
+        except Failure as failure:
+            raise Failure(f"{failure}; the table shows {table_rows(table)}") from None
+        log(f"compared: {', '.join(first)}")
+
+        press(find(compared, pyatspi.ROLE_PUSH_BUTTON, "Apply differences"))
+
+        def apply_question():
+            for node in app:
+                if node is not None and node.name == "Ledgerwick 1.1" and is_showing(node) and any(
+                        n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "Apply"
+                        for n in walk(node)):
+                    return node
+            return None
+
+        confirm = wait_for("the question before applying", apply_question)
+        said = " ".join(texts_under(confirm))
+        if not said.startswith("Send 3 settings to Night League?"):
+            raise Failure(f"the question before applying says {said!r}")
+        time.sleep(PERSONS_PACE)
+        press(find(confirm, pyatspi.ROLE_PUSH_BUTTON, "Apply"))
+        last = ["sv_hostname:Same", "sv_maxclients:After restart", "scr_motd:Same",
+                "g_gametype:Same", "net_port:After restart", "rconpassword:Same"]
+        try:
+            wait_for(f"the rows {last}", lambda: table_rows(table) == last)
+        except Failure as failure:
+            raise Failure(f"{failure}; the table shows {table_rows(table)}") from None
+        took = time.monotonic() - began
+        shot("journey-applied")
+        log(f"applied and compared again: {', '.join(last)}; the journey took {took:.1f} s")
+        if took > 180:
+            raise Failure(f"the journey took {took:.0f} s, more than 3 minutes")
+
+        press(find(compared, pyatspi.ROLE_PUSH_BUTTON, "Close"))
+        exit_through_menu(window, program, "the journey's instance")
+
+        # A script does the same comparison, of the file at its address, without a display.
+        environment = dict(os.environ, HOME=home, XDG_DATA_HOME=data,
+                           LEDGERWICK_RCON_PASSWORD="capsecret")
+        environment.pop("DISPLAY", None)
+        script = subprocess.run([installed, "--compare", address, "--server", game],
+                                env=environment, capture_output=True, text=True, timeout=60)
+        printed = [f'sv_maxclients: document "20", server "16" (after restart)',
+                   f'net_port: document "{line}", server "28950" (after restart)']
+        if script.returncode != 1 or script.stdout.splitlines() != printed or script.stderr:
+            raise Failure(f"ledgerwick --compare {address} --server {game} ended with "
+                          f"{script.returncode}, printed {script.stdout!r} and said "
+                          f"{script.stderr!r}; expected status 1 and {printed}")
+        log(f"ledgerwick --compare ADDRESS --server {game}: status 1, {printed}")
+        with open(requests) as handle:
+            sent = handle.read().splitlines()
+        if "capsecret" in script.stdout + script.stderr:
+            raise Failure("--compare printed the password")
+        log(f"the console server took {len(sent)} requests")
+    finally:
+        stop(console)
+        stop(sshd)
+
+
 def main():
     if not os.environ.get("DISPLAY"):
         raise Failure("no DISPLAY: run this under Xvfb (tests/e2e/run does)")
@@ -506,12 +745,16 @@ def main():
         raise Failure(f"the installed program is not /usr/bin/ledgerwick but {installed!r}")
 
     launcher = None
+    window_manager = None
     started = []
     folder = tempfile.mkdtemp(prefix="ledgerwick-e2e-")
     runtime = tempfile.mkdtemp(prefix="ledgerwick-e2e-runtime-")  # private, as Qt wants it
     settings = tempfile.mkdtemp(prefix="ledgerwick-e2e-config-")  # the recent files, not yours
     try:
         launcher = start_accessibility_bus()
+        # A window manager, as on a desktop: it stacks new windows on top and moves the focus.
+        window_manager = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL,
+                                          stderr=subprocess.DEVNULL, start_new_session=True)
         environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                            QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime,
                            XDG_CONFIG_HOME=settings)
@@ -527,11 +770,14 @@ def main():
         drive(program, folder, start)
         import pyatspi
         open_from_server(pyatspi.Registry.getDesktop(0), start, folder)
+        journey(pyatspi.Registry.getDesktop(0), start, folder,
+                os.environ.get("LEDGERWICK_BUILD", "build"), installed)
     finally:
         for program in started:
             if program.poll() is None:
                 log(f"ending the program (pid {program.pid})")
             stop(program)
+        stop(window_manager)
         stop(launcher)
         for made in (folder, runtime, settings):
             shutil.rmtree(made, ignore_errors=True)

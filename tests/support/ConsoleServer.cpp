@@ -1,20 +1,20 @@
 #include "support/ConsoleServer.h"
 
-#include "config/ServerScript.h"
-
+#include <QDataStream>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTimer>
 #include <QUdpSocket>
 
+#include <memory>
+
 namespace {
 
 const QByteArray kMarker(4, '\xff');
-const char kFlagLetters[] = "SURIALC";
-// Where each flag's letter stands in a line of cvarlist, as measured: the name in column 11.
-const int kFlagColumn[] = {0, 1, 2, 3, 5, 6, 7};
+const QByteArray kPrint = kMarker + "print\n";
 
 QByteArray encode(const QString& text) {
     QStringEncoder encoder("windows-1252");
@@ -26,12 +26,73 @@ QString decode(const QByteArray& bytes) {
     return decoder.decode(bytes);
 }
 
+// The commands of a text as the server reads them: a command ends at a line break (even inside
+// double quotes) and at a ';' outside them; a word is a run of non-blank characters or
+// everything between two double quotes; outside them "//" comments to the end of the line, "/*"
+// to the next "*/", and a byte above 127 counts as a blank.
+QList<QStringList> commandsOf(const QString& text) {
+    QList<QStringList> commands;
+    QStringList words;
+    QString word;
+    bool inWord = false;
+    bool quoted = false;
+    auto endWord = [&] {
+        if (inWord)
+            words.append(word);
+        word.clear();
+        inWord = false;
+    };
+    auto endCommand = [&] {
+        endWord();
+        if (!words.isEmpty())
+            commands.append(words);
+        words.clear();
+        quoted = false;
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const QChar next = i + 1 < text.size() ? text[i + 1] : QChar();
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+            endCommand();
+        } else if (quoted) {
+            if (c == QLatin1Char('"')) {
+                words.append(word);
+                word.clear();
+                quoted = false;
+            } else {
+                word += c;
+            }
+        } else if (c == QLatin1Char(';')) {
+            endCommand();
+        } else if (c == QLatin1Char('"')) {
+            endWord();
+            quoted = true;
+        } else if (c == QLatin1Char('/') && next == QLatin1Char('/')) {
+            while (i + 1 < text.size() && text[i + 1] != QLatin1Char('\n') &&
+                   text[i + 1] != QLatin1Char('\r'))
+                ++i;
+        } else if (c == QLatin1Char('/') && next == QLatin1Char('*')) {
+            endWord();
+            const qsizetype close = text.indexOf(QLatin1String("*/"), i + 2);
+            i = close < 0 ? text.size() : close + 1;
+        } else if (c == QLatin1Char(' ') || c == QLatin1Char('\t') || c.unicode() > 127) {
+            endWord();
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    endCommand();
+    return commands;
+}
+
 } // namespace
 
 ConsoleServer::ConsoleServer(QObject* parent)
     : QObject(parent)
     , m_socket(new QUdpSocket(this))
-    , m_other(new QUdpSocket(this)) {
+    , m_other(new QUdpSocket(this))
+    , m_flood(new QTimer(this)) {
     if (!m_socket->bind(QHostAddress::LocalHost, 0) || !m_other->bind(QHostAddress::LocalHost, 0))
         qFatal("the console server cannot listen on 127.0.0.1");
     connect(m_socket, &QUdpSocket::readyRead, this, &ConsoleServer::readRequests);
@@ -42,30 +103,70 @@ quint16 ConsoleServer::port() const {
 }
 
 void ConsoleServer::declare(const QString& name, const QString& flags, const QString& value) {
-    Variable variable{name, value, value, QString(10, QLatin1Char(' ')), std::nullopt};
-    for (int i = 0; i < 7; ++i)
-        if (flags.contains(QLatin1Char(kFlagLetters[i])))
-            variable.flags[kFlagColumn[i]] = QLatin1Char(kFlagLetters[i]);
     const QString key = name.toLower();
     if (!m_variables.contains(key))
         m_order.append(key);
-    m_variables.insert(key, variable);
+    m_variables.insert(key, Variable{name, value, value, flags, std::nullopt});
+}
+
+QList<QByteArray> ConsoleServer::capturedPackets(const QByteArray& capture) {
+    QList<QByteArray> list;
+    QDataStream stream(capture);
+    while (!stream.atEnd()) {
+        quint32 size = 0;
+        stream >> size;
+        QByteArray packet(qsizetype(size), Qt::Uninitialized);
+        if (stream.readRawData(packet.data(), int(size)) != int(size))
+            return {};
+        list.append(packet);
+    }
+    return list;
+}
+
+bool ConsoleServer::load(const QByteArray& capture) {
+    QByteArray text;
+    for (const QByteArray& packet : capturedPackets(capture)) {
+        if (!packet.startsWith(kPrint))
+            return false;
+        text += packet.mid(kPrint.size());
+    }
+    // The columns are told by their number; the name is the last word before ' "'.
+    for (const QString& line : decode(text).split(QLatin1Char('\n'))) {
+        if (line.isEmpty())
+            break;
+        const qsizetype quote = line.indexOf(QLatin1String(" \""));
+        const qsizetype nameAt = line.left(quote).lastIndexOf(QLatin1Char(' ')) + 1;
+        if (quote < 0 || nameAt == 0 || !line.endsWith(QLatin1Char('"')))
+            return false;
+        const QString flagColumns = line.left(nameAt - 1);
+        columns = flagColumns.size() == kSevenColumns.size() ? kSevenColumns : kNineColumns;
+        if (flagColumns.size() != columns.size())
+            return false;
+        QString letters;
+        for (qsizetype i = 0; i < flagColumns.size(); ++i) {
+            if (flagColumns[i] != QLatin1Char(' ') && flagColumns[i] != columns[i])
+                return false;
+            if (flagColumns[i] != QLatin1Char(' '))
+                letters += flagColumns[i];
+        }
+        declare(line.mid(nameAt, quote - nameAt), letters, line.mid(quote + 2).chopped(1));
+    }
+    if (const Variable* rcon = variable(QStringLiteral("rconpassword")))
+        password = rcon->value;
+    return !m_order.isEmpty();
 }
 
 void ConsoleServer::run(const QString& text) {
-    for (const ServerScript::Command& command : ServerScript::read(text).commands) {
-        QStringList words;
-        for (const ServerScript::Word& word : command.words)
-            words.append(word.text);
+    for (const QStringList& words : commandsOf(text)) {
+        const QString verb = words.first().toLower();
         // At start-up a latched variable takes its value at once: the map starts after.
-        const std::optional<ServerScript::Assignment> assignment =
-            ServerScript::assignment(command);
-        if (assignment && assignment->verb != ServerScript::Verb::Bare) {
-            if (!m_variables.contains(assignment->name.toLower()))
-                declare(assignment->name, assignment->verb == ServerScript::Verb::Sets
-                                              ? QStringLiteral("S")
-                                              : QString());
-            m_variables[assignment->name.toLower()].value = assignment->value;
+        if ((verb == QLatin1String("set") || verb == QLatin1String("sets") ||
+             verb == QLatin1String("seta")) &&
+            words.size() >= 3) {
+            const QString key = words[1].toLower();
+            if (!m_variables.contains(key))
+                declare(words[1], verb == QLatin1String("sets") ? QStringLiteral("S") : QString());
+            m_variables[key].value = words.mid(2).join(QLatin1Char(' '));
             continue;
         }
         runCommand(words);
@@ -86,8 +187,13 @@ void ConsoleServer::readRequests() {
             0, m_socket->readDatagram(packet.data(), packet.size(), &from, &fromPort)));
         if (!packet.startsWith(kMarker))
             continue;
-        const QString text = decode(packet.mid(4));
-        requests.append(text);
+        requests.append(decode(packet.mid(4)));
+        // What the console runs: every byte above 127 and every '%' is a '.'.
+        QByteArray carried = packet.mid(4);
+        for (char& byte : carried)
+            if (static_cast<unsigned char>(byte) > 127 || byte == '%')
+                byte = '.';
+        const QString text = decode(carried);
 
         const qint64 now = QDateTime::currentMSecsSinceEpoch();
         if (behaviour == Behaviour::Silent || (behaviour == Behaviour::LoseFirst && !m_lostOne) ||
@@ -104,14 +210,14 @@ void ConsoleServer::readRequests() {
                 byte = char(QRandomGenerator::global()->bounded(256));
             m_socket->writeDatagram(junk, from, fromPort);
             m_socket->writeDatagram(kMarker + "print", from, fromPort);
-            m_socket->writeDatagram(kMarker + "print\n" + junk, from, fromPort);
+            m_socket->writeDatagram(kPrint + junk, from, fromPort);
             continue;
         }
         if (behaviour == Behaviour::OtherPort)
             m_other->writeDatagram(text.startsWith(QLatin1String("getstatus"))
                                        ? kMarker + "statusResponse\n\\sv_hostname\\Forged\n"
-                                       : kMarker + "print\n\"x\" is:\"forged^7\", the default\n" +
-                                             "S      sv_forged \"1\"\n\n1 total cvars\n",
+                                       : kPrint + "\"x\" is:\"forged^7\", the default\n" +
+                                             "S         sv_forged \"1\"\n\n1 total cvars\n",
                                    from, fromPort);
 
         if (text.startsWith(QLatin1String("getstatus"))) {
@@ -120,80 +226,69 @@ void ConsoleServer::readRequests() {
                 if (m_variables[key].flags.contains(QLatin1Char('S')))
                     info += QStringLiteral("\\%1\\%2")
                                 .arg(m_variables[key].name, m_variables[key].value);
-            info += QStringLiteral("\\mapname\\") + mapName;
-            reply("statusResponse\n", encode(info + QStringLiteral("\n0 48 \"Wren\"\n")), from,
+            const Variable* map = variable(QStringLiteral("mapname"));
+            info += QStringLiteral("\\mapname\\") + (map ? map->value : mapName);
+            reply("statusResponse\n", {encode(info + QStringLiteral("\n0 48 \"Wren\"\n"))}, from,
                   fromPort);
             continue;
         }
         if (!text.startsWith(QLatin1String("rcon "))) // not answered, as the server does
             continue;
+        if (behaviour == Behaviour::Flood || behaviour == Behaviour::Drip) {
+            flood(from, fromPort);
+            continue;
+        }
         // rcon PASSWORD COMMAND: the password is the first word after "rcon".
         const QString rest = text.mid(5);
         const qsizetype blank = rest.indexOf(QLatin1Char(' '));
         const QString given = blank < 0 ? rest : rest.left(blank);
-        QString output;
+        QList<QByteArray> output;
         if (password.isEmpty())
-            output = QStringLiteral("No rconpassword set on the server.\n");
+            output = {"No rconpassword set on the server.\n"};
         else if (given != password)
-            output = QStringLiteral("Bad rconpassword.\n");
+            output = {"Bad rconpassword.\n"};
         else
             output = execute(blank < 0 ? QString() : rest.mid(blank + 1));
-        reply("print\n", encode(output), from, fromPort);
+        reply("print\n", output, from, fromPort);
     }
 }
 
-QString ConsoleServer::execute(const QString& commandText) {
-    QString output;
-    for (const ServerScript::Command& command : ServerScript::read(commandText).commands) {
-        QStringList words;
-        for (const ServerScript::Word& word : command.words)
-            words.append(word.text);
+QList<QByteArray> ConsoleServer::execute(const QString& commandText) {
+    QList<QByteArray> output;
+    for (const QStringList& words : commandsOf(commandText))
         output += runCommand(words);
-    }
     return output;
 }
 
-QString ConsoleServer::runCommand(const QStringList& words) {
-    if (words.isEmpty())
-        return {};
+QList<QByteArray> ConsoleServer::runCommand(const QStringList& words) {
     const QString verb = words.first().toLower();
     if (verb == QLatin1String("set") || verb == QLatin1String("sets") ||
         verb == QLatin1String("seta")) {
         if (words.size() < 3)
-            return QStringLiteral("usage: set <variable> <value>\n");
+            return {"usage: set <variable> <value>\n"};
         const QString key = words[1].toLower();
         const QString value = words.mid(2).join(QLatin1Char(' '));
         if (!m_variables.contains(key))
-            declare(words[1], verb == QLatin1String("sets") ? QStringLiteral("S") : QString());
+            declare(words[1], QString());
         Variable& variable = m_variables[key];
-        if (verb == QLatin1String("sets"))
-            variable.flags[kFlagColumn[0]] = QLatin1Char('S');
+        if (verb == QLatin1String("sets") && !variable.flags.contains(QLatin1Char('S')))
+            variable.flags += QLatin1Char('S');
         if (variable.flags.contains(QLatin1Char('R')) || variable.flags.contains(QLatin1Char('I')))
-            return QStringLiteral("%1 is read only.\n").arg(variable.name);
+            return {encode(QStringLiteral("%1 is read only.\n").arg(variable.name))};
         if (variable.flags.contains(QLatin1Char('L'))) {
             if (value == variable.value) {
                 variable.latched.reset();
                 return {};
             }
             variable.latched = value;
-            return QStringLiteral("%1 will be changed upon restarting.\n").arg(variable.name);
+            return {
+                encode(QStringLiteral("%1 will be changed upon restarting.\n").arg(variable.name))};
         }
         variable.value = value;
         return {};
     }
-    if (verb == QLatin1String("cvarlist")) {
-        const QString prefix = words.value(1).toLower();
-        QString lines;
-        int total = 0;
-        for (const QString& key : std::as_const(m_order)) {
-            ++total;
-            if (key.startsWith(prefix))
-                lines +=
-                    QStringLiteral("%1%2 \"%3\"\n")
-                        .arg(m_variables[key].flags, m_variables[key].name, m_variables[key].value);
-        }
-        return lines + QStringLiteral("\n%1 total cvars\n%1 cvar indexes\n").arg(total);
-    }
+    if (verb == QLatin1String("cvarlist"))
+        return cvarlist(words.value(1).toLower());
     if (verb == QLatin1String("map_restart")) {
         for (Variable& variable : m_variables)
             if (variable.latched)
@@ -217,20 +312,69 @@ QString ConsoleServer::runCommand(const QStringList& words) {
                   .arg(found->name, found->value, found->defaultValue);
     if (found->latched)
         line += QStringLiteral("latched: \"%1\"\n").arg(*found->latched);
-    return line;
+    return {encode(line)};
 }
 
-void ConsoleServer::reply(const QByteArray& head, const QByteArray& text, const QHostAddress& to,
-                          quint16 port) {
+QList<QByteArray> ConsoleServer::cvarlist(const QString& prefix) const {
+    // Each flag column is printed on its own, a letter or a blank, then the rest of the line.
+    QList<QByteArray> pieces;
+    int listed = 0;
+    for (const QString& key : m_order) {
+        if (!key.startsWith(prefix))
+            continue;
+        ++listed;
+        const Variable& variable = m_variables[key];
+        for (const QChar column : columns)
+            pieces.append(variable.flags.contains(column) ? encode(QString(column)) : " ");
+        pieces.append(encode(QStringLiteral(" %1 \"%2\"\n").arg(variable.name, variable.value)));
+    }
+    if (behaviour == Behaviour::OddLine) {
+        pieces.append("one odd line\n");
+        ++listed;
+    }
+    pieces.append("\n");
+    pieces.append(QByteArray::number(listed) + " total cvars\n");
+    pieces.append(QByteArray::number(listed) + " cvar indexes\n");
+    return pieces;
+}
+
+void ConsoleServer::reply(const QByteArray& head, const QList<QByteArray>& pieces,
+                          const QHostAddress& to, quint16 port) {
+    QList<QByteArray> texts{QByteArray()};
+    for (QByteArray piece : pieces) {
+        while (!piece.isEmpty()) {
+            if (texts.last().size() + piece.size() > kPacketText && !texts.last().isEmpty())
+                texts.append(QByteArray());
+            const qsizetype room = kPacketText - texts.last().size();
+            texts.last() += piece.left(room);
+            piece.remove(0, room);
+        }
+    }
     // The parts go one after another, a few milliseconds apart, as a busy server sends them.
     int delay = 0;
-    qsizetype at = 0;
-    do {
-        const QByteArray packet = kMarker + head + text.mid(at, packetText);
-        at += packetText;
+    for (const QByteArray& text : std::as_const(texts)) {
+        const QByteArray packet = kMarker + head + text;
         ++packets;
         QTimer::singleShot(delay, this,
                            [this, packet, to, port] { m_socket->writeDatagram(packet, to, port); });
         delay += 5;
-    } while (at < text.size());
+    }
+}
+
+void ConsoleServer::flood(const QHostAddress& to, quint16 port) {
+    // Bounded, so that a test that does not stop reading still ends.
+    auto since = std::make_shared<QElapsedTimer>();
+    since->start();
+    const bool drip = behaviour == Behaviour::Drip;
+    m_flood->disconnect();
+    m_flood->setInterval(drip ? 100 : 1);
+    connect(m_flood, &QTimer::timeout, this, [this, since, drip, to, port] {
+        if (since->hasExpired(8000)) {
+            m_flood->stop();
+            return;
+        }
+        ++packets;
+        m_socket->writeDatagram(kPrint + QByteArray(drip ? 200 : 60000, 'x') + '\n', to, port);
+    });
+    m_flood->start();
 }

@@ -4,6 +4,22 @@
 
 namespace TestSupport {
 
+// An old configuration kept "commented out" in a block of 1,164 bytes, which the server reads as
+// one command: it cuts it after 1,023 bytes and runs the rest, lines 19 to 25, so that the server
+// ends with "Old", not "Current".
+inline QByteArray oldBlock() {
+    QByteArray block = "/* The old configuration, kept for reference\n";
+    for (int line = 3; line <= 18; ++line)
+        block += "set scr_dm_timelimit \"" + QByteArray::number(line) + "\"\t// before the move\n";
+    // The byte lost at the cut is the line break before line 19.
+    block.insert(block.indexOf('\n'), QByteArray(1024 - block.size(), '.'));
+    return "set sv_hostname \"Current\"\n" + block +
+           "set sv_hostname \"Old\"\nset g_gametype \"sd\"\nset sv_maxclients \"16\"\n"
+           "set scr_motd \"Welcome back\"\nset sv_maxping \"250\"\nset g_allowVoteKick \"0\"\n*/\n"
+           "set sv_fps 20\n";
+}
+inline const QByteArray kOldBlock = oldBlock();
+
 // Files as admins keep them by hand, each in another style.
 struct HandKept {
     const char* name;
@@ -37,6 +53,16 @@ inline const HandKept kHandKept[] = {
      "/* from the panel\n   do not edit */\nset scr_allow_bar 0\nset g_allowVoteKick \"1\"\n"},
     {"a line the server cuts",
      "set sv_hostname \"" + QByteArray(1100, 'x') + "\"\nset sv_fps 20\n"},
+    {"an empty number", "set sv_privateclients \"\"\r\n"},
+    {"Windows-1252 letters outside quotes",
+     "set sv_hostname \xC9"
+     "clair Caf\xE9\r\nset scr_motd Caf\xE9 // the old name\r\n"},
+    {"a gametype of a mod, a vote of 7",
+     "set g_gametype \"dm\"\nset g_gametype \"ctf\"\nset g_allowVoteKick \"7\"\n"},
+    {"an old configuration in a block comment", kOldBlock},
+    {"lines without set, the server's and the game's",
+     "sv_hostname \"Bare\"\nsv_pure 0\ng_password \"secret\"\n"},
+    {"a web address without quotes", "set sv_wwwBaseURL http://dl.example.org/main\n"},
     {"an empty file", ""},
     {"only a comment, no line break", "// nothing yet"},
 };

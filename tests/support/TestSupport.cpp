@@ -3,9 +3,11 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -66,13 +68,21 @@ QStringList body(const QStringList& lines, const QString& header) {
     return result;
 }
 
-ModalHandler::ModalHandler(std::function<bool(QWidget*)> action)
+ModalHandler::ModalHandler(std::function<bool(QWidget*)> action, int pace)
     : m_timer(std::make_unique<QTimer>()) {
     QTimer* timer = m_timer.get();
     timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, action] {
+    // The modal widget in front, and since when.
+    auto front = std::make_shared<std::pair<QPointer<QWidget>, QElapsedTimer>>();
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, action, pace, front] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal->isVisible() && action(modal))
+        if (!modal || !modal->isVisible())
+            return;
+        if (front->first != modal) {
+            front->first = modal;
+            front->second.start();
+        }
+        if (front->second.elapsed() >= pace && action(modal))
             timer->stop();
     });
     timer->start();

@@ -41,12 +41,17 @@ QStringList memoLines(const TForm1& form);
 // The lines between the comment line `header` and the next comment line (or the end).
 QStringList body(const QStringList& lines, const QString& header);
 
+// A person reads a question before answering it: a second or more.
+constexpr int kPersonsPace = 1000;
+
 // While it lives, polls from a timer for a visible modal widget and offers it to `action` until
 // the action takes it (returns true); e.g. to fill in and accept a dialog that the code under
-// test is about to open with exec(). Ending with its scope, it never acts on a later test.
+// test is about to open with exec(). Ending with its scope, it never acts on a later test. With a
+// `pace`, a modal widget is offered only once it has been the active one for that many
+// milliseconds, as when a person answers.
 class ModalHandler {
 public:
-    explicit ModalHandler(std::function<bool(QWidget*)> action);
+    explicit ModalHandler(std::function<bool(QWidget*)> action, int pace = 0);
     ModalHandler(ModalHandler&&) = default;
     ~ModalHandler();
 
