@@ -177,6 +177,15 @@ void ConsoleWindowTest::connectCompareApplyRestart() {
                                "g_motd:Only by the file",  "g_unknownsetting:Not on the server",
                                "scr_dm_timelimit:Differs", "rconpassword:Same"};
     QTRY_COMPARE_WITH_TIMEOUT(tableStates(dialog), compared, kWait);
+    // The password's values are dots until the user asks for them.
+    const QAbstractItemModel* shown = child<QTableView>(dialog, "tblComparison")->model();
+    auto* showPasswords = child<QCheckBox>(dialog, "chkShowPasswords");
+    QVERIFY(!showPasswords->isChecked());
+    QCOMPARE(shown->index(5, ComparisonModel::Server).data().toString(), QString(8, QChar(0x2022)));
+    showPasswords->click();
+    QCOMPARE(shown->index(5, ComparisonModel::Document).data().toString(),
+             QStringLiteral("secret"));
+    showPasswords->click();
     // The README's picture, when asked for (under Xvfb).
     if (qEnvironmentVariableIsSet("LEDGERWICK_SHOT"))
         dialog->grab().save(qEnvironmentVariable("LEDGERWICK_SHOT"));
@@ -378,6 +387,10 @@ void ConsoleWindowTest::compareFromTheCommandLine_data() {
                                  << "secret" << 1
                                  << "g_motd: document \"Be kind\", server \"Be nice\"\n"
                                     "g_new: document \"1\", not on the server\n";
+    // No password's value goes into a job's log.
+    QTest::newRow("passwords") << "set rconpassword \"N3wRotatedPass\"\nset g_password \"hush\"\n"
+                               << "secret" << 1
+                               << "rconpassword: differs\ng_password: not on the server\n";
     QTest::newRow("only by the file")
         << "set g_motd \"Be nice, 100%\"\n"
         << "secret" << 1
