@@ -75,6 +75,23 @@ std::optional<QString> promptPassword(const QString& server) {
 }
 
 QString rowText(const Comparison::Row& row) {
+    // A password's value goes into no job log: only whether it is the same.
+    if (Comparison::isPassword(row.name)) {
+        switch (row.state) {
+        case Comparison::State::Same:
+            return {};
+        case Comparison::State::NotOnServer:
+            return row.name + QStringLiteral(": not on the server");
+        case Comparison::State::Differs:
+            return row.name + QStringLiteral(": differs");
+        case Comparison::State::AfterRestart:
+            return row.name + QStringLiteral(": differs (after restart)");
+        case Comparison::State::ReadOnly:
+            return row.name + QStringLiteral(": differs (read-only)");
+        case Comparison::State::OnlyByFile:
+            return row.name + QStringLiteral(": differs (only by the file)");
+        }
+    }
     const QString start = QStringLiteral("%1: document \"%2\", ").arg(row.name, row.document);
     switch (row.state) {
     case Comparison::State::Same:

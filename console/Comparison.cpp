@@ -82,4 +82,11 @@ Row compare(const Setting& setting, const ConsoleText::Listed* listed,
     return row;
 }
 
+bool isPassword(QStringView name) {
+    for (const char* password : {"rconpassword", "g_password", "sv_privatepassword"})
+        if (name.compare(QLatin1String(password), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
 } // namespace Comparison

@@ -27,6 +27,10 @@ QList<Setting> documentSettings(QStringView text);
 enum class State { Same, Differs, AfterRestart, NotOnServer, ReadOnly, OnlyByFile };
 QString stateName(State state);
 
+// A variable that holds a password (rconpassword, g_password, sv_privatepassword), whose value is
+// shown only when the user asks for it and printed never.
+bool isPassword(QStringView name);
+
 struct Row {
     QString name; // as the document writes it
     QString document;

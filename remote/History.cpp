@@ -1,9 +1,11 @@
 #include "remote/History.h"
 
+#include "remote/DataFolder.h"
+#include "remote/RemoteAddress.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
-#include <QStandardPaths>
 
 namespace {
 
@@ -17,7 +19,9 @@ QString safePath(const QString& path) {
         if (part == QLatin1String(".") || part == QLatin1String(".."))
             parts.append(QString(part).replace(QLatin1Char('.'), QLatin1Char('_')));
         else
-            parts.append(part);
+            // A name's bytes that are not UTF-8, or its line breaks, as the History dialog shows
+            // them: a folder name for each name.
+            parts.append(RemoteAddress::displayName(part));
     }
     return parts.join(QLatin1Char('/'));
 }
@@ -25,18 +29,16 @@ QString safePath(const QString& path) {
 } // namespace
 
 History::History(const QString& root)
-    : m_root(root.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                                  QStringLiteral("/history")
-                            : root) {}
+    : m_root(root.isEmpty() ? DataFolder::path() + QStringLiteral("/history") : root) {}
 
-QString History::folderOf(const QString& host, const QString& path) const {
-    const QString hostPart = host.isEmpty() ? QStringLiteral("local") : safePath(host);
-    return m_root + QLatin1Char('/') + hostPart + QLatin1Char('/') + safePath(path);
+QString History::folderOf(const QString& place, const QString& path) const {
+    const QString placePart = place.isEmpty() ? QStringLiteral("local") : safePath(place);
+    return m_root + QLatin1Char('/') + placePart + QLatin1Char('/') + safePath(path);
 }
 
-QString History::keep(const QString& host, const QString& path, const QByteArray& bytes) const {
-    const QString folder = folderOf(host, path);
-    if (!QDir().mkpath(folder))
+QString History::keep(const QString& place, const QString& path, const QByteArray& bytes) const {
+    const QString folder = folderOf(place, path);
+    if (!DataFolder::makePrivate(folder))
         return QCoreApplication::translate(
                    "Remote", "The earlier version could not be kept: cannot create %1.")
             .arg(folder);
@@ -49,19 +51,21 @@ QString History::keep(const QString& host, const QString& path, const QByteArray
         now = now.addMSecs(1);
     } while (QFileInfo::exists(name));
     QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // The bytes may hold passwords: whatever the file's own mode, the version is the user's alone.
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(DataFolder::kFilePermissions) ||
+        file.write(bytes) != bytes.size() || !file.commit())
         return QCoreApplication::translate("Remote",
                                            "The earlier version could not be kept in %1: %2")
             .arg(name, file.errorString());
-    const QList<Version> all = versions(host, path);
+    const QList<Version> all = versions(place, path);
     for (qsizetype i = kDepth; i < all.size(); ++i)
         QFile::remove(all[i].file);
     return {};
 }
 
-QList<History::Version> History::versions(const QString& host, const QString& path) const {
+QList<History::Version> History::versions(const QString& place, const QString& path) const {
     QList<Version> list;
-    const QDir folder(folderOf(host, path));
+    const QDir folder(folderOf(place, path));
     const QFileInfoList files =
         folder.entryInfoList({QStringLiteral("*.cfg")}, QDir::Files, QDir::Name | QDir::Reversed);
     for (const QFileInfo& file : files) {

@@ -6,8 +6,10 @@
 #include <QString>
 
 // Earlier versions of a file: before each save, the bytes about to be replaced are kept under
-// <data folder>/history/<host>/<path>/<UTC time>.cfg, the last kHistoryDepth of each file. Local
-// files are kept under the host "local".
+// <data folder>/history/<place>/<path>/<UTC time>.cfg, the last kDepth of each file, each file
+// for the user alone. The place of a file on a server is its account, user@host:port, so that
+// two accounts or two ports on one host never share a history; local files are kept under
+// "local".
 class History {
 public:
     static constexpr int kDepth = 20;
@@ -21,13 +23,13 @@ public:
     // `root` holds the history; empty means the program's data folder.
     explicit History(const QString& root = QString());
 
-    // The folder of a file's versions; `host` empty for a local file.
-    QString folderOf(const QString& host, const QString& path) const;
+    // The folder of a file's versions; `place` empty for a local file.
+    QString folderOf(const QString& place, const QString& path) const;
     // Keeps `bytes` as the newest version and drops the oldest beyond kDepth. Returns an error
     // in words, empty when kept.
-    QString keep(const QString& host, const QString& path, const QByteArray& bytes) const;
+    QString keep(const QString& place, const QString& path, const QByteArray& bytes) const;
     // The versions kept, newest first.
-    QList<Version> versions(const QString& host, const QString& path) const;
+    QList<Version> versions(const QString& place, const QString& path) const;
 
 private:
     QString m_root;

@@ -1,11 +1,12 @@
 #include "remote/KnownHosts.h"
 
+#include "remote/DataFolder.h"
+
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QStringList>
 
 namespace {
@@ -35,7 +36,7 @@ QList<QStringList> recordLines(const QString& path) {
 
 // Adds a line to a record file by writing it anew, so that a failed write leaves the old one.
 bool appendRecord(const QString& path, const QString& line, QString* error) {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+    if (!DataFolder::makePrivate(QFileInfo(path).absolutePath())) {
         *error = QCoreApplication::translate("Remote", "Cannot create the folder of %1.").arg(path);
         return false;
     }
@@ -53,7 +54,9 @@ bool appendRecord(const QString& path, const QString& line, QString* error) {
     }
     bytes += line.toUtf8() + '\n';
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    // For the user alone, as every file of the data folder.
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(DataFolder::kFilePermissions) ||
+        file.write(bytes) != bytes.size() || !file.commit()) {
         *error = QCoreApplication::translate("Remote", "Cannot write %1: %2")
                      .arg(path, file.errorString());
         return false;
@@ -64,8 +67,7 @@ bool appendRecord(const QString& path, const QString& line, QString* error) {
 } // namespace
 
 KnownHosts::KnownHosts(const QString& folder)
-    : m_folder(folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-                                : folder) {}
+    : m_folder(folder.isEmpty() ? DataFolder::path() : folder) {}
 
 QString KnownHosts::keyFile() const {
     return m_folder + QStringLiteral("/known_hosts");
@@ -95,22 +97,6 @@ QString KnownHosts::keyType(const QByteArray& key) {
     if (length > quint32(key.size() - 4))
         return {};
     return QString::fromLatin1(key.mid(4, length));
-}
-
-KnownHosts::Check KnownHosts::checkKey(const QString& hostAndPort, const QByteArray& key) const {
-    const QString pattern = hostPattern(hostAndPort);
-    const QString type = keyType(key);
-    Check check;
-    for (const QStringList& record : recordLines(keyFile())) {
-        if (record.size() < 3 || !record[0].split(QLatin1Char(',')).contains(pattern) ||
-            record[1] != type)
-            continue;
-        const QByteArray recorded = QByteArray::fromBase64(record[2].toLatin1());
-        if (recorded == key)
-            return {Match::Known, {}};
-        check = {Match::Changed, keyFingerprint(recorded)};
-    }
-    return check;
 }
 
 bool KnownHosts::trustKey(const QString& hostAndPort, const QByteArray& key, QString* error) const {

@@ -5,8 +5,8 @@
 
 // The servers Ledgerwick has been told to trust: SSH host keys (in OpenSSH's known_hosts form, so
 // that a user can read or move them) and the certificates of FTPS servers that no authority
-// vouches for. Both files live in the program's data folder; the user's own ~/.ssh/known_hosts is
-// read by the transfer itself and never written.
+// vouches for. Both files live in the program's data folder, for the user alone; the user's own
+// ~/.ssh/known_hosts is read by the transfer itself and never written.
 class KnownHosts {
 public:
     // `folder` holds the files; empty means the program's data folder.
@@ -23,15 +23,8 @@ public:
     // The key's type as it names itself (ssh-ed25519, ssh-rsa, …).
     static QString keyType(const QByteArray& key);
 
-    enum class Match { Known, Unknown, Changed };
-    struct Check {
-        Match match = Match::Unknown;
-        // For a changed key: the fingerprint of the key on record.
-        QString recordedFingerprint;
-    };
-    // `hostAndPort` as host:port. A host with a key of the same type on record that is not this
-    // one has changed.
-    Check checkKey(const QString& hostAndPort, const QByteArray& key) const;
+    // Records `key` for host:port under the name OpenSSH gives it ([host]:port, or the bare host
+    // for port 22). The transfer looks keys up through libssh2, as libcurl does.
     bool trustKey(const QString& hostAndPort, const QByteArray& key, QString* error) const;
 
     struct Pin {

@@ -27,14 +27,18 @@ public:
     // The password that was typed in the address, if any; it is in no other form of it.
     QString typedPassword() const { return m_password; }
 
-    // The address as typed, without the password.
+    // The address as typed, without the password; a byte of the path that is not UTF-8 text, a
+    // control character or a blank is percent-encoded, so that the text reaches the same file.
     QString toString() const;
-    // host:/path, as the window's title shows it.
+    // host:/path, as the window's title shows it, with displayName()'s escapes.
     QString shortName() const;
     // The account on the server, as the keyring and the host keys know it: scheme://user@host:port.
     QString account() const;
     // host:port for the host-key and certificate records (port always given).
     QString hostAndPort() const;
+    // user@host:port: one account's files, whatever the protocol that reaches them. Two accounts
+    // or two ports on one host are two sets of files.
+    QString userAtHostPort() const;
     // The file or folder name at the end of the path.
     QString fileName() const;
 
@@ -46,9 +50,17 @@ public:
 
     // The address that libcurl is given: ftps:// becomes ftp:// with TLS required.
     QByteArray curlUrl() const;
-    // The path as a command sent to the server names it: FTP paths are relative to the folder
-    // the login starts in, as the address's are; SFTP paths are as written.
-    QString serverPath(const QString& path) const;
+    // The path as a command sent to the server names it, in the server's bytes: FTP paths are
+    // relative to the folder the login starts in, as the address's are; SFTP paths are as written.
+    QByteArray serverPath(const QString& path) const;
+
+    // A name or path as the server's bytes. Bytes that are not UTF-8 are held in a QString as
+    // the lone surrogates U+DC80 to U+DCFF (one per byte), so that they reach the server again.
+    static QByteArray pathBytes(const QString& path);
+    static QString pathFromBytes(const QByteArray& bytes);
+    // A name as a line of text shows it: a line break as \n, another control character or a
+    // byte that is not UTF-8 as \xHH, and a backslash as \\.
+    static QString displayName(const QString& name);
 
     bool operator==(const RemoteAddress& other) const = default;
 

@@ -144,7 +144,7 @@ void RemoteClient::run() {
             break;
         case Task::Store:
             outcome = transfer.store(bytes, expected, force, [&](const QByteArray& old) {
-                return History().keep(address.host(), address.path(), old);
+                return History().keep(address.userAtHostPort(), address.path(), old);
             });
             break;
         }
@@ -269,12 +269,16 @@ QString RemoteClient::failureMessage(const Outcome& outcome) const {
                                      "certificate.");
             break;
         case Failure::LoginDenied:
-            reason += m_source == PasswordSource::None
-                          ? QStringLiteral(" No key, agent or keyring entry was accepted: open the "
-                                           "address once in Ledgerwick's window and remember the "
-                                           "password in the system keyring.")
-                          : QStringLiteral(" Correct the password kept in the system keyring by "
-                                           "opening the address in Ledgerwick's window.");
+            if (m_source == PasswordSource::None)
+                reason += QStringLiteral(" No key, agent or keyring entry was accepted: open the "
+                                         "address once in Ledgerwick's window and remember the "
+                                         "password in the system keyring.");
+            else if (m_source == PasswordSource::Typed)
+                reason += QStringLiteral(" Check the user name and the password typed into the "
+                                         "address.");
+            else
+                reason += QStringLiteral(" Correct the password kept in the system keyring by "
+                                         "opening the address in Ledgerwick's window.");
             break;
         default:
             break;
@@ -298,6 +302,7 @@ void RemoteClient::finish(const Outcome& outcome) {
     result.bytes = outcome.bytes;
     result.entries = outcome.entries;
     if (result.ok) {
+        result.message = outcome.note;
         // A password that worked is known for the rest of the run, and kept if the user asked.
         if (m_source != PasswordSource::None)
             passwords().insert(m_address.account(), m_password);
@@ -305,8 +310,10 @@ void RemoteClient::finish(const Outcome& outcome) {
             const QString error = Keyring().write(m_address.account(), m_password);
             if (!error.isEmpty())
                 result.message =
-                    QCoreApplication::translate("Remote", "The password was not remembered: %1")
-                        .arg(error);
+                    (result.message + QLatin1Char(' ') +
+                     QCoreApplication::translate("Remote", "The password was not remembered: %1")
+                         .arg(error))
+                        .trimmed();
         }
     } else {
         result.reason = failureMessage(outcome);

@@ -29,7 +29,7 @@ public:
         bool cancelled = false;
         RemoteTransfer::Failure failure = RemoteTransfer::Failure::None;
         // What went wrong, naming the address; or, after success, anything the user should know
-        // (a password that could not be kept in the keyring).
+        // (permissions the server kept, a password that could not be kept in the keyring).
         QString message;
         // What went wrong, without the address.
         QString reason;

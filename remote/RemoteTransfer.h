@@ -11,12 +11,23 @@
 #include <atomic>
 #include <functional>
 
-// A file or folder in a listed folder.
+// A file or folder in a listed folder, as the server's `ls -l` form shows it.
 struct RemoteEntry {
+    // The server's name, with RemoteAddress's stand-ins for bytes that are not UTF-8.
     QString name;
     bool isFolder = false;
+    bool isLink = false;
+    // What a symbolic link points to, as the server holds it.
+    QString linkTarget;
     qint64 size = 0;
     QDateTime time;
+    // The permission bits with set-user-ID, set-group-ID and sticky; -1 when not shown.
+    int mode = -1;
+    // As the server names them: a number, or the name of a user or group on the server.
+    QString owner;
+    QString group;
+    // A regular file: not a folder, a link, a device or a pipe.
+    bool isFile = false;
 };
 
 // Reading and writing files of one server account with libcurl (in the module that RemoteBackend
@@ -55,6 +66,8 @@ public:
         QString reason;
         // A fetched file; for ChangedOnServer, the file as it is on the server now.
         QByteArray bytes;
+        // After a save: what the user should know of it (the server kept its own permissions).
+        QString note;
         QList<RemoteEntry> entries;
         // An unknown or changed host key or certificate: its fingerprint, and the one on record.
         QString fingerprint;
@@ -72,7 +85,16 @@ public:
         int connectTimeoutSeconds = 10;
         // A transfer that moves no byte for this long fails.
         int stallSeconds = 20;
+        // An open also tidies the file's folder of what saves cut short left there (a save
+        // always does). Off for the command line, which only reads.
+        bool tidyOnOpen = false;
     };
+
+    // The hidden names a save writes beside a file: .NAME.ledgerwick-new-XXXXXX for the new
+    // bytes and .NAME.ledgerwick-old-XXXXXX for the old file stepping aside.
+    static QString temporaryName(const QString& fileName, bool old, const QString& suffix);
+    // Whether `name` is such a name; sets the file's name and which kind it is.
+    static bool isTemporaryName(const QString& name, QString* fileName, bool* old);
 
     // Bytes done and expected of the step under way, and what the step is.
     using Progress = std::function<void(const QString& step, qint64 done, qint64 total)>;
@@ -94,8 +116,9 @@ public:
     Outcome store(const QByteArray& bytes, const QByteArray& expected, bool force,
                   const std::function<QString(const QByteArray&)>& keep);
 
-    // Parses one line of a folder listing in the form of `ls -l`; false for other lines.
-    static bool parseListingLine(const QString& line, const QDateTime& now, RemoteEntry* entry);
+    // The entries of a folder listing in the form of `ls -l`, "." and ".." left out. A name that
+    // holds a line break goes on over the lines that follow, up to the next entry.
+    static QList<RemoteEntry> parseListing(const QByteArray& listing, const QDateTime& now);
 
     struct Impl;
 

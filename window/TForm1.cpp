@@ -604,7 +604,8 @@ bool TForm1::saveConfiguration(const std::optional<Destination>& chosen) {
                       .arg(describeCharacter(encoded.badCharacter)));
         return false;
     }
-    if (!writeBytes(*destination, encoded.bytes))
+    QString note;
+    if (!writeBytes(*destination, encoded.bytes, &note))
         return false;
 
     const QScopedValueRollback quiet(m_quiet, m_quiet + 1);
@@ -630,16 +631,19 @@ bool TForm1::saveConfiguration(const std::optional<Destination>& chosen) {
     showNote(tr("Saved %1 (%2 bytes).")
                  .arg(remote ? destination->address.shortName()
                              : QFileInfo(destination->path).fileName(),
-                      numbers.toString(encoded.bytes.size())));
+                      numbers.toString(encoded.bytes.size())) +
+             (note.isEmpty() ? QString() : QLatin1Char(' ') + note));
     return true;
 }
 
-bool TForm1::writeBytes(const Destination& destination, const QByteArray& bytes) {
+bool TForm1::writeBytes(const Destination& destination, const QByteArray& bytes, QString* note) {
     if (destination.address.isValid()) {
         const RemoteClient::Result stored =
             remoteSession()->store(destination.address, bytes, destination.expected);
         if (!stored.ok && !stored.cancelled)
             showError(stored.message);
+        if (stored.ok && note)
+            *note = stored.message;
         return stored.ok;
     }
     const QString& path = destination.path;
@@ -682,6 +686,10 @@ std::optional<TForm1::Destination> TForm1::currentDestination() const {
 RemoteSession* TForm1::remoteSession() {
     if (!m_remote) {
         m_remote = new RemoteSession(this);
+        // An open from the window tidies the file's folder of what cut saves left there.
+        RemoteTransfer::Settings settings;
+        settings.tidyOnOpen = true;
+        m_remote->client()->setSettings(settings);
         connect(m_remote, &RemoteSession::note, this, &TForm1::showNote);
     }
     return m_remote;
@@ -719,7 +727,7 @@ void TForm1::History1Click() {
     if (!current)
         return;
     const bool remote = current->address.isValid();
-    HistoryDialog dialog(remote ? current->address.host() : QString(),
+    HistoryDialog dialog(remote ? current->address.userAtHostPort() : QString(),
                          remote ? current->address.path() : current->path, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -951,10 +959,7 @@ bool TForm1::openFile(const QString& path) {
 
 void TForm1::OpenFromServer1Click() {
     RemoteOpenDialog dialog(RemoteOpenDialog::Purpose::Open, remoteSession(), this);
-    // Cancelled on the way, the dialog comes back with the address as it was typed.
-    while (dialog.exec() == QDialog::Accepted && !openAddress(dialog.address()) &&
-           remoteSession()->cancelled()) {
-    }
+    chooseOnServer(dialog);
 }
 
 bool TForm1::openAddress(const QString& text) {
@@ -968,8 +973,35 @@ bool TForm1::openAddress(const QString& text) {
     return openAddress(address);
 }
 
+bool TForm1::chooseOnServer(RemoteOpenDialog& dialog) {
+    // Cancelled on the way, the dialog comes back with the address as it was typed; the address
+    // of a folder comes back listing the folder, for the user to choose a file in it.
+    while (dialog.exec() == QDialog::Accepted) {
+        const RemoteAddress address = dialog.address();
+        const RemoteClient::Result fetched = remoteSession()->fetch(address);
+        if (fetched.failure == RemoteTransfer::Failure::IsFolder) {
+            dialog.showFolder(address.withPath(address.path() + QLatin1Char('/')));
+            continue;
+        }
+        const bool opened = openFetched(address, fetched);
+        if (opened || !remoteSession()->cancelled())
+            return opened;
+    }
+    return false;
+}
+
 bool TForm1::openAddress(const RemoteAddress& address) {
     const RemoteClient::Result fetched = remoteSession()->fetch(address);
+    if (fetched.failure == RemoteTransfer::Failure::IsFolder) {
+        RemoteOpenDialog dialog(RemoteOpenDialog::Purpose::Open, remoteSession(), this);
+        dialog.showFolder(address.isFolder() ? address
+                                             : address.withPath(address.path() + QLatin1Char('/')));
+        return chooseOnServer(dialog);
+    }
+    return openFetched(address, fetched);
+}
+
+bool TForm1::openFetched(const RemoteAddress& address, const RemoteClient::Result& fetched) {
     if (!fetched.ok) {
         if (!fetched.cancelled)
             showError(fetched.message);

@@ -6,6 +6,7 @@
 #include "config/Program.h"
 #include "config/TextCheck.h"
 #include "remote/RemoteAddress.h"
+#include "remote/RemoteClient.h"
 #include "settings/PageCatalogue.h"
 
 #include <QHash>
@@ -29,6 +30,7 @@ class SettingsPage;
 class TLMDTextButton;
 class TLMDTextCheckBox;
 class QWidget;
+class RemoteOpenDialog;
 class RemoteSession;
 
 // The main window: menu, banner, page control with the settings pages and the editor page,
@@ -102,7 +104,9 @@ private:
     bool saveConfiguration(const std::optional<Destination>& chosen = std::nullopt);
     // Writes `bytes` over the destination's file, keeping the bytes it held in the history first;
     // says what went wrong and returns false when it could not.
-    bool writeBytes(const Destination& destination, const QByteArray& bytes);
+    // `note`: what the user should know of a save that succeeded.
+    bool writeBytes(const Destination& destination, const QByteArray& bytes,
+                    QString* note = nullptr);
     // The file the document was opened from or last saved to; nothing for a new document.
     std::optional<Destination> currentDestination() const;
     RemoteSession* remoteSession();
@@ -130,6 +134,9 @@ private:
     void takeIn(const QString& text, const FileFormat& format);
     bool openAddress(const QString& text);
     bool openAddress(const RemoteAddress& address);
+    bool openFetched(const RemoteAddress& address, const RemoteClient::Result& fetched);
+    // Opens the file chosen in the Open from Server dialog; false when none was opened.
+    bool chooseOnServer(RemoteOpenDialog& dialog);
     // Opens `bytes` as the document: from `destination` (which it then saves to), or as a new
     // document with no file when there is none.
     void openBytes(const QByteArray& bytes, const std::optional<Destination>& destination);

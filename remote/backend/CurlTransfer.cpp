@@ -1,13 +1,20 @@
 #include "remote/RemoteBackend.h"
 #include "remote/RemoteTransfer.h"
+#include "remote/backend/OpenSshKnownHosts.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QHash>
 #include <QLocale>
+#include <QMutex>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSet>
+#include <QStandardPaths>
 
 #include <curl/curl.h>
 
@@ -76,10 +83,42 @@ QByteArray pemBody(const QByteArray& pem) {
 }
 
 // The SFTP quote commands take paths in double quotes.
-QByteArray quoted(const QString& path) {
-    QByteArray text = path.toUtf8();
-    text.replace('\\', "\\\\").replace('"', "\\\"");
-    return '"' + text + '"';
+QByteArray quoted(QByteArray path) {
+    path.replace('\\', "\\\\").replace('"', "\\\"");
+    return '"' + path + '"';
+}
+
+QString parentOf(const QString& path) {
+    return path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+QString baseNameOf(const QString& path) {
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+// A path with its "." and ".." steps taken; `path` starts with '/'.
+QString normalPath(const QString& path) {
+    QStringList parts;
+    for (const QString& part : path.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        if (part == QLatin1String("..")) {
+            if (!parts.isEmpty())
+                parts.removeLast();
+        } else if (part != QLatin1String("."))
+            parts.append(part);
+    }
+    return QLatin1Char('/') + parts.join(QLatin1Char('/'));
+}
+
+// The temporary files this program made and has not seen go, by account and path: a task cut
+// short (a dropped connection) leaves them, and the next task in their folder removes them at
+// once, where another's are left a minute in case a save is still writing them.
+QMutex& leftoversLock() {
+    static QMutex lock;
+    return lock;
+}
+QSet<QString>& ownLeftovers() {
+    static QSet<QString> set;
+    return set;
 }
 
 QString firstExisting(const QStringList& paths) {
@@ -111,6 +150,8 @@ struct RemoteTransfer::Impl {
     qsizetype sent = 0;
     // The server's last reply line (FTP), for the reasons of failures.
     QString lastReply;
+    // The folder an FTP login starts in, as the server names it.
+    QByteArray entryPath;
 
     // What the host-key check found when it refused a key.
     Failure keyFailure = Failure::None;
@@ -177,24 +218,29 @@ struct RemoteTransfer::Impl {
         };
         d->offeredKey = blob(found);
         d->offeredFingerprint = KnownHosts::keyFingerprint(d->offeredKey);
-        if (match == CURLKHMATCH_OK)
+        using Match = OpenSshKnownHosts::Match;
+        const QString name = OpenSshKnownHosts::recordName(d->address.host(), d->address.port());
+        // libcurl's verdict on ~/.ssh/known_hosts. For a port other than 22 the library also
+        // takes a record of the bare host, which stands for port 22 only: the verdict is made
+        // again under the name OpenSSH looks up, [host]:port.
+        QString recorded;
+        Match users = match == CURLKHMATCH_OK         ? Match::Known
+                      : match == CURLKHMATCH_MISMATCH ? Match::Changed
+                                                      : Match::Unknown;
+        if (d->address.port() != 22 && users != Match::Unknown)
+            users = OpenSshKnownHosts::check(QFile::decodeName(d->knownHostsFile), name,
+                                             d->offeredKey, &recorded);
+        else if (users == Match::Changed)
+            recorded = KnownHosts::keyFingerprint(blob(known));
+        QString ownRecorded;
+        const Match own =
+            OpenSshKnownHosts::check(d->knownHosts.keyFile(), name, d->offeredKey, &ownRecorded);
+        if (users == Match::Known || own == Match::Known)
             return CURLKHSTAT_FINE;
-        if (match == CURLKHMATCH_MISMATCH) {
+        if (users == Match::Changed || own == Match::Changed) {
             d->keyFailure = Failure::ChangedHostKey;
-            d->recordedFingerprint = KnownHosts::keyFingerprint(blob(known));
+            d->recordedFingerprint = users == Match::Changed ? recorded : ownRecorded;
             return CURLKHSTAT_REJECT;
-        }
-        const KnownHosts::Check check =
-            d->knownHosts.checkKey(d->address.hostAndPort(), d->offeredKey);
-        switch (check.match) {
-        case KnownHosts::Match::Known:
-            return CURLKHSTAT_FINE;
-        case KnownHosts::Match::Changed:
-            d->keyFailure = Failure::ChangedHostKey;
-            d->recordedFingerprint = check.recordedFingerprint;
-            return CURLKHSTAT_REJECT;
-        case KnownHosts::Match::Unknown:
-            break;
         }
         d->keyFailure = Failure::UnknownHostKey;
         return CURLKHSTAT_REJECT;
@@ -273,6 +319,9 @@ struct RemoteTransfer::Impl {
         while (CURLMsg* message = curl_multi_info_read(multi, &left))
             if (message->msg == CURLMSG_DONE)
                 code = message->data.result;
+        char* entry = nullptr;
+        if (curl_easy_getinfo(easy, CURLINFO_FTP_ENTRY_PATH, &entry) == CURLE_OK && entry)
+            entryPath = entry;
         curl_multi_remove_handle(multi, easy);
         return code;
     }
@@ -361,6 +410,26 @@ struct RemoteTransfer::Impl {
             outcome.failure = Failure::NoAnswer;
             outcome.reason = QCoreApplication::translate("Remote", "No server answers at %1%2.")
                                  .arg(address.hostAndPort(), detail());
+            break;
+        case CURLE_FAILED_INIT:
+        case CURLE_SSH:
+            // libssh2 found no host key type, key exchange or cipher that the server shares.
+            if (address.protocol() == RemoteAddress::Protocol::Sftp &&
+                QByteArray(errorText).contains("Unable to exchange encryption keys")) {
+                outcome.failure = Failure::Other;
+                const QStringList types = offeredKeyTypes();
+                outcome.reason =
+                    types.size() == 1
+                        ? QCoreApplication::translate(
+                              "Remote", "The server offers only an %1 host key, which this "
+                                        "computer's SSH library does not accept; ask the host to "
+                                        "add an ed25519 key.")
+                              .arg(types.first())
+                        : QCoreApplication::translate(
+                              "Remote", "This computer's SSH library and the server share no way "
+                                        "to secure the connection%1.")
+                              .arg(more);
+            }
             break;
         case CURLE_SEND_ERROR:
         case CURLE_RECV_ERROR:
@@ -462,70 +531,227 @@ struct RemoteTransfer::Impl {
         return outcome;
     }
 
-    // A save cut off between moving the old file aside and putting the new one in its place
-    // leaves the old one under its aside name: it goes back, or, when the new one made it, goes.
-    // Returns a failure that ends the task (no answer, an unknown key…); a folder that cannot be
-    // listed is left for the task itself to report on.
-    Outcome tidyUp() {
-        const RemoteAddress folder = address.folder();
-        step = QCoreApplication::translate("Remote", "Listing %1").arg(folder.shortName());
-        prepare(folder.path());
-        curl_easy_setopt(easy, CURLOPT_DIRLISTONLY, 1L);
-        if (const CURLcode code = run(); code != CURLE_OK) {
-            Outcome outcome = failed(code);
-            if (outcome.failure == Failure::NotFound || outcome.failure == Failure::AccessDenied ||
-                outcome.failure == Failure::Other)
-                return {};
-            return outcome;
-        }
-        QStringList asides;
-        const QString prefix = QLatin1Char('.') + address.fileName() + QStringLiteral(".old-");
-        for (const QByteArray& line : received.split('\n')) {
-            const QString name = QString::fromUtf8(line).trimmed();
-            if (name.startsWith(prefix))
-                asides.append(folder.path() + name);
-        }
-        if (asides.isEmpty())
-            return {};
-        QList<QByteArray> steps;
-        if (download(address.path()).failure == Failure::NotFound)
-            steps += rename(asides.takeFirst(), address.path(), true);
-        for (const QString& aside : std::as_const(asides))
-            steps += remove(aside);
-        commands(steps);
-        return {};
+    // When the file at `path` was last written, in seconds since 1970 by the server's clock; -1
+    // when the server does not say.
+    qint64 modifiedAt(const QString& path) {
+        prepare(path);
+        curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
+        curl_easy_setopt(easy, CURLOPT_FILETIME, 1L);
+        if (run() != CURLE_OK)
+            return -1;
+        curl_off_t time = -1;
+        curl_easy_getinfo(easy, CURLINFO_FILETIME_T, &time);
+        return qint64(time);
     }
 
-    Outcome listing(const QString& folder) {
+    // Every entry of a folder, hidden ones too, as the server's `ls -l` form shows them.
+    Outcome listFolder(const QString& folder) {
         step = QCoreApplication::translate("Remote", "Listing %1")
                    .arg(address.withPath(folder).shortName());
+        const bool sftp = address.protocol() == RemoteAddress::Protocol::Sftp;
         prepare(folder);
-        const CURLcode code = run();
+        if (!sftp)
+            curl_easy_setopt(easy, CURLOPT_CUSTOMREQUEST, "LIST -a");
+        CURLcode code = run();
+        if (code != CURLE_OK && !sftp) {
+            // A server that takes no option lists without it.
+            const Failure first = failed(code).failure;
+            if (first != Failure::NotFound && first != Failure::AccessDenied &&
+                first != Failure::Other)
+                return failed(code);
+            prepare(folder);
+            code = run();
+        }
         if (code != CURLE_OK)
             return failed(code);
         Outcome outcome;
-        const QDateTime now = QDateTime::currentDateTime();
-        const QStringList lines = QString::fromUtf8(received).split(QLatin1Char('\n'));
-        for (const QString& line : lines) {
-            RemoteEntry entry;
-            if (!RemoteTransfer::parseListingLine(line, now, &entry) ||
-                entry.name == QLatin1String(".") || entry.name == QLatin1String(".."))
-                continue;
-            if (entry.isFolder || entry.name.endsWith(QLatin1String(".cfg"), Qt::CaseInsensitive))
-                outcome.entries.append(entry);
-        }
-        std::sort(outcome.entries.begin(), outcome.entries.end(),
-                  [](const RemoteEntry& a, const RemoteEntry& b) {
-                      if (a.isFolder != b.isFolder)
-                          return a.isFolder;
-                      return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
-                  });
+        outcome.entries = RemoteTransfer::parseListing(received, QDateTime::currentDateTime());
         return outcome;
     }
 
+    // The file at a path as its folder's listing shows it.
+    struct Located {
+        // Whether the folder could be listed; when not, nothing else is known.
+        bool listed = false;
+        // The file itself, after any symbolic links, and its folder (ending with '/').
+        QString path;
+        QString folder;
+        bool exists = false;
+        RemoteEntry entry;
+        QList<RemoteEntry> siblings;
+    };
+
+    // Finds the file at `path` in its folder's listing, following symbolic links on the server to
+    // the file they name, so that a save replaces that file and leaves each link a link. A folder
+    // that cannot be listed leaves `listed` false and is no failure: the file may still be read.
+    Outcome locate(const QString& path, Located* located) {
+        QString at = path;
+        for (int hop = 0; hop < 16; ++hop) {
+            *located = Located();
+            located->path = at;
+            located->folder = parentOf(at);
+            Outcome listed = listFolder(located->folder);
+            if (!listed.ok())
+                return listed.failure == Failure::NotFound ||
+                               listed.failure == Failure::AccessDenied ||
+                               listed.failure == Failure::Other
+                           ? Outcome()
+                           : listed;
+            located->listed = true;
+            located->siblings = listed.entries;
+            const QString name = baseNameOf(at);
+            const auto entry =
+                std::find_if(listed.entries.cbegin(), listed.entries.cend(),
+                             [&](const RemoteEntry& candidate) { return candidate.name == name; });
+            if (entry == listed.entries.cend())
+                return {};
+            if (!entry->isLink) {
+                located->exists = true;
+                located->entry = *entry;
+                return {};
+            }
+            const QString target = entry->linkTarget;
+            if (target.startsWith(QLatin1Char('/')) &&
+                address.protocol() != RemoteAddress::Protocol::Sftp)
+                return failure(
+                    Failure::Other,
+                    QCoreApplication::translate("Remote",
+                                                "%1 is a link to %2, a path that an FTP server "
+                                                "does not show. Use the address of %2 itself.")
+                        .arg(RemoteAddress::displayName(name), RemoteAddress::displayName(target)));
+            if (target.isEmpty())
+                return failure(Failure::Other,
+                               QCoreApplication::translate(
+                                   "Remote", "%1 is a link, and the server does not say to what.")
+                                   .arg(RemoteAddress::displayName(name)));
+            at =
+                normalPath(target.startsWith(QLatin1Char('/')) ? target : located->folder + target);
+        }
+        return failure(Failure::Other,
+                       QCoreApplication::translate(
+                           "Remote", "The address leads through more than 16 links, or links in "
+                                     "a circle."));
+    }
+
+    static Outcome failure(Failure kind, const QString& reason) {
+        Outcome outcome;
+        outcome.failure = kind;
+        outcome.reason = reason;
+        return outcome;
+    }
+
+    Outcome isFolder() const {
+        return failure(Failure::IsFolder,
+                       QCoreApplication::translate("Remote", "It is a folder, not a file."));
+    }
+
+    // What a file's address may not be, before anything is sent.
+    Outcome checkPath() const {
+        if (address.protocol() != RemoteAddress::Protocol::Sftp &&
+            (address.path().contains(QLatin1Char('\n')) ||
+             address.path().contains(QLatin1Char('\r'))))
+            return failure(Failure::Other,
+                           QCoreApplication::translate(
+                               "Remote", "A name that holds a line break cannot be sent to an "
+                                         "FTP server."));
+        return {};
+    }
+
+    // A located file that is not a regular file is not opened or replaced.
+    Outcome checkLocated(const Located& located) const {
+        if (!located.listed || !located.exists)
+            return {};
+        if (located.entry.isFolder)
+            return isFolder();
+        if (!located.entry.isFile)
+            return failure(Failure::Other,
+                           QCoreApplication::translate("Remote", "It is not a regular file."));
+        return {};
+    }
+
+    QString leftoverKey(const QString& path) const {
+        return address.userAtHostPort() + QLatin1Char('|') + path;
+    }
+
+    void remember(const QString& path) const {
+        const QMutexLocker locker(&leftoversLock());
+        ownLeftovers().insert(leftoverKey(path));
+    }
+
+    void forget(const QString& path) const {
+        const QMutexLocker locker(&leftoversLock());
+        ownLeftovers().remove(leftoverKey(path));
+    }
+
+    // Removes from the located file's folder what saves cut short left there: this program's own
+    // temporary files of this run at once, any others once they are a minute old, as they may
+    // belong to a save still under way. A file that is missing comes back from the copy that
+    // stepped aside for it. Nothing that is not a regular file of such a name is touched.
+    void tidyUp(Located* located) {
+        struct Leftover {
+            QString name;
+            QString file;
+            bool old = false;
+            bool own = false;
+            qint64 time = -1;
+        };
+        QSet<QString> names;
+        for (const RemoteEntry& entry : std::as_const(located->siblings))
+            names.insert(entry.name);
+        QList<Leftover> leftovers;
+        for (const RemoteEntry& entry : std::as_const(located->siblings)) {
+            Leftover leftover;
+            if (!entry.isFile ||
+                !RemoteTransfer::isTemporaryName(entry.name, &leftover.file, &leftover.old))
+                continue;
+            leftover.name = entry.name;
+            const QMutexLocker locker(&leftoversLock());
+            leftover.own = ownLeftovers().contains(leftoverKey(located->folder + entry.name));
+            leftovers.append(leftover);
+        }
+        if (leftovers.isEmpty())
+            return;
+        for (Leftover& leftover : leftovers)
+            leftover.time = modifiedAt(located->folder + leftover.name);
+        // The newest copy of a missing file is the one that comes back.
+        std::sort(leftovers.begin(), leftovers.end(),
+                  [](const Leftover& a, const Leftover& b) { return a.time > b.time; });
+        const qint64 now = QDateTime::currentSecsSinceEpoch();
+        QList<QByteArray> steps;
+        QStringList done;
+        for (const Leftover& leftover : std::as_const(leftovers)) {
+            const QString path = located->folder + leftover.name;
+            if (leftover.old && !names.contains(leftover.file)) {
+                steps += rename(path, located->folder + leftover.file, true);
+                names.insert(leftover.file);
+                done << path;
+                if (located->folder + leftover.file == located->path) {
+                    located->exists = true;
+                    located->entry = *std::find_if(
+                        located->siblings.cbegin(), located->siblings.cend(),
+                        [&](const RemoteEntry& entry) { return entry.name == leftover.name; });
+                    located->entry.name = leftover.file;
+                }
+                continue;
+            }
+            if (!leftover.own && (leftover.time < 0 || now - leftover.time < 60))
+                continue;
+            steps += remove(path);
+            done << path;
+        }
+        if (!steps.isEmpty())
+            commands(steps, QCoreApplication::translate("Remote", "Tidying %1")
+                                .arg(address.withPath(located->folder).shortName()));
+        for (const QString& path : std::as_const(done))
+            forget(path);
+    }
+
     // Commands run one after the other on the server, in the folder of the file.
-    Outcome commands(const QList<QByteArray>& list) {
-        step = QCoreApplication::translate("Remote", "Renaming on %1").arg(address.host());
+    // `what` names them in the progress shown; by default they rename.
+    Outcome commands(const QList<QByteArray>& list, const QString& what = QString()) {
+        step = what.isEmpty()
+                   ? QCoreApplication::translate("Remote", "Renaming on %1").arg(address.host())
+                   : what;
         prepare(address.folder().path());
         curl_slist* quote = nullptr;
         for (const QByteArray& command : list)
@@ -537,22 +763,55 @@ struct RemoteTransfer::Impl {
         return code == CURLE_OK ? Outcome() : failed(code);
     }
 
+    // A path as a command names it. Over FTP, commands go before libcurl changes to the folder of
+    // its address, in whatever folder the connection's last step left: paths start from the
+    // folder the login started in, as the address's do.
+    QByteArray serverPath(const QString& path) const {
+        if (address.protocol() == RemoteAddress::Protocol::Sftp)
+            return address.serverPath(path);
+        QByteArray start = entryPath;
+        if (!start.isEmpty() && !start.endsWith('/'))
+            start += '/';
+        return start + address.serverPath(path);
+    }
+
+    QByteArray command(const char* sftp, const char* ftp, const QByteArray& argument,
+                       const QString& path) const {
+        if (address.protocol() == RemoteAddress::Protocol::Sftp)
+            return QByteArray(sftp) + ' ' + argument + ' ' + quoted(serverPath(path));
+        return QByteArray(ftp) + ' ' + argument + ' ' + serverPath(path);
+    }
+
     QList<QByteArray> rename(const QString& from, const QString& to, bool ignoreFailure) const {
         const QByteArray star = ignoreFailure ? "*" : "";
         if (address.protocol() == RemoteAddress::Protocol::Sftp)
-            return {star + "rename " + quoted(from) + ' ' + quoted(to)};
-        return {star + "RNFR " + address.serverPath(from).toUtf8(),
-                star + "RNTO " + address.serverPath(to).toUtf8()};
+            return {star + "rename " + quoted(serverPath(from)) + ' ' + quoted(serverPath(to))};
+        return {star + "RNFR " + serverPath(from), star + "RNTO " + serverPath(to)};
     }
 
     QByteArray remove(const QString& path) const {
         if (address.protocol() == RemoteAddress::Protocol::Sftp)
-            return "*rm " + quoted(path);
-        return "*DELE " + address.serverPath(path).toUtf8();
+            return "*rm " + quoted(serverPath(path));
+        return "*DELE " + serverPath(path);
     }
 
-    Outcome upload(const QString& path, const QByteArray& bytes) {
-        step = QCoreApplication::translate("Remote", "Writing %1").arg(address.shortName());
+    // Writes `bytes` to a new file at `path`. A `closed` file is for its owner alone while the
+    // bytes go in: SFTP makes it so; over FTP an empty file is made and closed first, where the
+    // server takes SITE CHMOD.
+    Outcome upload(const QString& path, const QByteArray& bytes, bool closed) {
+        if (closed && address.protocol() != RemoteAddress::Protocol::Sftp) {
+            if (Outcome empty = send(path, {}, false); !empty.ok())
+                return empty;
+            commands({command("chmod", "SITE CHMOD", "600", path)}, attributesStep());
+        }
+        return send(path, bytes, closed);
+    }
+
+    Outcome send(const QString& path, const QByteArray& bytes, bool closed) {
+        step = bytes.isEmpty()
+                   ? QCoreApplication::translate("Remote", "Making %1")
+                         .arg(address.withPath(path).shortName())
+                   : QCoreApplication::translate("Remote", "Writing %1").arg(address.shortName());
         prepare(path);
         toSend = bytes;
         sent = 0;
@@ -560,6 +819,8 @@ struct RemoteTransfer::Impl {
         curl_easy_setopt(easy, CURLOPT_READFUNCTION, &Impl::onSend);
         curl_easy_setopt(easy, CURLOPT_READDATA, this);
         curl_easy_setopt(easy, CURLOPT_INFILESIZE_LARGE, curl_off_t(bytes.size()));
+        if (closed)
+            curl_easy_setopt(easy, CURLOPT_NEW_FILE_PERMS, 0600L);
         const CURLcode code = run();
         if (code == CURLE_OK)
             return {};
@@ -569,7 +830,7 @@ struct RemoteTransfer::Impl {
             // The SSH layer says the same of a full disk and of a server gone: whether the server
             // still answers tells them apart.
             const QString why = detail();
-            if (!listing(address.folder().path()).ok()) {
+            if (!listFolder(address.folder().path()).ok()) {
                 outcome.failure = Failure::Dropped;
                 outcome.reason = QCoreApplication::translate(
                     "Remote", "The connection was lost while the file was "
@@ -583,6 +844,116 @@ struct RemoteTransfer::Impl {
                     .arg(why);
         }
         return outcome;
+    }
+
+    QString attributesStep() const {
+        return QCoreApplication::translate("Remote", "Setting the permissions of %1")
+            .arg(address.shortName());
+    }
+
+    // A user's or group's number on the server: the name as a number, or looked up in the
+    // server's /etc/passwd or /etc/group; -1 when unknown.
+    qint64 idOf(const QString& name, const QString& table) {
+        bool number = false;
+        const qint64 id = name.toLongLong(&number);
+        if (number)
+            return id;
+        if (!tables.contains(table))
+            tables.insert(table, download(table).bytes);
+        for (const QByteArray& line : tables.value(table).split('\n')) {
+            const QList<QByteArray> fields = line.split(':');
+            if (fields.size() >= 3 && QString::fromUtf8(fields[0]) == name)
+                return fields[2].toLongLong();
+        }
+        return -1;
+    }
+
+    // Gives the new file at `made` what the file it replaces had: its permission bits, and its
+    // owner and group where the account may set them. Returns what could not be kept, in words.
+    QStringList keepAttributes(const QString& made, const RemoteEntry& original) {
+        const auto octal = [](int mode) {
+            return QByteArray::number(mode, 8).rightJustified(4, '0');
+        };
+        QStringList notes;
+        RemoteEntry now;
+        for (const RemoteEntry& entry : listFolder(parentOf(made)).entries)
+            if (entry.name == baseNameOf(made))
+                now = entry;
+        if (address.protocol() == RemoteAddress::Protocol::Sftp) {
+            if (!original.owner.isEmpty() && now.owner != original.owner) {
+                const qint64 id = idOf(original.owner, QStringLiteral("/etc/passwd"));
+                if (id < 0 || !commands({command("chown", "", QByteArray::number(id), made)},
+                                        attributesStep())
+                                   .ok())
+                    notes << QCoreApplication::translate(
+                                 "Remote", "The file's owner is now %1: this account may not "
+                                           "give it back to %2.")
+                                 .arg(now.owner, original.owner);
+            }
+            if (!original.group.isEmpty() && now.group != original.group) {
+                const qint64 id = idOf(original.group, QStringLiteral("/etc/group"));
+                if (id < 0 || !commands({command("chgrp", "", QByteArray::number(id), made)},
+                                        attributesStep())
+                                   .ok())
+                    notes << QCoreApplication::translate(
+                                 "Remote", "The file's group is now %1: this account may not "
+                                           "give it back to %2.")
+                                 .arg(now.group, original.group);
+            }
+        } else if (now.mode >= 0 && (now.owner != original.owner || now.group != original.group)) {
+            notes << QCoreApplication::translate(
+                         "Remote", "FTP cannot set a file's owner and group: they are now %1:%2, "
+                                   "they were %3:%4.")
+                         .arg(now.owner, now.group, original.owner, original.group);
+        }
+        if (original.mode >= 0 && now.mode != original.mode &&
+            !commands({command("chmod", "SITE CHMOD", octal(original.mode), made)},
+                      attributesStep())
+                 .ok())
+            notes << (address.protocol() == RemoteAddress::Protocol::Sftp
+                          ? QCoreApplication::translate(
+                                "Remote", "The server kept its own permissions on the file "
+                                          "(%1; they were %2).")
+                          : QCoreApplication::translate(
+                                "Remote", "The server set its own permissions on the file (%1; "
+                                          "they were %2): it does not take SITE CHMOD."))
+                         .arg(QString::fromLatin1(now.mode >= 0 ? octal(now.mode) : "?"),
+                              QString::fromLatin1(octal(original.mode)));
+        return notes;
+    }
+
+    // The server's /etc/passwd and /etc/group, once read.
+    QHash<QString, QByteArray> tables;
+
+    // The host key types a server offers, as OpenSSH's ssh-keyscan finds them; none when it is
+    // not installed or finds nothing.
+    QStringList offeredKeyTypes() const {
+        const QString program = QStandardPaths::findExecutable(QStringLiteral("ssh-keyscan"));
+        if (program.isEmpty())
+            return {};
+        QProcess scan;
+        scan.start(program, {QStringLiteral("-T"), QString::number(settings.connectTimeoutSeconds),
+                             QStringLiteral("-p"), QString::number(address.port()),
+                             QStringLiteral("--"), address.host()});
+        QElapsedTimer clock;
+        clock.start();
+        while (!scan.waitForFinished(100)) {
+            if (scan.state() == QProcess::NotRunning)
+                break;
+            if (cancel || clock.elapsed() > 2000 * qint64(settings.connectTimeoutSeconds)) {
+                scan.kill();
+                scan.waitForFinished();
+                return {};
+            }
+        }
+        QStringList types;
+        for (const QByteArray& line : scan.readAllStandardOutput().split('\n')) {
+            const QList<QByteArray> fields = line.split(' ');
+            if (!line.startsWith('#') && fields.size() >= 3 &&
+                !types.contains(QString::fromLatin1(fields[1])))
+                types << QString::fromLatin1(fields[1]);
+        }
+        return types;
     }
 };
 
@@ -618,36 +989,71 @@ void destroyTransfer(Impl* d) {
     delete d;
 }
 
-Outcome fetch(Impl* d) {
-    if (Outcome cut = d->tidyUp(); !cut.ok())
-        return cut;
-    Outcome outcome = d->download(d->address.path());
+// A file read where its folder cannot be listed: a folder is told by its listing.
+Outcome fetchUnlisted(Impl* d, const QString& path) {
+    Outcome outcome = d->download(path);
     switch (outcome.failure) {
     case Failure::NotFound:
     case Failure::AccessDenied:
-    case Failure::Other: {
-        // Reading a folder fails in ways that do not say so: a folder lists.
-        if (d->listing(d->address.path() + QLatin1Char('/')).ok()) {
-            outcome.failure = Failure::IsFolder;
-            outcome.reason = QCoreApplication::translate("Remote", "It is a folder, not a file.");
-        }
+    case Failure::Other:
+        if (d->listFolder(path + QLatin1Char('/')).ok())
+            return d->isFolder();
         break;
-    }
     default:
         break;
     }
     return outcome;
 }
 
+// The file, found in its folder first: a folder is never read as a file, and a link is read
+// through. `tidy`: what earlier saves cut short left in the folder goes.
+Outcome fetch(Impl* d, bool tidy, Impl::Located* located) {
+    if (d->address.isFolder()) {
+        const Outcome listed = d->listFolder(d->address.path());
+        return listed.ok() ? d->isFolder() : listed;
+    }
+    if (Outcome bad = d->checkPath(); !bad.ok())
+        return bad;
+    if (Outcome failed = d->locate(d->address.path(), located); !failed.ok())
+        return failed;
+    if (!located->listed)
+        return fetchUnlisted(d, located->path);
+    if (tidy)
+        d->tidyUp(located);
+    if (!located->exists)
+        return Impl::failure(Failure::NotFound, QCoreApplication::translate(
+                                                    "Remote", "There is no such file or folder."));
+    if (Outcome bad = d->checkLocated(*located); !bad.ok())
+        return bad;
+    return d->download(located->path);
+}
+
 Outcome list(Impl* d) {
-    // A folder's address lists that folder; a file's, the folder it is in.
-    return d->listing(d->address.isFolder() ? d->address.path() : d->address.folder().path());
+    // A folder's address lists that folder; a file's, the folder it is in. Shown are folders,
+    // .cfg files, and links, which may lead to either.
+    Outcome outcome =
+        d->listFolder(d->address.isFolder() ? d->address.path() : d->address.folder().path());
+    QList<RemoteEntry> shown;
+    for (RemoteEntry& entry : outcome.entries) {
+        const bool cfg = entry.name.endsWith(QLatin1String(".cfg"), Qt::CaseInsensitive);
+        if (entry.isLink && !cfg)
+            entry.isFolder = true;
+        if (entry.isFolder || ((entry.isFile || entry.isLink) && cfg))
+            shown.append(entry);
+    }
+    std::sort(shown.begin(), shown.end(), [](const RemoteEntry& a, const RemoteEntry& b) {
+        if (a.isFolder != b.isFolder)
+            return a.isFolder;
+        return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
+    });
+    outcome.entries = shown;
+    return outcome;
 }
 
 Outcome store(Impl* d, const QByteArray& bytes, const QByteArray& expected, bool force,
               const std::function<QString(const QByteArray&)>& keep) {
-    const QString path = d->address.path();
-    Outcome current = fetch(d);
+    Impl::Located located;
+    Outcome current = fetch(d, true, &located);
     const bool exists = current.ok();
     if (!exists && current.failure != Failure::NotFound)
         return current;
@@ -662,30 +1068,43 @@ Outcome store(Impl* d, const QByteArray& bytes, const QByteArray& expected, bool
     }
     if (exists && keep) {
         const QString error = keep(current.bytes);
-        if (!error.isEmpty()) {
-            Outcome outcome;
-            outcome.failure = Failure::Other;
-            outcome.reason = error;
-            return outcome;
-        }
+        if (!error.isEmpty())
+            return Impl::failure(Failure::Other, error);
     }
 
+    // The file itself, through any links (also when the folder a link leads to cannot be listed);
+    // a missing one is made where it would be.
+    const QString path = located.path.isEmpty() ? d->address.path() : located.path;
+    const bool known = located.listed && located.exists;
     // A hidden name beside the file: the same folder, so that the rename stays on one disk.
-    const QString folder = d->address.folder().path();
-    const QString suffix = QString::number(QRandomGenerator::global()->generate64(), 36);
-    const QString temporary =
-        folder + QLatin1Char('.') + d->address.fileName() + QStringLiteral(".new-") + suffix;
-    Outcome outcome = d->upload(temporary, bytes);
+    const QString folder = parentOf(path);
+    const QString name = baseNameOf(path);
+    QString suffix;
+    for (int i = 0; i < 6; ++i)
+        suffix += QLatin1Char(
+            "0123456789abcdefghijklmnopqrstuvwxyz"[QRandomGenerator::global()->bounded(36)]);
+    const QString temporary = folder + RemoteTransfer::temporaryName(name, false, suffix);
+    const QString aside = folder + RemoteTransfer::temporaryName(name, true, suffix);
+    d->remember(temporary);
+    // Closed to others while it is written when the permissions it is to have are known.
+    Outcome outcome = d->upload(temporary, bytes, known);
     if (!outcome.ok()) {
-        if (outcome.failure != Failure::Dropped && outcome.failure != Failure::Cancelled)
-            d->commands({d->remove(temporary)});
+        if (outcome.failure != Failure::Dropped && outcome.failure != Failure::Cancelled &&
+            d->commands({d->remove(temporary)}).ok())
+            d->forget(temporary);
         return outcome;
     }
+    QStringList notes;
+    if (known)
+        notes = d->keepAttributes(temporary, located.entry);
+    else if (exists)
+        notes << QCoreApplication::translate(
+            "Remote", "The server does not list the file's folder, so it set the file's "
+                      "permissions itself.");
     if (!d->commands(d->rename(temporary, path, false)).ok()) {
         // Servers that do not rename over a file (OpenSSH's SFTP among them): the old file is
         // moved aside, the new one takes its name, and the old one goes only after that.
-        const QString aside =
-            folder + QLatin1Char('.') + d->address.fileName() + QStringLiteral(".old-") + suffix;
+        d->remember(aside);
         QList<QByteArray> steps;
         if (exists)
             steps += d->rename(path, aside, false);
@@ -709,12 +1128,13 @@ Outcome store(Impl* d, const QByteArray& bytes, const QByteArray& expected, bool
                                   "server holds one of them whole; if the file is missing, the "
                                   "old one is under the name %2 and goes back to its own name "
                                   "when the file is next opened.")
-                        .arg(reason, aside);
+                        .arg(reason, RemoteAddress::displayName(aside));
             return outcome;
         }
-        if (exists)
-            d->commands({d->remove(aside)});
+        if (!exists || d->commands({d->remove(aside)}).ok())
+            d->forget(aside);
     }
+    d->forget(temporary);
     Outcome written = d->download(path);
     if (!written.ok()) {
         written.reason = QCoreApplication::translate(
@@ -730,7 +1150,9 @@ Outcome store(Impl* d, const QByteArray& bytes, const QByteArray& expected, bool
                       "written.");
         return written;
     }
-    return {};
+    Outcome saved;
+    saved.note = notes.join(QLatin1Char(' '));
+    return saved;
 }
 
 } // namespace
@@ -740,7 +1162,10 @@ extern "C" Q_DECL_EXPORT const RemoteBackend* ledgerwick_remote_backend() {
     static const RemoteBackend backend{
         createTransfer,
         destroyTransfer,
-        [](Impl* d, Outcome* out) { *out = fetch(d); },
+        [](Impl* d, Outcome* out) {
+            Impl::Located located;
+            *out = fetch(d, d->settings.tidyOnOpen, &located);
+        },
         [](Impl* d, Outcome* out) { *out = list(d); },
         [](Impl* d, const QByteArray& bytes, const QByteArray& expected, bool force,
            const std::function<QString(const QByteArray&)>& keep,

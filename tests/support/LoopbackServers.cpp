@@ -95,7 +95,7 @@ QByteArray runTool(const QString& program, const QStringList& arguments) {
     return process.readAllStandardOutput();
 }
 
-Sshd::Sshd() {
+Sshd::Sshd(const QString& hostKeyType) {
     const bool root = geteuid() == 0;
     m_user = root ? QStringLiteral("nobody") : QString::fromLocal8Bit(getpwuid(geteuid())->pw_name);
     const QString dir = m_dir.path();
@@ -103,7 +103,7 @@ Sshd::Sshd() {
     QDir().mkpath(home() + QStringLiteral("/.ssh"));
     runTool(QStringLiteral("ssh-keygen"), {QStringLiteral("-q"),
                                            QStringLiteral("-t"),
-                                           QStringLiteral("ed25519"),
+                                           hostKeyType,
                                            QStringLiteral("-N"),
                                            {},
                                            QStringLiteral("-f"),
@@ -144,9 +144,9 @@ QByteArray Sshd::hostKey() const {
     return QByteArray::fromBase64(file.readAll().split(' ').value(1));
 }
 
-QString Sshd::address(const QString& relative) const {
+QString Sshd::address(const QString& relative, const QString& user) const {
     return QStringLiteral("sftp://%1@127.0.0.1:%2%3/%4")
-        .arg(m_user)
+        .arg(user.isEmpty() ? m_user : user)
         .arg(m_port)
         .arg(files(), relative);
 }
@@ -207,13 +207,21 @@ void Sshd::kill() {
 FtpServer::FtpServer(bool tls)
     : m_tls(tls) {
     QDir().mkpath(files());
+    QDir().mkpath(files(QStringLiteral("second")));
 }
 
 FtpServer::~FtpServer() {
     if (m_process) {
+        cut();
         m_process->kill();
         m_process->waitForFinished();
     }
+}
+
+void FtpServer::cut() const {
+    for (const pid_t pid : descendants(m_pid))
+        if (pid != m_pid)
+            ::kill(pid, SIGKILL);
 }
 
 QString FtpServer::address(const QString& user, const QString& relative) const {
@@ -237,12 +245,14 @@ bool FtpServer::start() {
     write(script, R"(import logging, sys
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import FTPHandler, TLS_DTPHandler, TLS_FTPHandler
-from pyftpdlib.servers import FTPServer
+from pyftpdlib.servers import MultiprocessFTPServer
 logging.basicConfig(level=logging.ERROR)
-root, tls, cert = sys.argv[1:4]
+root, second, tls, cert = sys.argv[1:5]
 users = DummyAuthorizer()
 users.add_user("admin", "Tr0ut-Lake-7", root, perm="elradfmwMT")
 users.add_user("reader", "Tr0ut-Lake-7", root, perm="elr")
+users.add_user("writer", "Tr0ut-Lake-7", root, perm="elradfmwT")
+users.add_user("second", "Tr0ut-Lake-7", second, perm="elradfmwMT")
 
 class DataHandler(TLS_DTPHandler):
     # A client may start the data connection's TLS handshake before its transfer command.
@@ -257,7 +267,8 @@ if tls == "tls":
     handler.dtp_handler = DataHandler
 handler.authorizer = users
 handler.auth_failed_timeout = 0
-server = FTPServer(("127.0.0.1", 0), handler)
+# A process for each connection, so that a test can cut connections and keep the server.
+server = MultiprocessFTPServer(("127.0.0.1", 0), handler)
 print(server.address[1], flush=True)
 server.serve_forever()
 )");
@@ -267,13 +278,15 @@ server.serve_forever()
     // A test that stops at a fatal error takes its server with it.
     m_process->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
     m_process->start(QStringLiteral("/usr/bin/python3"),
-                     {script, files(), m_tls ? QStringLiteral("tls") : QStringLiteral("plain"),
+                     {script, files(), files(QStringLiteral("second")),
+                      m_tls ? QStringLiteral("tls") : QStringLiteral("plain"),
                       dir + QStringLiteral("/server.pem")});
     if (!m_process->waitForStarted() || !m_process->waitForReadyRead(20000)) {
         m_error = QStringLiteral("the FTP server did not start: ") + m_process->errorString();
         return false;
     }
     m_port = m_process->readLine().trimmed().toInt();
+    m_pid = pid_t(m_process->processId());
     return m_port > 0;
 }
 

@@ -23,11 +23,13 @@ int freePort();
 QByteArray runTool(const QString& program, const QStringList& arguments);
 
 // OpenSSH's sshd with a host key of its own and one user's authorized key. As root, the user is
-// `nobody`, so that file permissions bind it; otherwise the user running the tests. The client's
-// key is in home()/.ssh, as a user's key would be.
+// `nobody`, so that file permissions bind it, and root logs in with the same key as a second
+// account; otherwise the user running the tests. The client's key is in home()/.ssh, as a
+// user's key would be.
 class Sshd {
 public:
-    Sshd();
+    // `hostKeyType` as ssh-keygen names it: ed25519, rsa…
+    explicit Sshd(const QString& hostKeyType = QStringLiteral("ed25519"));
     ~Sshd();
 
     bool start();
@@ -41,8 +43,8 @@ public:
     QString files() const { return m_dir.path() + QStringLiteral("/files"); }
     QString home() const { return m_dir.path() + QStringLiteral("/home"); }
     QByteArray hostKey() const;
-    // The address of a path under files().
-    QString address(const QString& relative) const;
+    // The address of a path under files(), for user() or another account.
+    QString address(const QString& relative, const QString& user = QString()) const;
     // Gives a file or folder made by the test to the served user.
     void own(const QString& path) const;
     QString error() const { return m_error; }
@@ -57,16 +59,24 @@ private:
 };
 
 // pyftpdlib, with TLS required on the control and data connections when `tls`, a self-signed
-// certificate made at start, the user "admin" (password kFtpPassword) who may do everything and the
-// user "reader" (password kFtpPassword) who may only read.
+// certificate made at start, and users with the password kFtpPassword: "admin" who may do
+// everything, "reader" who may only read and "writer" who may do all but change permissions
+// (SITE CHMOD), all three in files(); and "second", who may do everything in a folder of its own,
+// files("second").
 class FtpServer {
 public:
     explicit FtpServer(bool tls);
     ~FtpServer();
 
     bool start();
+    // Kills every connection's process, as a pulled cable would, from any thread; the server
+    // takes new connections.
+    void cut() const;
     int port() const { return m_port; }
-    QString files() const { return m_dir.path() + QStringLiteral("/files"); }
+    QString files(const QString& user = QString()) const {
+        return m_dir.path() + (user == QLatin1String("second") ? QStringLiteral("/second")
+                                                               : QStringLiteral("/files"));
+    }
     QString address(const QString& user, const QString& relative) const;
     QString error() const { return m_error; }
 
@@ -75,6 +85,7 @@ private:
     QTemporaryDir m_dir;
     int m_port = 0;
     std::unique_ptr<QProcess> m_process;
+    pid_t m_pid = 0;
     QString m_error;
 };
 

@@ -3,6 +3,7 @@
 #include "console/ComparisonModel.h"
 
 #include <QBrush>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -20,11 +21,26 @@ using State = Comparison::State;
 constexpr State kStates[] = {State::Same,       State::Differs,     State::AfterRestart,
                              State::OnlyByFile, State::NotOnServer, State::ReadOnly};
 
-// Each state's row in a light colour of its own, the text black, so that a glance finds them.
+// Each state's row in a light colour of its own, the text black, so that a glance finds them; a
+// password's values hidden unless the user asks to see them.
 class StateColours : public QSortFilterProxyModel {
 public:
     using QSortFilterProxyModel::QSortFilterProxyModel;
+    void showPasswords(bool show) {
+        m_showPasswords = show;
+        invalidate();
+    }
     QVariant data(const QModelIndex& index, int role) const override {
+        if (role == Qt::DisplayRole && !m_showPasswords &&
+            (index.column() == ComparisonModel::Document ||
+             index.column() == ComparisonModel::Server) &&
+            Comparison::isPassword(
+                QSortFilterProxyModel::data(index.siblingAtColumn(ComparisonModel::Variable))
+                    .toString())) {
+            // As many dots whatever the password, so that not even its length shows.
+            const QString value = QSortFilterProxyModel::data(index, role).toString();
+            return value.isEmpty() ? value : QString(8, QChar(0x2022));
+        }
         if (role == Qt::BackgroundRole) {
             switch (State(QSortFilterProxyModel::data(index, ComparisonModel::StateRole).toInt())) {
             case State::Same:
@@ -43,6 +59,9 @@ public:
             return QBrush(Qt::black);
         return QSortFilterProxyModel::data(index, role);
     }
+
+private:
+    bool m_showPasswords = false;
 };
 
 } // namespace
@@ -53,6 +72,7 @@ ComparisonDialog::ComparisonDialog(QWidget* parent)
     , m_filter(new StateColours(this))
     , m_table(new QTableView(this))
     , m_state(new QComboBox(this))
+    , m_showPasswords(new QCheckBox(tr("Show &passwords"), this))
     , m_summary(new QLabel(this))
     , m_compare(new QPushButton(tr("Compare again"), this))
     , m_apply(new QPushButton(tr("Apply differences"), this))
@@ -86,6 +106,10 @@ ComparisonDialog::ComparisonDialog(QWidget* parent)
     });
     auto* stateLabel = new QLabel(tr("&Show:"), this);
     stateLabel->setBuddy(m_state);
+    m_showPasswords->setObjectName(QStringLiteral("chkShowPasswords"));
+    m_showPasswords->setStatusTip(tr("Show the values of the password settings in the table"));
+    connect(m_showPasswords, &QCheckBox::toggled, this,
+            [this](bool show) { static_cast<StateColours*>(m_filter)->showPasswords(show); });
 
     m_summary->setObjectName(QStringLiteral("lblComparisonSummary"));
     m_summary->setWordWrap(true);
@@ -102,6 +126,7 @@ ComparisonDialog::ComparisonDialog(QWidget* parent)
 
     auto* top = new QHBoxLayout;
     top->addWidget(m_summary, 1);
+    top->addWidget(m_showPasswords);
     top->addWidget(stateLabel);
     top->addWidget(m_state);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);

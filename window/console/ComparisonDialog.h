@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class ComparisonModel;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -12,7 +13,8 @@ class QSortFilterProxyModel;
 class QTableView;
 
 // The table of a comparison with the running server: sortable by any column, filtered by state,
-// with the buttons that compare again, apply the differences and restart the map.
+// the passwords' values hidden until "Show passwords" is ticked, with the buttons that compare
+// again, apply the differences and restart the map.
 class ComparisonDialog : public QDialog {
     Q_OBJECT
 public:
@@ -34,6 +36,8 @@ private:
     QSortFilterProxyModel* m_filter;
     QTableView* m_table;
     QComboBox* m_state;
+    // The values of password settings are dots until this is ticked.
+    QCheckBox* m_showPasswords;
     QLabel* m_summary;
     QPushButton* m_compare;
     QPushButton* m_apply;

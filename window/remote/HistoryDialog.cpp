@@ -1,6 +1,7 @@
 #include "window/remote/HistoryDialog.h"
 
 #include "remote/History.h"
+#include "remote/RemoteAddress.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -10,16 +11,17 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-HistoryDialog::HistoryDialog(const QString& host, const QString& path, QWidget* parent)
+HistoryDialog::HistoryDialog(const QString& place, const QString& path, QWidget* parent)
     : QDialog(parent)
     , lstVersions(new QTreeWidget(this)) {
     setObjectName(QStringLiteral("HistoryDialog"));
     setWindowTitle(tr("History"));
     resize(520, 360);
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(tr("Earlier versions of %1, kept before each save:")
-                                 .arg(host.isEmpty() ? path : host + QLatin1Char(':') + path),
-                             this);
+    auto* label =
+        new QLabel(tr("Earlier versions of %1, kept before each save:")
+                       .arg(place.isEmpty() ? path : place + RemoteAddress::displayName(path)),
+                   this);
     label->setWordWrap(true);
     layout->addWidget(label);
     lstVersions->setObjectName(QStringLiteral("lstVersions"));
@@ -28,7 +30,7 @@ HistoryDialog::HistoryDialog(const QString& host, const QString& path, QWidget* 
     lstVersions->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     lstVersions->header()->setStretchLastSection(false);
     const QLocale locale;
-    for (const History::Version& version : History().versions(host, path)) {
+    for (const History::Version& version : History().versions(place, path)) {
         auto* item = new QTreeWidgetItem(
             lstVersions, {locale.toString(version.time.toLocalTime(),
                                           QStringLiteral("ddd d MMM yyyy  HH:mm:ss")),

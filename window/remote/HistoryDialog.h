@@ -12,8 +12,8 @@ class HistoryDialog : public QDialog {
 public:
     enum class Choice { None, Open, Restore };
 
-    // `host` empty for a local file.
-    HistoryDialog(const QString& host, const QString& path, QWidget* parent = nullptr);
+    // `place`: the account of a file on a server, user@host:port; empty for a local file.
+    HistoryDialog(const QString& place, const QString& path, QWidget* parent = nullptr);
 
     Choice choice() const { return m_choice; }
     // The file of the version chosen.

@@ -34,8 +34,8 @@ RemoteOpenDialog::RemoteOpenDialog(Purpose purpose, RemoteSession* session, QWid
     setWindowTitle(open ? tr("Open from Server") : tr("Save to Server"));
     resize(620, 420);
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(tr("&Address (sftp://, ftps:// or ftp://); end it with / "
-                                "to list a folder:"),
+    auto* label = new QLabel(tr("&Address (sftp://, ftps:// or ftp://) of a file, or of a "
+                                "folder to list:"),
                              this);
     label->setBuddy(cmbAddress);
     layout->addWidget(label);
@@ -132,7 +132,8 @@ void RemoteOpenDialog::showFolder(const RemoteAddress& folder) {
     for (const RemoteEntry& entry : result.entries) {
         auto* item = new QTreeWidgetItem(
             lstFolder,
-            {entry.isFolder ? entry.name + QLatin1Char('/') : entry.name,
+            {RemoteAddress::displayName(entry.name) +
+                 (entry.isFolder ? QStringLiteral("/") : QString()),
              entry.isFolder ? QString() : locale.formattedDataSize(entry.size),
              entry.time.isValid() ? locale.toString(entry.time, QLocale::ShortFormat) : QString()});
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);

@@ -12,7 +12,8 @@ class RemoteSession;
 
 // The address of a file on a server, for File > Open from Server… and for saving to a server:
 // the last ten addresses in its list; an address that ends in '/' lists that folder (folders and
-// .cfg files, with size and time), so that the user can walk to the file and pick it.
+// .cfg files, with size and time), so that the user can walk to the file and pick it. (The window
+// lists a folder whose address it was given without the '/'.)
 class RemoteOpenDialog : public QDialog {
     Q_OBJECT
 public:
@@ -23,6 +24,8 @@ public:
     // The file chosen. A password typed in the address is in it for reaching the file at once;
     // the list and the field show the address without it.
     RemoteAddress address() const { return m_address; }
+    // Lists `folder` in the dialog.
+    void showFolder(const RemoteAddress& folder);
 
     // The addresses offered, newest first; a file's address is added (without its password)
     // once it was opened or saved.
@@ -33,7 +36,6 @@ public:
 
 private:
     void addressChanged(const QString& text);
-    void showFolder(const RemoteAddress& folder);
     void itemActivated(QTreeWidgetItem* item);
     void showError(const QString& text);
 
