@@ -56,8 +56,9 @@ const char kHelp[] =
     "                   without it, --compare asks on the terminal, without echo.\n"
     "                   Never given on the command line.\n"
     "\n"
-    "An ADDRESS is read with nothing asked: its host key must be known and the\n"
-    "login must work with your SSH keys, agent or the system keyring.\n"
+    "--check and --compare read an ADDRESS with nothing asked: its host key must\n"
+    "be known and the login must work with your SSH keys, agent or the system\n"
+    "keyring. The window asks.\n"
     "The window needs a display; --check, --compare, --help and --version do not.\n";
 
 const char kNoDisplay[] =

@@ -612,8 +612,9 @@ def journey(desktop, start, folder, build, installed):
         keys(program.pid, "ctrl+shift+o")
         dialog = wait_for("the dialog 'Open from Server'", lambda: window_of(app, "Open from Server"))
         # The address box: an editable list of the last addresses, its text field unnamed inside.
-        box = wait_find(dialog, pyatspi.ROLE_COMBO_BOX,
-                        "Address (sftp://, ftps:// or ftp://); end it with / to list a folder:")
+        box = wait_for("the address box", lambda: [
+            n for n in walk(dialog) if n.getRole() == pyatspi.ROLE_COMBO_BOX
+            and n.name.startswith("Address") and is_showing(n)])[0]
         field = wait_for("the address box's text field", lambda: [
             n for n in walk(box) if n.getRole() == pyatspi.ROLE_TEXT])[0]
         type_into(field, address)

@@ -1,27 +1,18 @@
-// The journey the program exists for, on real servers on 127.0.0.1 and at a person's pace: open
-// the server's file by its address (trusting its key), change settings, save, connect, compare,
-// apply; and every question the window asks, answered no sooner than a person reads it.
-#include "app/ComparisonDialog.h"
-#include "console/ComparisonModel.h"
+// Every question the window asks, answered no sooner than a person reads it: those of a transfer
+// against real servers on 127.0.0.1, and the others. (The whole journey, to the game server's
+// console, is walked by tests/e2e with the installed program.)
 #include "remote/RemoteClient.h"
-#include "support/ConsoleServer.h"
 #include "support/LoopbackServers.h"
-#include "support/SecretService.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QDialogButtonBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QProgressDialog>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QStatusBar>
-#include <QTableView>
 #include <QTest>
 
 using namespace LoopbackServers;
@@ -31,7 +22,6 @@ namespace {
 
 // Slower than the 300 ms after which a transfer shows its progress.
 constexpr int kQuestionPace = 1500;
-constexpr int kWait = 20000;
 const QString kTitle = QStringLiteral("Brantholm[*] - Ledgerwick 1.1");
 const char* const kQuestions[] = {"TrustQuestion", "PasswordDialog", "OverwriteQuestion"};
 
@@ -115,15 +105,6 @@ ModalHandler answerTransfer(Seen& seen, const QString& address, bool yes) {
         kQuestionPace);
 }
 
-QStringList tableStates(const ComparisonDialog* dialog) {
-    const auto* table = dialog->findChild<QTableView*>(QStringLiteral("tblComparison"));
-    QStringList rows;
-    for (int r = 0; r < table->model()->rowCount(); ++r)
-        rows.append(table->model()->index(r, ComparisonModel::Variable).data().toString() + ':' +
-                    table->model()->index(r, ComparisonModel::StateColumn).data().toString());
-    return rows;
-}
-
 void typeInto(TForm1& form, const char* name, const QString& text) {
     auto* edit = child<QLineEdit>(&form, name);
     edit->selectAll();
@@ -132,7 +113,7 @@ void typeInto(TForm1& form, const char* name, const QString& text) {
 
 } // namespace
 
-class JourneyTest : public QObject {
+class QuestionsTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -141,20 +122,14 @@ private slots:
     void questionsDuringATransfer();
     void questionsOfTheWindow_data();
     void questionsOfTheWindow();
-    void openSaveConnectCompareApply();
 
 private:
     std::unique_ptr<Sshd> m_sshd;
-    std::unique_ptr<SecretService> m_keyring;
     QString m_data;
 };
 
-void JourneyTest::initTestCase() {
-    // As the program names itself: the command line finds what the window kept.
-    QCoreApplication::setApplicationName(QStringLiteral("ledgerwick"));
+void QuestionsTest::initTestCase() {
     m_data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    m_keyring = std::make_unique<SecretService>();
-    QVERIFY(m_keyring->running());
     m_sshd = std::make_unique<Sshd>();
     QVERIFY2(m_sshd->start(), qPrintable(m_sshd->error()));
     // The user's own key, in their home.
@@ -162,13 +137,13 @@ void JourneyTest::initTestCase() {
     qunsetenv("SSH_AUTH_SOCK");
 }
 
-void JourneyTest::init() {
+void QuestionsTest::init() {
     // Each test starts knowing no server and no password.
     QDir(m_data).removeRecursively();
     RemoteClient::forgetPasswords();
 }
 
-void JourneyTest::questionsDuringATransfer_data() {
+void QuestionsTest::questionsDuringATransfer_data() {
     QTest::addColumn<QString>("question");
     QTest::addColumn<bool>("yes");
     QTest::addColumn<QString>("note"); // in the status bar; %1 the address
@@ -183,7 +158,7 @@ void JourneyTest::questionsDuringATransfer_data() {
 
 // While a question of a transfer is open, however long the user takes, no progress dialog
 // covers it; the answer goes to the transfer, and a Cancel says what was not done.
-void JourneyTest::questionsDuringATransfer() {
+void QuestionsTest::questionsDuringATransfer() {
     QFETCH(QString, question);
     QFETCH(bool, yes);
     QFETCH(QString, note);
@@ -242,7 +217,7 @@ void JourneyTest::questionsDuringATransfer() {
     }
 }
 
-void JourneyTest::questionsOfTheWindow_data() {
+void QuestionsTest::questionsOfTheWindow_data() {
     QTest::addColumn<QString>("question");
     QTest::newRow("unsaved changes") << "Do you want to save them?";
     QTest::newRow("problems before saving") << "Save it anyway?";
@@ -251,7 +226,7 @@ void JourneyTest::questionsOfTheWindow_data() {
 
 // The window's other questions, read for a second before they are answered: each holds what
 // was there until the answer comes.
-void JourneyTest::questionsOfTheWindow() {
+void QuestionsTest::questionsOfTheWindow() {
     QFETCH(QString, question);
     TForm1 form;
     form.show();
@@ -282,111 +257,5 @@ void JourneyTest::questionsOfTheWindow() {
     QVERIFY(form.isWindowModified());
 }
 
-// The admin's whole journey, as the README tells it: the server's file opened by its address
-// (its key trusted in the window), two settings changed and saved, the game server connected to
-// at the address the document names, compared, the differences applied; then the same
-// comparison from the command line, of the file at its address.
-void JourneyTest::openSaveConnectCompareApply() {
-    ConsoleServer server;
-    QVERIFY(server.load(readFile(QFINDTESTDATA("console-captures/cvarlist-nine-columns.packets"))));
-    const QString path = m_sshd->files() + QStringLiteral("/server.cfg");
-    writeFile(path, QStringLiteral("// Night League, kept by hand\r\n"
-                                   "seta sv_hostname \"^1Night ^7League\"\r\n"
-                                   "set sv_maxclients \"16\"\r\n"
-                                   "set scr_motd \"Be nice; play fair\"\r\n"
-                                   "set g_gametype \"tdm\"\r\n"
-                                   "set net_port \"%1\"\r\n"
-                                   "set rconpassword \"capsecret\"\r\n")
-                        .arg(server.port())
-                        .toUtf8());
-    m_sshd->own(path);
-    const QString address = m_sshd->address(QStringLiteral("server.cfg"));
-    const QString console = QStringLiteral("127.0.0.1:%1").arg(server.port());
-
-    TForm1 form;
-    form.show();
-    Seen seen;
-    {
-        const ModalHandler trust = answerTransfer(seen, address, true);
-        QVERIFY(form.openFile(address));
-    }
-    QCOMPARE(seen.question, QStringLiteral("TrustQuestion"));
-    typeInto(form, "edServernames", QStringLiteral("^1Night ^7League EU"));
-    typeInto(form, "edMaxplayerss", QStringLiteral("20"));
-    finish(form);
-    {
-        const MessageCatcher catcher;
-        click(form, "btnSave");
-        QVERIFY2(!catcher.message.seen, qPrintable(catcher.message.text));
-    }
-    QVERIFY(readFile(path).contains("seta sv_hostname \"^1Night ^7League EU\"\r\n"
-                                    "set sv_maxclients \"20\"\r\n"));
-
-    // Server > Connect offers the document's host and port, and its rconpassword.
-    QString offered;
-    {
-        const ModalHandler connect(
-            [&](QWidget* modal) {
-                if (modal->objectName() != QLatin1String("ConnectDialog"))
-                    return false;
-                offered = child<QLineEdit>(modal, "edServerAddress")->text() + ' ' +
-                          child<QLineEdit>(modal, "edConsolePassword")->text();
-                static_cast<QDialog*>(modal)->accept();
-                return true;
-            },
-            kPersonsPace);
-        child<QAction>(&form, "Connect1")->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(child<QLabel>(&form, "lblServer")->text(),
-                                  QStringLiteral("Night League (%1), map mp_harbor").arg(console),
-                                  kWait);
-    }
-    QCOMPARE(offered, console + QStringLiteral(" capsecret"));
-
-    child<QAction>(&form, "Compare1")->trigger();
-    auto* dialog = child<ComparisonDialog>(&form, "ComparisonDialog");
-    QTRY_COMPARE_WITH_TIMEOUT(
-        tableStates(dialog),
-        QStringList({"sv_hostname:Differs", "sv_maxclients:Differs", "scr_motd:Same",
-                     "g_gametype:Same", "net_port:Differs", "rconpassword:Same"}),
-        kWait);
-    QString confirmation;
-    {
-        const ModalHandler apply(
-            [&](QWidget* modal) {
-                if (modal->objectName() != QLatin1String("ApplyQuestion"))
-                    return false;
-                confirmation = qobject_cast<QMessageBox*>(modal)->text();
-                press(modal, QStringLiteral("Apply"));
-                return true;
-            },
-            kPersonsPace);
-        child<QAction>(&form, "ApplyDifferences1")->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(!confirmation.isEmpty(), kWait);
-    }
-    QVERIFY2(confirmation.startsWith(QStringLiteral("Send 3 settings to Night League?")),
-             qPrintable(confirmation));
-    QTRY_COMPARE_WITH_TIMEOUT(
-        tableStates(dialog),
-        QStringList({"sv_hostname:Same", "sv_maxclients:After restart", "scr_motd:Same",
-                     "g_gametype:Same", "net_port:After restart", "rconpassword:Same"}),
-        kWait);
-    QCOMPARE(server.broadcasts, QStringList());
-
-    // The same, from a script: the file read at its address, the key known from the window.
-    QProcess compare;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LEDGERWICK_RCON_PASSWORD"), QStringLiteral("capsecret"));
-    compare.setProcessEnvironment(environment);
-    compare.start(LEDGERWICK_PROGRAM, {"--compare", address, "--server", console});
-    // The server answers from this test's event loop while the program runs.
-    QTRY_COMPARE_WITH_TIMEOUT(compare.state(), QProcess::NotRunning, kWait);
-    QCOMPARE(QString::fromUtf8(compare.readAllStandardError()), QString());
-    QCOMPARE(QString::fromUtf8(compare.readAllStandardOutput()),
-             QStringLiteral("sv_maxclients: document \"20\", server \"16\" (after restart)\n"
-                            "net_port: document \"%1\", server \"28950\" (after restart)\n")
-                 .arg(server.port()));
-    QCOMPARE(compare.exitCode(), 1);
-}
-
-QTEST_MAIN(JourneyTest)
-#include "tst_journey.moc"
+QTEST_MAIN(QuestionsTest)
+#include "tst_questions.moc"
