@@ -1267,8 +1267,11 @@ void TestRemote::foldersAndLeftovers() {
 }
 
 void TestRemote::twoAccounts() {
-    // Two accounts, one host, one path: two files, two histories, each for the user alone.
+    // Two accounts, one host, one path: two files, two histories, each for the user alone, as the
+    // host keys are.
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    trustSshd();
+    QCOMPARE(attributes(KnownHosts().keyFile()).left(4), QStringLiteral("0600"));
     for (const QString& user : {QStringLiteral("admin"), QStringLiteral("second")}) {
         const QByteArray first = user.toUtf8() + " 1\n";
         TestSupport::writeFile(m_ftp->files(user) + QStringLiteral("/two.cfg"), first);
