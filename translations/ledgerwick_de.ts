@@ -108,6 +108,14 @@
         <source>Restart the map, so that the values waiting for a restart take effect</source>
         <translation>Die Karte neu starten, damit die Werte wirksam werden, die auf einen Neustart warten</translation>
     </message>
+    <message>
+        <source>Show &amp;passwords</source>
+        <translation>&amp;Passwörter zeigen</translation>
+    </message>
+    <message>
+        <source>Show the values of the password settings in the table</source>
+        <translation>Die Werte der Passwort-Einstellungen in der Tabelle zeigen</translation>
+    </message>
 </context>
 <context>
     <name>ComparisonModel</name>
@@ -624,6 +632,74 @@
         <source>Cannot save to %1: %2</source>
         <translation>Speichern nach %1 nicht möglich: %2</translation>
     </message>
+    <message>
+        <source>The server offers only an %1 host key, which this computer&apos;s SSH library does not accept; ask the host to add an ed25519 key.</source>
+        <translation>Der Server bietet nur einen %1-Rechnerschlüssel an, den die SSH-Bibliothek dieses Computers nicht annimmt; bitten Sie den Anbieter, einen ed25519-Schlüssel hinzuzufügen.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s SSH library and the server share no way to secure the connection%1.</source>
+        <translation>Die SSH-Bibliothek dieses Computers und der Server haben kein gemeinsames Verfahren, die Verbindung zu sichern%1.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, a path that an FTP server does not show. Use the address of %2 itself.</source>
+        <translation>%1 ist ein Verweis auf %2, einen Pfad, den ein FTP-Server nicht zeigt. Verwenden Sie die Adresse von %2 selbst.</translation>
+    </message>
+    <message>
+        <source>%1 is a link, and the server does not say to what.</source>
+        <translation>%1 ist ein Verweis, und der Server sagt nicht, worauf.</translation>
+    </message>
+    <message>
+        <source>The address leads through more than 16 links, or links in a circle.</source>
+        <translation>Die Adresse führt über mehr als 16 Verweise oder über Verweise im Kreis.</translation>
+    </message>
+    <message>
+        <source>A name that holds a line break cannot be sent to an FTP server.</source>
+        <translation>Ein Name mit einem Zeilenumbruch kann nicht an einen FTP-Server gesendet werden.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Das ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>Tidying %1</source>
+        <translation>%1 wird aufgeräumt</translation>
+    </message>
+    <message>
+        <source>Making %1</source>
+        <translation>%1 wird angelegt</translation>
+    </message>
+    <message>
+        <source>Setting the permissions of %1</source>
+        <translation>Die Rechte von %1 werden gesetzt</translation>
+    </message>
+    <message>
+        <source>The file&apos;s owner is now %1: this account may not give it back to %2.</source>
+        <translation>Die Datei gehört jetzt %1: Dieses Konto darf sie nicht an %2 zurückgeben.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s group is now %1: this account may not give it back to %2.</source>
+        <translation>Die Gruppe der Datei ist jetzt %1: Dieses Konto darf sie nicht auf %2 zurücksetzen.</translation>
+    </message>
+    <message>
+        <source>FTP cannot set a file&apos;s owner and group: they are now %1:%2, they were %3:%4.</source>
+        <translation>FTP kann Besitzer und Gruppe einer Datei nicht setzen: Sie sind jetzt %1:%2, sie waren %3:%4.</translation>
+    </message>
+    <message>
+        <source>The server kept its own permissions on the file (%1; they were %2).</source>
+        <translation>Der Server hat der Datei seine eigenen Rechte gelassen (%1; sie waren %2).</translation>
+    </message>
+    <message>
+        <source>The server set its own permissions on the file (%1; they were %2): it does not take SITE CHMOD.</source>
+        <translation>Der Server hat der Datei eigene Rechte gegeben (%1; sie waren %2): Er nimmt kein SITE CHMOD an.</translation>
+    </message>
+    <message>
+        <source>There is no such file or folder.</source>
+        <translation>Diese Datei oder diesen Ordner gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>The server does not list the file&apos;s folder, so it set the file&apos;s permissions itself.</source>
+        <translation>Der Server listet den Ordner der Datei nicht auf, daher hat er die Rechte der Datei selbst gesetzt.</translation>
+    </message>
 </context>
 <context>
     <name>RemoteOpenDialog</name>
@@ -634,10 +710,6 @@
     <message>
         <source>Save to Server</source>
         <translation>Auf dem Server speichern</translation>
-    </message>
-    <message>
-        <source>&amp;Address (sftp://, ftps:// or ftp://); end it with / to list a folder:</source>
-        <translation>&amp;Adresse (sftp://, ftps:// oder ftp://); mit / am Ende wird ein Ordner aufgelistet:</translation>
     </message>
     <message>
         <source>Plain FTP: the password and the file travel unencrypted. Use sftp:// or ftps:// where the server offers them.</source>
@@ -658,6 +730,10 @@
     <message>
         <source>.. (the folder above)</source>
         <translation>.. (der übergeordnete Ordner)</translation>
+    </message>
+    <message>
+        <source>&amp;Address (sftp://, ftps:// or ftp://) of a file, or of a folder to list:</source>
+        <translation>&amp;Adresse (sftp://, ftps:// oder ftp://) einer Datei oder eines aufzulistenden Ordners:</translation>
     </message>
 </context>
 <context>

@@ -242,12 +242,13 @@ bool FtpServer::start() {
                  dir + QStringLiteral("/server.pem"), QStringLiteral("-out"),
                  dir + QStringLiteral("/server.pem")});
     const QString script = dir + QStringLiteral("/server.py");
-    write(script, R"(import logging, sys
+    write(script, R"(import logging, os, sys
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import FTPHandler, TLS_DTPHandler, TLS_FTPHandler
 from pyftpdlib.servers import MultiprocessFTPServer
 logging.basicConfig(level=logging.ERROR)
 root, second, tls, cert = sys.argv[1:5]
+os.umask(0o022)
 users = DummyAuthorizer()
 users.add_user("admin", "Tr0ut-Lake-7", root, perm="elradfmwMT")
 users.add_user("reader", "Tr0ut-Lake-7", root, perm="elr")
