@@ -7,19 +7,14 @@
 #include <QString>
 
 class QIODevice;
-class RemoteAddress;
-
-// Why a file could not be read, in words: the system's for a file it could not open or read.
-QString readFailureReason(const CfgFile::ReadResult& read);
+struct Location;
 
 // A file name as `--check` prints it: as it is, or, when it holds a control character such as a
 // line break, in double quotes with C escapes, so that one problem stays one line.
 QByteArray printableName(const QByteArray& name);
 
-// A file on a server, read as a local one is, with no question asked: what only the user can
-// answer (an unknown host key, a password not in the keyring) fails with what to do. An invalid
-// address fails with `invalid`, the reason it is not one.
-CfgFile::ReadResult readAddress(const RemoteAddress& address, const QString& invalid);
+// An address as the command line shows it: without a password typed into it.
+QByteArray shownAddress(const Location& place);
 
 // `ledgerwick --check FILE...`: checks each file in turn ("-" is standard input) and prints each
 // place where the server would read it otherwise than it shows, as "FILE:LINE: variable: message"

@@ -4,6 +4,7 @@
 #include "config/CfgFile.h"
 #include "console/ServerAddress.h"
 #include "console/ServerComparison.h"
+#include "document/Document.h"
 #include "remote/RemoteAddress.h"
 
 #include <QCommandLineParser>
@@ -144,21 +145,17 @@ int compareCommand(int argc, char* argv[]) {
     // A file on a server is read as --check reads it: with nothing asked. Its address is shown
     // without a password typed into it.
     const QString path = parser.value(compare);
-    const bool remote = RemoteAddress::looksLikeAddress(path);
-    QString invalid;
-    const RemoteAddress fileAddress =
-        remote ? RemoteAddress::parse(path, &invalid) : RemoteAddress();
-    const CfgFile::ReadResult read =
-        remote ? readAddress(fileAddress, invalid) : CfgFile::read(path);
+    Document document;
+    document.remoteClient()->setInteractive(false);
+    const Document::Read read = document.read(path);
     if (!read.ok()) {
         errors << "ledgerwick: cannot read "
-               << (!remote                 ? path
-                   : fileAddress.isValid() ? fileAddress.toString()
-                                           : QStringLiteral("the address"))
-               << ": " << readFailureReason(read) << Qt::endl;
+               << (RemoteAddress::looksLikeAddress(path) ? shownAddress(read.place) : path.toUtf8())
+               << ": " << read.reason << Qt::endl;
         return 2;
     }
-    const QList<Comparison::Setting> settings = Comparison::documentSettings(read.text);
+    document.open(read);
+    const QList<Comparison::Setting> settings = Comparison::documentSettings(document.text());
     const ServerAddress address = parseServerAddress(parser.value(server), documentPort(settings));
     if (!address.ok()) {
         errors << "ledgerwick: " << address.error << Qt::endl;

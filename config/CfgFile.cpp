@@ -297,6 +297,14 @@ ReadResult readDescriptor(int fd, const struct stat& status) {
             return refused(ReadFailure::TooLarge);
     }
     bytes.truncate(size);
+    return readBytes(bytes);
+}
+
+} // namespace
+
+ReadResult readBytes(const QByteArray& bytes) {
+    if (bytes.size() > kMostBytes)
+        return refused(ReadFailure::TooLarge);
     if (isUtf16(bytes))
         return refused(ReadFailure::Utf16);
     if (bytes.contains('\0'))
@@ -305,8 +313,6 @@ ReadResult readDescriptor(int fd, const struct stat& status) {
     result.text = decode(bytes, &result.format);
     return result;
 }
-
-} // namespace
 
 ReadResult read(const QString& path) {
     const QByteArray name = fileNameBytes(path);

@@ -69,6 +69,9 @@ ReadResult read(const QString& path);
 
 // The same for what standard input holds until its end, which may be a pipe or a terminal.
 ReadResult readStandardInput();
+// The same for bytes at hand (a file read from a server): whether they are text, by the rules
+// above, and which.
+ReadResult readBytes(const QByteArray& bytes);
 
 // What stands at a path, looked at without opening it (so never waiting).
 struct Found {

@@ -14,8 +14,9 @@ public:
 
     // True when the texts hold the same lines (their line breaks may differ).
     bool isEmpty() const { return m_changed.isEmpty() && m_removed == 0; }
-    // Lines of `after` (from 0) that are new or changed, in order.
+    // Lines of `after` (from 0) that are new or changed, in order; the first `most` of them.
     const QList<int>& changedLines() const { return m_changed; }
+    QStringList changedText(int most) const;
     // How many lines differ: those added or changed in `after`, or removed from `before` where
     // nothing took their place.
     int count() const;

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QPushButton>
 #include <QSpacerItem>
 
 namespace {
@@ -18,6 +19,22 @@ constexpr int kTitleBarFurniture = 4 * 32 + 40;
 void MessageBox::critical(QWidget* parent, const QString& title, const QString& text) {
     MessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+int MessageBox::ask(QWidget* parent, const Question& question, const QList<Choice>& choices,
+                    int defaultChoice) {
+    MessageBox box(question.icon, question.title, question.text, QMessageBox::NoButton, parent);
+    box.setObjectName(question.name);
+    box.setInformativeText(question.informative);
+    QList<QAbstractButton*> buttons;
+    for (const Choice& choice : choices)
+        buttons.append(choice.standard != QMessageBox::NoButton
+                           ? box.addButton(choice.standard)
+                           : box.addButton(choice.caption, choice.role));
+    if (auto* preferred = qobject_cast<QPushButton*>(buttons.value(defaultChoice)))
+        box.setDefaultButton(preferred);
+    box.exec();
+    return static_cast<int>(buttons.indexOf(box.clickedButton()));
 }
 
 bool MessageBox::event(QEvent* event) {

@@ -3,7 +3,6 @@
 #include "remote/History.h"
 #include "remote/Keyring.h"
 #include "remote/KnownHosts.h"
-#include "remote/LineChanges.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -80,6 +79,7 @@ void RemoteClient::begin(Task task, const RemoteAddress& address) {
     m_note.clear();
     m_keyringTried = false;
     m_remember = false;
+    emit started(task);
     m_password = address.typedPassword();
     m_source = m_password.isEmpty() ? PasswordSource::None : PasswordSource::Typed;
     if (m_source == PasswordSource::None && passwords().contains(address.account())) {
@@ -197,8 +197,7 @@ void RemoteClient::onOutcome(const Outcome& outcome) {
             break;
         m_pending = outcome;
         m_asked = Asked::Overwrite;
-        const LineChanges changes = LineChanges::between(m_expected, outcome.bytes);
-        emit overwriteQuestion(m_address.toString(), changes.count, changes.first);
+        emit overwriteQuestion(m_address.toString(), m_expected, outcome.bytes, m_bytes);
         return;
     }
     default:

@@ -63,11 +63,16 @@ public:
     static void forgetPasswords();
 
 signals:
+    // A task begins; finished() follows, after any questions.
+    void started(RemoteClient::Task task);
     void progress(const QString& step, qint64 done, qint64 total);
     void trustQuestion(const QString& address, const QString& fingerprint, bool certificate);
     // `refused`: the last password given was not accepted.
     void passwordQuestion(const QString& address, bool refused);
-    void overwriteQuestion(const QString& address, int changedLines, const QStringList& lines);
+    // The file is not what the save expected (`expected`; empty for a file the document did not
+    // come from, which should not be there at all): it holds `onServer`, the save would put `ours`.
+    void overwriteQuestion(const QString& address, const QByteArray& expected,
+                           const QByteArray& onServer, const QByteArray& ours);
     void finished(const RemoteClient::Result& result);
 
 private:

@@ -2,6 +2,7 @@
 // hold for any state checked on the generated text. A failure names its seed; set
 // LEDGERWICK_SEED=<seed> to run that seed alone.
 #include "config/CfgFile.h"
+#include "config/TextCheck.h"
 #include "controls/TLMDEdit.h"
 #include "controls/TLMDListComboBox.h"
 #include "settings/PageCatalogue.h"

@@ -4,6 +4,7 @@
 #include "support/TestSupport.h"
 
 #include "config/CfgFile.h"
+#include "document/RecentFiles.h"
 #include "remote/History.h"
 #include "remote/Keyring.h"
 #include "remote/KnownHosts.h"
@@ -53,8 +54,8 @@ struct Answers {
 
     QStringList asked;
     QString fingerprint;
-    QStringList changedLines;
-    int changedCount = 0;
+    QByteArray expected; // of the overwrite question: what the save expected, what it found
+    QByteArray onServer;
 };
 
 RemoteClient::Result perform(Answers& answers, const std::function<void(RemoteClient&)>& start,
@@ -78,10 +79,11 @@ RemoteClient::Result perform(Answers& answers, const std::function<void(RemoteCl
                               answers.remember);
     });
     QObject::connect(&client, &RemoteClient::overwriteQuestion,
-                     [&](const QString&, int count, const QStringList& lines) {
+                     [&](const QString&, const QByteArray& expected, const QByteArray& onServer,
+                         const QByteArray&) {
                          answers.asked << QStringLiteral("overwrite");
-                         answers.changedCount = count;
-                         answers.changedLines = lines;
+                         answers.expected = expected;
+                         answers.onServer = onServer;
                          client.answerOverwrite(answers.overwrite);
                      });
     start(client);
@@ -324,7 +326,8 @@ void TestRemote::sftpRoundTrip() {
                 .filter(QRegularExpression(QStringLiteral("^\\.")))
                 .isEmpty());
 
-    // Changed on the server since: the question counts and shows the lines; Cancel writes nothing.
+    // Changed on the server since: the question brings what the server holds now; Cancel writes
+    // nothing.
     QByteArray theirs = changed;
     theirs.replace("sv_maxclients 16", "sv_maxclients 24").append("set g_motd \"hi\"\r\n");
     TestSupport::writeFile(path, theirs);
@@ -335,11 +338,8 @@ void TestRemote::sftpRoundTrip() {
     const RemoteClient::Result refused = store(address, mine, changed, third);
     QVERIFY(refused.cancelled);
     QCOMPARE(third.asked, QStringList{QStringLiteral("overwrite")});
-    QCOMPARE(third.changedCount, 2);
-    QCOMPARE(third.changedLines,
-             (QStringList{QStringLiteral("seta g_gametype dm ; set sv_maxclients 24"),
-                          QStringLiteral("set g_motd \"hi\""),
-                          QStringLiteral("(removed) seta g_gametype dm ; set sv_maxclients 16")}));
+    QCOMPARE(third.expected, changed);
+    QCOMPARE(third.onServer, theirs);
     QCOMPARE(TestSupport::readFile(path), theirs);
     Answers fourth;
     fourth.overwrite = true;
@@ -958,8 +958,7 @@ void TestRemote::openFromServer() {
              QStringLiteral("127.0.0.1:%1/caf\\xe9.cfg[*] - Brantholm - Ledgerwick 1.1").arg(root));
     QCOMPARE(TestSupport::child<QLineEdit>(&form, "edServernames")->text(),
              QStringLiteral("Walked"));
-    QCOMPARE(RemoteOpenDialog::recentAddresses().value(0),
-             m_sshd->address(QStringLiteral("walk/caf%E9.cfg")));
+    QCOMPARE(RecentFiles::addresses().value(0), m_sshd->address(QStringLiteral("walk/caf%E9.cfg")));
 }
 
 void TestRemote::history_data() {
@@ -1100,7 +1099,7 @@ void TestRemote::saveAs() {
     QCOMPARE(form.windowTitle(), copyTitle);
 
     saveAs(server, m_sshd->address(QStringLiteral("taken.cfg")), QStringLiteral("&Cancel"));
-    QVERIFY2(question.startsWith(QStringLiteral("There is a file at %1 already: 1 line differs")
+    QVERIFY2(question.startsWith(QStringLiteral("There is a file at %1 already: 2 lines differ")
                                      .arg(m_sshd->address(QStringLiteral("taken.cfg")))),
              qPrintable(question));
     QCOMPARE(TestSupport::readFile(files + QStringLiteral("/taken.cfg")),

@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Banner</name>
+    <message>
+        <source>Ledgerwick v%1 by Orvanel - Kestrane</source>
+        <translation>Ledgerwick v%1 von Orvanel - Kestrane</translation>
+    </message>
+    <message>
+        <source>by Orvanel</source>
+        <translation>von Orvanel</translation>
+    </message>
+</context>
+<context>
+    <name>BottomStrip</name>
+    <message>
+        <source>Kestrane - www.kestrane.example - tools for Brantholm servers</source>
+        <translation>Kestrane - www.kestrane.example - Werkzeuge für Brantholm-Server</translation>
+    </message>
+    <message>
+        <source>CFG Configuration</source>
+        <translation>Aufbau der CFG</translation>
+    </message>
+    <message>
+        <source>Check this if you want to add slashes in the cfg to organize.</source>
+        <translation>Ankreuzen, um die CFG mit Schrägstrichen zu gliedern.</translation>
+    </message>
+    <message>
+        <source>Custom Lines</source>
+        <translation>Eigene Zeilen</translation>
+    </message>
+    <message>
+        <source>Lines of your own for the cfg: settings and commands the pages have no place for</source>
+        <translation>Eigene Zeilen für die CFG: Einstellungen und Befehle, für die die Seiten keinen Platz haben</translation>
+    </message>
+    <message>
+        <source>Save CFG</source>
+        <translation>CFG speichern</translation>
+    </message>
+    <message>
+        <source>Save CFG to hard drive...</source>
+        <translation>CFG auf der Festplatte speichern...</translation>
+    </message>
+    <message>
+        <source>Finish!</source>
+        <translation>Fertig!</translation>
+    </message>
+    <message>
+        <source>Create CFG</source>
+        <translation>CFG erstellen</translation>
+    </message>
+    <message>
+        <source>Clear Cfg</source>
+        <translation>CFG leeren</translation>
+    </message>
+    <message>
+        <source>Clear CFG to make changes...</source>
+        <translation>CFG leeren, um Änderungen vorzunehmen...</translation>
+    </message>
+    <message>
+        <source>An opened file keeps its own comments: the slashes are for new CFGs.</source>
+        <translation>Eine geöffnete Datei behält ihre eigenen Kommentare: Die Schrägstriche gelten für neue CFGs.</translation>
+    </message>
+    <message>
+        <source>Check this if you want to add slashes in the cfg to organize. &apos;//&apos; and &apos;//Description&apos;</source>
+        <translation>Ankreuzen, um die CFG mit Schrägstrichen zu gliedern: &apos;//&apos; und &apos;//Beschreibung&apos;</translation>
+    </message>
+</context>
+<context>
     <name>CfgFile</name>
     <message>
         <source>Its name holds bytes that are not UTF-8: save it under another name</source>
@@ -26,25 +92,6 @@
     <message>
         <source>not a file</source>
         <translation>keine Datei</translation>
-    </message>
-</context>
-<context>
-    <name>CheckCommand</name>
-    <message>
-        <source>It is not a regular file but %1</source>
-        <translation>Sie ist keine gewöhnliche Datei, sondern %1</translation>
-    </message>
-    <message>
-        <source>It is not a text file: it holds NUL bytes</source>
-        <translation>Sie ist keine Textdatei: Sie enthält NUL-Bytes</translation>
-    </message>
-    <message>
-        <source>It is UTF-16 text: save it as UTF-8 or Windows-1252</source>
-        <translation>Sie ist UTF-16-Text: Speichern Sie sie als UTF-8 oder Windows-1252</translation>
-    </message>
-    <message>
-        <source>It is larger than 1 MiB, far more than a .cfg file holds</source>
-        <translation>Sie ist größer als 1 MiB, weit mehr, als eine .cfg-Datei enthält</translation>
     </message>
 </context>
 <context>
@@ -195,6 +242,49 @@
     </message>
 </context>
 <context>
+    <name>Document</name>
+    <message>
+        <source>It is not a regular file but %1</source>
+        <translation>Sie ist keine gewöhnliche Datei, sondern %1</translation>
+    </message>
+    <message>
+        <source>It is not a text file: it holds NUL bytes</source>
+        <translation>Sie ist keine Textdatei: Sie enthält NUL-Bytes</translation>
+    </message>
+    <message>
+        <source>It is UTF-16 text: save it as UTF-8 or Windows-1252</source>
+        <translation>Sie ist UTF-16-Text: Speichern Sie sie als UTF-8 oder Windows-1252</translation>
+    </message>
+    <message>
+        <source>It is larger than 1 MiB, far more than a .cfg file holds</source>
+        <translation>Sie ist größer als 1 MiB, weit mehr, als eine .cfg-Datei enthält</translation>
+    </message>
+    <message>
+        <source>Cannot open the address. %1</source>
+        <translation>Die Adresse kann nicht geöffnet werden. %1</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden. %2</translation>
+    </message>
+    <message>
+        <source>Line %1: the character %2 cannot be stored in a Windows-1252 file.</source>
+        <translation>Zeile %1: Das Zeichen %2 kann in einer Windows-1252-Datei nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;. %2</source>
+        <translation>„%1“ kann nicht gespeichert werden. %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Die Datei „%1“ kann nicht angelegt werden. %2</translation>
+    </message>
+    <message>
+        <source>Cannot write file &quot;%1&quot;. %2</source>
+        <translation>Die Datei „%1“ kann nicht geschrieben werden. %2</translation>
+    </message>
+</context>
+<context>
     <name>EditorPage</name>
     <message>
         <source>Settings changed since Finish!: press Clear Cfg, then Finish! to take them in.</source>
@@ -265,6 +355,161 @@
     <message>
         <source>&amp;Restore</source>
         <translation>&amp;Wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>Start a new CFG: every setting at its start value</source>
+        <translation>Neue CFG beginnen: jede Einstellung auf ihrem Anfangswert</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Open a CFG to change it</source>
+        <translation>Eine CFG zum Ändern öffnen</translation>
+    </message>
+    <message>
+        <source>Open from Ser&amp;ver...</source>
+        <translation>Vom Ser&amp;ver öffnen...</translation>
+    </message>
+    <message>
+        <source>Open a CFG on the game server&apos;s host, at its sftp://, ftps:// or ftp:// address</source>
+        <translation>Eine CFG auf dem Rechner des Spielservers öffnen, unter ihrer sftp://-, ftps://- oder ftp://-Adresse</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save CFG</source>
+        <translation>CFG speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Save CFG to another file: on this computer or on a server</source>
+        <translation>CFG in eine andere Datei speichern: auf diesem Computer oder auf einem Server</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>Ver&amp;lauf...</translation>
+    </message>
+    <message>
+        <source>Earlier versions of this CFG, kept at each save: open or restore one</source>
+        <translation>Frühere Fassungen dieser CFG, bei jedem Speichern aufbewahrt: eine öffnen oder wiederherstellen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Exit Program</source>
+        <translation>Programm beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Server</source>
+        <translation>&amp;Server</translation>
+    </message>
+    <message>
+        <source>&amp;Connect...</source>
+        <translation>&amp;Verbinden...</translation>
+    </message>
+    <message>
+        <source>Connect to a running server over its remote console</source>
+        <translation>Über die Fernkonsole mit einem laufenden Server verbinden</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare</source>
+        <translation>Ver&amp;gleichen</translation>
+    </message>
+    <message>
+        <source>Compare the document&apos;s settings with what the running server holds</source>
+        <translation>Die Einstellungen des Dokuments mit denen des laufenden Servers vergleichen</translation>
+    </message>
+    <message>
+        <source>&amp;Apply differences</source>
+        <translation>Unterschiede &amp;anwenden</translation>
+    </message>
+    <message>
+        <source>Send the document&apos;s value of every setting that differs to the server</source>
+        <translation>Den Wert des Dokuments für jede abweichende Einstellung an den Server senden</translation>
+    </message>
+    <message>
+        <source>Restart the map, so that values waiting for a restart take effect</source>
+        <translation>Die Karte neu starten, damit wartende Werte wirksam werden</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Support Forum</source>
+        <translation>&amp;Support-Forum</translation>
+    </message>
+    <message>
+        <source>Support Forums</source>
+        <translation>Support-Foren</translation>
+    </message>
+    <message>
+        <source>&amp;About Ledgerwick</source>
+        <translation>Ü&amp;ber Ledgerwick</translation>
+    </message>
+    <message>
+        <source>Version, licence and what Ledgerwick does</source>
+        <translation>Version, Lizenz und was Ledgerwick tut</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>Über &amp;Qt</translation>
+    </message>
+    <message>
+        <source>The Qt toolkit Ledgerwick is built with</source>
+        <translation>Das Qt-Toolkit, mit dem Ledgerwick gebaut ist</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>&amp;Kestrane</source>
+        <translation>&amp;Kestrane</translation>
+    </message>
+    <message>
+        <source>Visit Kestrane website</source>
+        <translation>Website von Kestrane besuchen</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>%1 öffnen</translation>
+    </message>
+    <message>
+        <source>%1 is no longer there.</source>
+        <translation>%1 ist nicht mehr vorhanden.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file but %2.</source>
+        <translation>%1 ist keine gewöhnliche Datei, sondern %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>%1 kann nicht geöffnet werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -425,6 +670,45 @@
     <message>
         <source>&amp;Password for %1:</source>
         <translation>&amp;Passwort für %1:</translation>
+    </message>
+</context>
+<context>
+    <name>Questions</name>
+    <message>
+        <source>Do you want to save them?</source>
+        <translation>Möchten Sie sie speichern?</translation>
+    </message>
+    <message>
+        <source>and %1 more.</source>
+        <translation>und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>The server would read this text otherwise than it shows:
+
+%1
+
+Save it anyway?</source>
+        <translation>Der Server würde diesen Text anders lesen, als er hier steht:
+
+%1
+
+Trotzdem speichern?</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Trotzdem speichern</translation>
+    </message>
+    <message>
+        <source>Where do you want to save the text?</source>
+        <translation>Wo möchten Sie den Text speichern?</translation>
+    </message>
+    <message>
+        <source>&amp;File on this Computer...</source>
+        <translation>&amp;Datei auf diesem Computer...</translation>
+    </message>
+    <message>
+        <source>File on a &amp;Server...</source>
+        <translation>Datei auf einem &amp;Server...</translation>
     </message>
 </context>
 <context>
@@ -1846,180 +2130,8 @@ compass:</source>
 <context>
     <name>TForm1</name>
     <message>
-        <source>Check this if you want to add slashes in the cfg to organize. &apos;//&apos; and &apos;//Description&apos;</source>
-        <translation>Ankreuzen, um die CFG mit Schrägstrichen zu gliedern: &apos;//&apos; und &apos;//Beschreibung&apos;</translation>
-    </message>
-    <message>
-        <source>An opened file keeps its own comments: the slashes are for new CFGs.</source>
-        <translation>Eine geöffnete Datei behält ihre eigenen Kommentare: Die Schrägstriche gelten für neue CFGs.</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>&amp;New</source>
-        <translation>&amp;Neu</translation>
-    </message>
-    <message>
-        <source>Start a new CFG: every setting at its start value</source>
-        <translation>Neue CFG beginnen: jede Einstellung auf ihrem Anfangswert</translation>
-    </message>
-    <message>
-        <source>&amp;Open...</source>
-        <translation>Ö&amp;ffnen...</translation>
-    </message>
-    <message>
-        <source>Open a CFG to change it</source>
-        <translation>Eine CFG zum Ändern öffnen</translation>
-    </message>
-    <message>
-        <source>Open &amp;Recent</source>
-        <translation>&amp;Zuletzt geöffnet</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Speichern</translation>
-    </message>
-    <message>
-        <source>Save CFG</source>
-        <translation>CFG speichern</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>Exit Program</source>
-        <translation>Programm beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>&amp;Support Forum</source>
-        <translation>&amp;Support-Forum</translation>
-    </message>
-    <message>
-        <source>Support Forums</source>
-        <translation>Support-Foren</translation>
-    </message>
-    <message>
-        <source>&amp;About Ledgerwick</source>
-        <translation>Ü&amp;ber Ledgerwick</translation>
-    </message>
-    <message>
-        <source>Version, licence and what Ledgerwick does</source>
-        <translation>Version, Lizenz und was Ledgerwick tut</translation>
-    </message>
-    <message>
-        <source>About &amp;Qt</source>
-        <translation>Über &amp;Qt</translation>
-    </message>
-    <message>
-        <source>The Qt toolkit Ledgerwick is built with</source>
-        <translation>Das Qt-Toolkit, mit dem Ledgerwick gebaut ist</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>Ü&amp;ber</translation>
-    </message>
-    <message>
-        <source>&amp;Kestrane</source>
-        <translation>&amp;Kestrane</translation>
-    </message>
-    <message>
-        <source>Visit Kestrane website</source>
-        <translation>Website von Kestrane besuchen</translation>
-    </message>
-    <message>
-        <source>Ledgerwick v%1 by Orvanel - Kestrane</source>
-        <translation>Ledgerwick v%1 von Orvanel - Kestrane</translation>
-    </message>
-    <message>
-        <source>by Orvanel</source>
-        <translation>von Orvanel</translation>
-    </message>
-    <message>
-        <source>Kestrane - www.kestrane.example - tools for Brantholm servers</source>
-        <translation>Kestrane - www.kestrane.example - Werkzeuge für Brantholm-Server</translation>
-    </message>
-    <message>
-        <source>CFG Configuration</source>
-        <translation>Aufbau der CFG</translation>
-    </message>
-    <message>
-        <source>Check this if you want to add slashes in the cfg to organize.</source>
-        <translation>Ankreuzen, um die CFG mit Schrägstrichen zu gliedern.</translation>
-    </message>
-    <message>
-        <source>Custom Lines</source>
-        <translation>Eigene Zeilen</translation>
-    </message>
-    <message>
-        <source>Lines of your own for the cfg: settings and commands the pages have no place for</source>
-        <translation>Eigene Zeilen für die CFG: Einstellungen und Befehle, für die die Seiten keinen Platz haben</translation>
-    </message>
-    <message>
-        <source>Save CFG to hard drive...</source>
-        <translation>CFG auf der Festplatte speichern...</translation>
-    </message>
-    <message>
-        <source>Finish!</source>
-        <translation>Fertig!</translation>
-    </message>
-    <message>
-        <source>Create CFG</source>
-        <translation>CFG erstellen</translation>
-    </message>
-    <message>
-        <source>Clear Cfg</source>
-        <translation>CFG leeren</translation>
-    </message>
-    <message>
-        <source>Clear CFG to make changes...</source>
-        <translation>CFG leeren, um Änderungen vorzunehmen...</translation>
-    </message>
-    <message>
-        <source>Line %1: the character %2 cannot be stored in a Windows-1252 file.</source>
-        <translation>Zeile %1: Das Zeichen %2 kann in einer Windows-1252-Datei nicht gespeichert werden.</translation>
-    </message>
-    <message>
         <source>Saved %1 (%2 bytes).</source>
         <translation>%1 gespeichert (%2 Bytes).</translation>
-    </message>
-    <message>
-        <source>Cannot create file &quot;%1&quot;. %2</source>
-        <translation>Die Datei „%1“ kann nicht angelegt werden. %2</translation>
-    </message>
-    <message>
-        <source>Cannot write file &quot;%1&quot;. %2</source>
-        <translation>Die Datei „%1“ kann nicht geschrieben werden. %2</translation>
-    </message>
-    <message>
-        <source>and %1 more.</source>
-        <translation>und %1 weitere.</translation>
-    </message>
-    <message>
-        <source>The server would read this text otherwise than it shows:
-
-%1
-
-Save it anyway?</source>
-        <translation>Der Server würde diesen Text anders lesen, als er hier steht:
-
-%1
-
-Trotzdem speichern?</translation>
-    </message>
-    <message>
-        <source>Save anyway</source>
-        <translation>Trotzdem speichern</translation>
-    </message>
-    <message>
-        <source>Do you want to save them?</source>
-        <translation>Möchten Sie sie speichern?</translation>
     </message>
     <message>
         <source>The text in the editor has changes that are not saved.</source>
@@ -2032,10 +2144,6 @@ Trotzdem speichern?</translation>
     <message>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>Cannot open file &quot;%1&quot;. %2</source>
-        <translation>Die Datei „%1“ kann nicht geöffnet werden. %2</translation>
     </message>
     <message>
         <source>%1: %2 %3 on the pages, %4 %5 kept in place.</source>
@@ -2058,26 +2166,6 @@ Trotzdem speichern?</translation>
         <translation>weitere Zeilen</translation>
     </message>
     <message>
-        <source>Open %1</source>
-        <translation>%1 öffnen</translation>
-    </message>
-    <message>
-        <source>%1 is no longer there.</source>
-        <translation>%1 ist nicht mehr vorhanden.</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file but %2.</source>
-        <translation>%1 ist keine gewöhnliche Datei, sondern %2.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be opened: %2.</source>
-        <translation>%1 kann nicht geöffnet werden: %2.</translation>
-    </message>
-    <message>
-        <source>No web browser could be started to show this page. Copy its address into a browser:</source>
-        <translation>Es konnte kein Webbrowser gestartet werden, um diese Seite zu zeigen. Kopieren Sie ihre Adresse in einen Browser:</translation>
-    </message>
-    <message>
         <source>About Ledgerwick</source>
         <translation>Über Ledgerwick</translation>
     </message>
@@ -2095,78 +2183,6 @@ Trotzdem speichern?</translation>
         <translation>de_DE</translation>
     </message>
     <message>
-        <source>&amp;Server</source>
-        <translation>&amp;Server</translation>
-    </message>
-    <message>
-        <source>&amp;Connect...</source>
-        <translation>&amp;Verbinden...</translation>
-    </message>
-    <message>
-        <source>Connect to a running server over its remote console</source>
-        <translation>Über die Fernkonsole mit einem laufenden Server verbinden</translation>
-    </message>
-    <message>
-        <source>Co&amp;mpare</source>
-        <translation>Ver&amp;gleichen</translation>
-    </message>
-    <message>
-        <source>Compare the document&apos;s settings with what the running server holds</source>
-        <translation>Die Einstellungen des Dokuments mit denen des laufenden Servers vergleichen</translation>
-    </message>
-    <message>
-        <source>&amp;Apply differences</source>
-        <translation>Unterschiede &amp;anwenden</translation>
-    </message>
-    <message>
-        <source>Send the document&apos;s value of every setting that differs to the server</source>
-        <translation>Den Wert des Dokuments für jede abweichende Einstellung an den Server senden</translation>
-    </message>
-    <message>
-        <source>Restart the map, so that values waiting for a restart take effect</source>
-        <translation>Die Karte neu starten, damit wartende Werte wirksam werden</translation>
-    </message>
-    <message>
-        <source>Open from Ser&amp;ver...</source>
-        <translation>Vom Ser&amp;ver öffnen...</translation>
-    </message>
-    <message>
-        <source>Open a CFG on the game server&apos;s host, at its sftp://, ftps:// or ftp:// address</source>
-        <translation>Eine CFG auf dem Rechner des Spielservers öffnen, unter ihrer sftp://-, ftps://- oder ftp://-Adresse</translation>
-    </message>
-    <message>
-        <source>Save &amp;As...</source>
-        <translation>Speichern &amp;unter...</translation>
-    </message>
-    <message>
-        <source>Save CFG to another file: on this computer or on a server</source>
-        <translation>CFG in eine andere Datei speichern: auf diesem Computer oder auf einem Server</translation>
-    </message>
-    <message>
-        <source>&amp;History...</source>
-        <translation>Ver&amp;lauf...</translation>
-    </message>
-    <message>
-        <source>Earlier versions of this CFG, kept at each save: open or restore one</source>
-        <translation>Frühere Fassungen dieser CFG, bei jedem Speichern aufbewahrt: eine öffnen oder wiederherstellen</translation>
-    </message>
-    <message>
-        <source>Cannot save &quot;%1&quot;. %2</source>
-        <translation>„%1“ kann nicht gespeichert werden. %2</translation>
-    </message>
-    <message>
-        <source>Where do you want to save the text?</source>
-        <translation>Wo möchten Sie den Text speichern?</translation>
-    </message>
-    <message>
-        <source>&amp;File on this Computer...</source>
-        <translation>&amp;Datei auf diesem Computer...</translation>
-    </message>
-    <message>
-        <source>File on a &amp;Server...</source>
-        <translation>Datei auf einem &amp;Server...</translation>
-    </message>
-    <message>
         <source>Cannot read the earlier version &quot;%1&quot;. %2</source>
         <translation>Die frühere Fassung „%1“ kann nicht gelesen werden. %2</translation>
     </message>
@@ -2177,14 +2193,6 @@ Trotzdem speichern?</translation>
     <message>
         <source>The version of %1 is restored to %2.</source>
         <translation>Die Fassung vom %1 ist nach %2 wiederhergestellt.</translation>
-    </message>
-    <message>
-        <source>Cannot open the address. %1</source>
-        <translation>Die Adresse kann nicht geöffnet werden. %1</translation>
-    </message>
-    <message>
-        <source>Cannot open %1: it is not a text file: it holds NUL bytes.</source>
-        <translation>%1 kann nicht geöffnet werden: Das ist keine Textdatei, sie enthält NUL-Bytes.</translation>
     </message>
 </context>
 <context>
@@ -2382,6 +2390,13 @@ Trotzdem speichern?</translation>
     <message>
         <source>Allow Springfield Sniper</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebPages</name>
+    <message>
+        <source>No web browser could be started to show this page. Copy its address into a browser:</source>
+        <translation>Es konnte kein Webbrowser gestartet werden, um diese Seite zu zeigen. Kopieren Sie ihre Adresse in einen Browser:</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "config/Program.h"
 #include "console/ServerComparison.h"
+#include "document/Document.h"
 #include "document/SavedSettings.h"
 #include "remote/Keyring.h"
 #include "window/console/ComparisonDialog.h"
@@ -46,12 +47,10 @@ Keyring keyring() {
 
 } // namespace
 
-ServerConsole::ServerConsole(QMainWindow* window, std::function<QString()> documentText,
-                             std::function<QString()> documentHost)
+ServerConsole::ServerConsole(QMainWindow* window, const Document* document)
     : QObject(window)
     , m_window(window)
-    , m_documentText(std::move(documentText))
-    , m_documentHost(std::move(documentHost))
+    , m_document(document)
     , m_client(new RconClient(this))
     , m_comparison(new ServerComparison(m_client, this))
     , m_serverLabel(new QLabel(window)) {
@@ -80,14 +79,14 @@ void ServerConsole::connectToServer() {
 }
 
 void ServerConsole::connectThen(std::function<void()> then) {
-    const QList<Comparison::Setting> settings = Comparison::documentSettings(m_documentText());
+    const QList<Comparison::Setting> settings = Comparison::documentSettings(m_document->text());
     const quint16 port = documentPort(settings);
     ConnectDialog dialog(m_window);
     QString last =
         m_typedAddress.isEmpty() ? savedSettings().value(kAddressKey).toString() : m_typedAddress;
     // A file on a server: the game server runs on that host, on the port its file sets; unless
     // the user typed another port for that host already.
-    if (const QString host = m_documentHost();
+    if (const QString host = m_document->place().address.host();
         !host.isEmpty() &&
         parseServerAddress(m_typedAddress, port).host.compare(host, Qt::CaseInsensitive) != 0)
         last = ServerAddress{host, port, {}}.text();
@@ -206,7 +205,7 @@ void ServerConsole::startComparing(std::function<void()> then) {
     m_dialog->setBusy(true);
     m_dialog->setSummary(tr("Comparing with %1…").arg(m_address.text()));
     m_afterCompare = std::move(then);
-    m_comparison->compare(Comparison::documentSettings(m_documentText()));
+    m_comparison->compare(Comparison::documentSettings(m_document->text()));
 }
 
 void ServerConsole::applyDifferences() {

@@ -8,6 +8,7 @@
 #include <functional>
 
 class ComparisonDialog;
+class Document;
 class QLabel;
 class QMainWindow;
 class ServerComparison;
@@ -18,13 +19,11 @@ class ServerComparison;
 class ServerConsole : public QObject {
     Q_OBJECT
 public:
-    // `documentText` gives the text of the document as it is now; `documentHost` the host of the
-    // file's address when the document is a file on a server, else nothing.
     // Where the passwords the user chose to remember are kept, by the server's address.
     static inline const QString kKeyringService = QStringLiteral("Ledgerwick remote console");
 
-    ServerConsole(QMainWindow* window, std::function<QString()> documentText,
-                  std::function<QString()> documentHost);
+    // Compares `document`: its text as it is now, and the host of its file on a server, if any.
+    ServerConsole(QMainWindow* window, const Document* document);
 
     void connectToServer();
     void compare();
@@ -45,8 +44,7 @@ private:
     QString summary() const;
 
     QMainWindow* m_window;
-    std::function<QString()> m_documentText;
-    std::function<QString()> m_documentHost;
+    const Document* m_document;
     RconClient* m_client;
     ServerComparison* m_comparison;
     ComparisonDialog* m_dialog = nullptr;

@@ -1,6 +1,6 @@
 #include "window/remote/RemoteOpenDialog.h"
 
-#include "document/SavedSettings.h"
+#include "document/RecentFiles.h"
 #include "window/remote/RemoteSession.h"
 
 #include <QComboBox>
@@ -15,8 +15,6 @@
 
 namespace {
 
-const QString kAddressesKey = QStringLiteral("remoteAddresses");
-constexpr int kAddresses = 10;
 constexpr int kIsFolder = Qt::UserRole;
 constexpr int kName = Qt::UserRole + 1;
 
@@ -42,7 +40,7 @@ RemoteOpenDialog::RemoteOpenDialog(Purpose purpose, RemoteSession* session, QWid
     cmbAddress->setObjectName(QStringLiteral("cmbAddress"));
     cmbAddress->setEditable(true);
     cmbAddress->setInsertPolicy(QComboBox::NoInsert);
-    cmbAddress->addItems(recentAddresses());
+    cmbAddress->addItems(RecentFiles::addresses());
     cmbAddress->setCurrentIndex(-1);
     cmbAddress->setEditText(QString());
     cmbAddress->lineEdit()->setPlaceholderText(QStringLiteral("sftp://user@host/path/server.cfg"));
@@ -72,19 +70,6 @@ RemoteOpenDialog::RemoteOpenDialog(Purpose purpose, RemoteSession* session, QWid
 
     connect(cmbAddress, &QComboBox::editTextChanged, this, &RemoteOpenDialog::addressChanged);
     connect(lstFolder, &QTreeWidget::itemActivated, this, &RemoteOpenDialog::itemActivated);
-}
-
-QStringList RemoteOpenDialog::recentAddresses() {
-    return savedSettings().value(kAddressesKey).toStringList().mid(0, kAddresses);
-}
-
-void RemoteOpenDialog::rememberAddress(const RemoteAddress& address) {
-    QSettings settings = savedSettings();
-    QStringList list = settings.value(kAddressesKey).toStringList();
-    const QString text = address.toString();
-    list.removeAll(text);
-    list.prepend(text);
-    settings.setValue(kAddressesKey, list.mid(0, kAddresses));
 }
 
 void RemoteOpenDialog::addressChanged(const QString& text) {

@@ -27,11 +27,6 @@ public:
     // Lists `folder` in the dialog.
     void showFolder(const RemoteAddress& folder);
 
-    // The addresses offered, newest first; a file's address is added (without its password)
-    // once it was opened or saved.
-    static QStringList recentAddresses();
-    static void rememberAddress(const RemoteAddress& address);
-
     void accept() override;
 
 private:

@@ -2,6 +2,9 @@
 
 #include "window/remote/PasswordDialog.h"
 
+#include "config/CfgFile.h"
+#include "config/LineDiff.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -15,10 +18,28 @@ constexpr int kProgressDelay = 300;
 
 } // namespace
 
-RemoteSession::RemoteSession(QWidget* window)
+RemoteSession::RemoteSession(QWidget* window, RemoteClient* client)
     : QObject(window)
     , m_window(window)
-    , m_client(new RemoteClient(this)) {
+    , m_client(client)
+    , m_later(new QTimer(this)) {
+    m_later->setSingleShot(true);
+    connect(m_later, &QTimer::timeout, this, [this] {
+        if (m_progress && m_client->isBusy() && !m_asking)
+            m_progress->show();
+    });
+    connect(m_client, &RemoteClient::started, this, &RemoteSession::started);
+    connect(m_client, &RemoteClient::finished, this, &RemoteSession::finished);
+    connect(m_client, &RemoteClient::progress, this,
+            [this](const QString& step, qint64 done, qint64 total) {
+                if (m_asking || !m_progress)
+                    return;
+                m_progress->setLabelText(step + QStringLiteral("…"));
+                if (total > 0) {
+                    m_progress->setRange(0, 1000);
+                    m_progress->setValue(int(done * 1000 / total));
+                }
+            });
     connect(m_client, &RemoteClient::trustQuestion, this, &RemoteSession::askTrust);
     connect(m_client, &RemoteClient::passwordQuestion, this, &RemoteSession::askPassword);
     connect(m_client, &RemoteClient::overwriteQuestion, this, &RemoteSession::askOverwrite);
@@ -29,69 +50,45 @@ QWidget* RemoteSession::owner() const {
     return modal && modal->isVisible() ? modal : m_window;
 }
 
-RemoteClient::Result RemoteSession::fetch(const RemoteAddress& address) {
-    return run([&] { m_client->fetch(address); });
-}
-
 RemoteClient::Result RemoteSession::list(const RemoteAddress& address) {
-    return run([&] { m_client->list(address); });
+    m_client->list(address);
+    return m_client->waitForFinished();
 }
 
-RemoteClient::Result RemoteSession::store(const RemoteAddress& address, const QByteArray& bytes,
-                                          const QByteArray& expected) {
-    m_elsewhere = expected.isEmpty();
-    return run([&] { m_client->store(address, bytes, expected); });
-}
-
-RemoteClient::Result RemoteSession::run(const std::function<void()>& start) {
-    QProgressDialog progress(owner());
-    progress.setObjectName(QStringLiteral("RemoteProgress"));
-    progress.setWindowTitle(QStringLiteral("Ledgerwick"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setAutoClose(false);
-    progress.setAutoReset(false);
-    progress.setRange(0, 0);
-    progress.setLabelText(tr("Connecting…"));
+void RemoteSession::started() {
+    auto* progress = new QProgressDialog(owner());
+    progress->setObjectName(QStringLiteral("RemoteProgress"));
+    progress->setWindowTitle(QStringLiteral("Ledgerwick"));
+    progress->setWindowModality(Qt::WindowModal);
+    progress->setAutoClose(false);
+    progress->setAutoReset(false);
+    progress->setRange(0, 0);
+    progress->setLabelText(tr("Connecting…"));
     // Shown only when the task takes long enough to be noticed.
-    progress.setMinimumDuration(1000000);
-    progress.reset();
-    progress.hide();
-    QTimer later;
-    later.setSingleShot(true);
-    connect(&later, &QTimer::timeout, &progress, [&] {
-        if (m_client->isBusy() && !m_asking)
-            progress.show();
-    });
-    connect(&progress, &QProgressDialog::canceled, m_client, &RemoteClient::cancel);
-    const auto update = connect(m_client, &RemoteClient::progress, &progress,
-                                [&](const QString& step, qint64 done, qint64 total) {
-                                    if (m_asking)
-                                        return;
-                                    progress.setLabelText(step + QStringLiteral("…"));
-                                    if (total > 0) {
-                                        progress.setRange(0, 1000);
-                                        progress.setValue(int(done * 1000 / total));
-                                    }
-                                });
-    m_progress = &progress;
-    m_later = &later;
+    progress->setMinimumDuration(1000000);
+    progress->reset();
+    progress->hide();
+    connect(progress, &QProgressDialog::canceled, m_client, &RemoteClient::cancel);
+    delete m_progress;
+    m_progress = progress;
     m_cancelled = false;
-    later.start(kProgressDelay);
-    start();
-    const RemoteClient::Result result = m_client->waitForFinished();
-    disconnect(update);
+    m_later->start(kProgressDelay);
+}
+
+void RemoteSession::finished(const RemoteClient::Result& result) {
+    m_later->stop();
+    if (m_progress)
+        m_progress->deleteLater();
     m_progress = nullptr;
-    m_later = nullptr;
     m_cancelled = result.cancelled;
-    if (result.cancelled) {
-        const QString address = result.address.toString();
-        emit note(result.task == RemoteClient::Task::Fetch
-                      ? tr("Cancelled: %1 was not opened.").arg(address)
-                  : result.task == RemoteClient::Task::List
-                      ? tr("Cancelled: %1 was not listed.").arg(address)
-                      : tr("Cancelled: nothing was saved to %1.").arg(address));
-    }
-    return result;
+    if (!result.cancelled)
+        return;
+    const QString address = result.address.toString();
+    emit note(result.task == RemoteClient::Task::Fetch
+                  ? tr("Cancelled: %1 was not opened.").arg(address)
+              : result.task == RemoteClient::Task::List
+                  ? tr("Cancelled: %1 was not listed.").arg(address)
+                  : tr("Cancelled: nothing was saved to %1.").arg(address));
 }
 
 void RemoteSession::holdProgress() {
@@ -147,21 +144,27 @@ void RemoteSession::askPassword(const QString& address, bool refused) {
         m_client->answerPassword(QString(), false);
 }
 
-void RemoteSession::askOverwrite(const QString& address, int changedLines,
-                                 const QStringList& lines) {
+void RemoteSession::askOverwrite(const QString& address, const QByteArray& expected,
+                                 const QByteArray& onServer, const QByteArray& ours) {
+    // A file the document came from is held against what it was then; another file against the
+    // text about to be saved.
+    const bool elsewhere = expected.isEmpty();
+    const LineDiff diff(CfgFile::decode(elsewhere ? ours : expected), CfgFile::decode(onServer));
+    const int changedLines = diff.count();
+    const QStringList lines = diff.changedText(3);
     const QString counted =
         changedLines == 1 ? tr("1 line differs") : tr("%1 lines differ").arg(changedLines);
     QString text =
-        m_elsewhere ? tr("There is a file at %1 already: %2 from your text").arg(address, counted)
-                    : tr("The file at %1 has changed on the server since you "
-                         "opened it: %2")
-                          .arg(address, counted);
+        elsewhere ? tr("There is a file at %1 already: %2 from your text").arg(address, counted)
+                  : tr("The file at %1 has changed on the server since you "
+                       "opened it: %2")
+                        .arg(address, counted);
     text += lines.isEmpty() ? QStringLiteral(".")
                             : tr(", among them:\n\n") + lines.join(QLatin1Char('\n'));
-    text += m_elsewhere ? tr("\n\nOverwrite it with your text? (Its bytes are kept in "
-                             "History.)")
-                        : tr("\n\nOverwrite them with your version? (The server's "
-                             "version is kept in History.)");
+    text += elsewhere ? tr("\n\nOverwrite it with your text? (Its bytes are kept in "
+                           "History.)")
+                      : tr("\n\nOverwrite them with your version? (The server's "
+                           "version is kept in History.)");
     QMessageBox box(QMessageBox::Warning, tr("Changed on the server"), text, QMessageBox::NoButton,
                     owner());
     box.setObjectName(QStringLiteral("OverwriteQuestion"));

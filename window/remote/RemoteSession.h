@@ -3,28 +3,25 @@
 #include "remote/RemoteClient.h"
 
 #include <QObject>
+#include <QPointer>
 
 class QProgressDialog;
 class QTimer;
 class QWidget;
 
-// The window's side of files on servers: runs one task of the RemoteClient at a time while the
-// window keeps painting, shows a progress dialog with Cancel once a task takes longer than
-// 300 ms, and answers the client's questions with dialogs (trust this key? the password?
+// The window's side of files on servers: watches the document's RemoteClient, whose tasks run
+// while the window keeps painting; shows a progress dialog with Cancel once a task takes longer
+// than 300 ms, and answers the client's questions with dialogs (trust this key? the password?
 // overwrite the file that changed on the server?). While a question is open the task waits for
 // the user, however long they take: no progress dialog comes up over the question, and one that
 // was shown already says what it waits for. A task the user cancelled says what was not done.
 class RemoteSession : public QObject {
     Q_OBJECT
 public:
-    explicit RemoteSession(QWidget* window);
+    RemoteSession(QWidget* window, RemoteClient* client);
 
-    RemoteClient::Result fetch(const RemoteAddress& address);
+    // Lists a folder, for the address dialog.
     RemoteClient::Result list(const RemoteAddress& address);
-    RemoteClient::Result store(const RemoteAddress& address, const QByteArray& bytes,
-                               const QByteArray& expected);
-
-    RemoteClient* client() { return m_client; }
     // Whether the user cancelled the last task.
     bool cancelled() const { return m_cancelled; }
 
@@ -33,22 +30,22 @@ signals:
     void note(const QString& text);
 
 private:
-    RemoteClient::Result run(const std::function<void()>& start);
+    void started();
+    void finished(const RemoteClient::Result& result);
     void askTrust(const QString& address, const QString& fingerprint, bool certificate);
     void askPassword(const QString& address, bool refused);
-    void askOverwrite(const QString& address, int changedLines, const QStringList& lines);
+    void askOverwrite(const QString& address, const QByteArray& expected,
+                      const QByteArray& onServer, const QByteArray& ours);
     QWidget* owner() const;
     // Around each question: the progress dialog waits with the task.
     void holdProgress();
     void resumeProgress();
 
     QWidget* m_window;
-    // The store under way goes to a file the document did not come from.
-    bool m_elsewhere = false;
+    RemoteClient* m_client;
     bool m_cancelled = false;
     bool m_asking = false;
-    RemoteClient* m_client;
     // Of the task under way.
-    QProgressDialog* m_progress = nullptr;
-    QTimer* m_later = nullptr;
+    QPointer<QProgressDialog> m_progress;
+    QTimer* m_later;
 };
