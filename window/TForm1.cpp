@@ -1,7 +1,5 @@
 #include "window/TForm1.h"
 
-#include "config/ConfigText.h"
-#include "config/DocumentOrder.h"
 #include "controls/MarkStyle.h"
 #include "controls/MessageBox.h"
 #include "controls/TLMDTextButton.h"
@@ -14,12 +12,12 @@
 #include "window/Banner.h"
 #include "window/BottomStrip.h"
 #include "window/EditorPage.h"
+#include "window/Help.h"
 #include "window/MainMenu.h"
 #include "window/PageControl.h"
 #include "window/Questions.h"
 #include "window/SaveDialog.h"
 #include "window/StatusNote.h"
-#include "window/WebPages.h"
 #include "window/WindowLook.h"
 #include "window/console/ServerConsole.h"
 #include "window/remote/HistoryDialog.h"
@@ -35,7 +33,6 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
-#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
@@ -46,7 +43,6 @@ namespace {
 constexpr int kPagesHeight = 384;
 constexpr int kStatusHeight = 19;
 constexpr int kClientHeight = Banner::kHeight + kPagesHeight + BottomStrip::kHeight + kStatusHeight;
-constexpr QPoint kStoredPlace(405, 334);
 
 // A button that a page makes for the window to answer.
 QAbstractButton* pageButton(const QWidget* window, const char* name) {
@@ -78,15 +74,15 @@ TForm1::TForm1(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(new Banner);
+    createPages(client);
+    layout->addWidget(PageControl1);
     m_strip = new BottomStrip(this);
+    layout->addWidget(m_strip);
     chkNewSlashes = m_strip->chkNewSlashes;
     btnSave = m_strip->btnSave;
     btnFinish = m_strip->btnFinish;
     btnClear = m_strip->btnClear;
     btnCustom = m_strip->btnCustom;
-    createPages(client);
-    layout->addWidget(PageControl1);
-    layout->addWidget(m_strip);
     setCentralWidget(client);
 
     StatusBar1 = new QStatusBar(this);
@@ -118,14 +114,7 @@ TForm1::TForm1(QWidget* parent)
     Accessibility::offerShownTabsOnly();
 
     setFixedSize(WindowLook::kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
-    // The stored place, moved in where a small screen would cut the window off.
-    QPoint place = kStoredPlace;
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect free = screen->availableGeometry();
-        place.setX(qBound(free.left(), place.x(), qMax(free.left(), free.right() - width())));
-        place.setY(qBound(free.top(), place.y(), qMax(free.top(), free.bottom() - height())));
-    }
-    move(place);
+    WindowLook::placeOnScreen(this);
 
     updateTitle();
     FormCreate();
@@ -217,27 +206,11 @@ void TForm1::FormCreate() {
     m_menu->History1->setEnabled(false);
 }
 
-QList<Opening::Line> TForm1::settingLines() const {
-    ConfigText text(false);
-    writeDocument(text, [this](Section section, ConfigText& t) {
-        for (const SettingsPage* page : m_settingsPages)
-            if (section != Section::CustomLines && page->sections().contains(section))
-                page->writeSection(section, t);
-    });
-    return Opening::settingLines(text.lines());
-}
-
 QString TForm1::generatedText() const {
     // An opened file: its own text with the changes made in place, the own lines at its end.
     if (m_document->layout())
-        return m_document->rewritten(settingLines(), tabCustom->lines());
-    ConfigText text(chkNewSlashes->isChecked());
-    writeDocument(text, [this](Section section, ConfigText& t) {
-        for (const SettingsPage* page : m_settingsPages)
-            if (page->sections().contains(section))
-                page->writeSection(section, t);
-    });
-    return text.lines().join(QLatin1Char('\n'));
+        return m_document->rewritten(m_settingsPages.settingLines(), tabCustom->lines());
+    return m_settingsPages.newText(chkNewSlashes->isChecked());
 }
 
 QString TForm1::documentText() const {
@@ -413,28 +386,21 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 bool TForm1::maybeSave() {
-    if (!editor->document()->isModified())
-        return true;
-    switch (
-        Questions::askToSave(this, tr("The text in the editor has changes that are not saved."))) {
-    case Questions::Answer::Save:
-        return saveConfiguration();
-    case Questions::Answer::Discard:
-        return true;
-    case Questions::Answer::Cancel:
-        break;
-    }
-    return false;
+    return !editor->document()->isModified() ||
+           askThenSave(tr("The text in the editor has changes that are not saved."));
 }
 
 bool TForm1::maybeSaveDocument() {
-    if (!m_document->isModified())
-        return true;
-    switch (Questions::askToSave(this, editor->document()->isModified()
-                                           ? tr("The text in the editor has changes that are "
-                                                "not saved.")
-                                           : tr("The settings have changes that are not saved."))) {
+    return !m_document->isModified() ||
+           askThenSave(editor->document()->isModified()
+                           ? tr("The text in the editor has changes that are not saved.")
+                           : tr("The settings have changes that are not saved."));
+}
+
+bool TForm1::askThenSave(const QString& what) {
+    switch (Questions::askToSave(this, what)) {
     case Questions::Answer::Save:
+        // Settings not yet written make their text first.
         if (btnClear->isHidden())
             btnFinishClick();
         return saveConfiguration();
@@ -463,10 +429,7 @@ void TForm1::New1Click() {
     {
         const QScopedValueRollback quiet(m_quiet, m_quiet + 1);
         m_document->clear();
-        for (SettingsPage* page : std::as_const(m_settingsPages)) {
-            page->setFormat(FileFormat());
-            page->reset();
-        }
+        m_settingsPages.reset();
         chkNewSlashes->setChecked(true);
         m_strip->describeSlashes(false);
         showSettings();
@@ -478,11 +441,8 @@ void TForm1::New1Click() {
 
 void TForm1::takeIn() {
     const QScopedValueRollback quiet(m_quiet, m_quiet + 1);
-    for (SettingsPage* page : std::as_const(m_settingsPages)) {
-        page->setFormat(m_document->format());
-        page->take(*m_document->layout());
-    }
-    m_document->setOpenedLines(settingLines());
+    m_settingsPages.take(*m_document->layout(), m_document->format());
+    m_document->setOpenedLines(m_settingsPages.settingLines());
     chkNewSlashes->setEnabled(false);
     m_strip->describeSlashes(true);
 }
@@ -523,12 +483,11 @@ bool TForm1::openFile(const QString& path) {
 }
 
 bool TForm1::openRead(const Document::Read& read) {
+    // The address of a folder lists it, to choose a file there.
     if (read.folder) {
-        const RemoteAddress& address = read.place.address;
-        RemoteOpenDialog dialog(RemoteOpenDialog::Purpose::Open, m_remote, this);
-        dialog.showFolder(address.isFolder() ? address
-                                             : address.withPath(address.path() + QLatin1Char('/')));
-        return chooseOnServer(dialog);
+        const auto chosen =
+            RemoteOpenDialog::chooseFile(*m_document, m_remote, this, read.place.address);
+        return chosen && openRead(*chosen);
     }
     if (!read.ok()) {
         if (!read.cancelled)
@@ -551,25 +510,8 @@ bool TForm1::openRead(const Document::Read& read) {
 }
 
 void TForm1::OpenFromServer1Click() {
-    RemoteOpenDialog dialog(RemoteOpenDialog::Purpose::Open, m_remote, this);
-    chooseOnServer(dialog);
-}
-
-bool TForm1::chooseOnServer(RemoteOpenDialog& dialog) {
-    // Cancelled on the way, the dialog comes back with the address as it was typed; the address
-    // of a folder comes back listing the folder, for the user to choose a file in it.
-    while (dialog.exec() == QDialog::Accepted) {
-        const RemoteAddress address = dialog.address();
-        const Document::Read read = m_document->read(address.toString());
-        if (read.folder) {
-            dialog.showFolder(address.withPath(address.path() + QLatin1Char('/')));
-            continue;
-        }
-        const bool opened = openRead(read);
-        if (opened || !read.cancelled)
-            return opened;
-    }
-    return false;
+    if (const auto chosen = RemoteOpenDialog::chooseFile(*m_document, m_remote, this))
+        openRead(*chosen);
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {
@@ -594,15 +536,15 @@ void TForm1::btnCustomClick() {
 }
 
 void TForm1::Support1Click() {
-    WebPages::open(this, QStringLiteral("/forums/"));
+    Help::openWebPage(this, QStringLiteral("/forums/"));
 }
 
 void TForm1::Kestrane1Click() {
-    WebPages::open(this, QString());
+    Help::openWebPage(this, QString());
 }
 
 void TForm1::LMDTextButton29Click() {
-    WebPages::open(this, QStringLiteral("/ncs/"));
+    Help::openWebPage(this, QStringLiteral("/ncs/"));
 }
 
 void TForm1::LMDTextButton30Click() {
@@ -610,16 +552,5 @@ void TForm1::LMDTextButton30Click() {
 }
 
 void TForm1::AboutLedgerwick1Click() {
-    QMessageBox::about(
-        this, tr("About Ledgerwick"),
-        tr("<h3>Ledgerwick %1</h3>"
-           "<p>Writes the configuration file of a Brantholm game server: fill in the "
-           "pages, or open the file you have, and save it as the .cfg the server "
-           "runs.</p>"
-           "<p>%2</p>"
-           "<p>Built with Qt %3, running on Qt %4.</p>")
-            .arg(QLatin1String(Program::kVersion),
-                 tr("Licence: freeware, free to use and to pass on unchanged, without any "
-                    "warranty."),
-                 QLatin1String(QT_VERSION_STR), QLatin1String(qVersion())));
+    Help::about(this);
 }

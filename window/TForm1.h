@@ -3,6 +3,7 @@
 #include "config/Opening.h"
 #include "config/Program.h"
 #include "document/Document.h"
+#include "pages/Pages.h"
 #include "settings/PageCatalogue.h"
 
 #include <QHash>
@@ -80,8 +81,6 @@ private:
     // The text "Finish!" writes: an opened file with the settings' changes made in place, else
     // a new text from the pages, in the document's order.
     QString generatedText() const;
-    // The setting lines the pages write now, in the document's order.
-    QList<Opening::Line> settingLines() const;
     // True when the text was saved: to `to`, else to where the document came from (a file on a
     // server) or to the file the save dialog asks for.
     bool saveConfiguration(const std::optional<Location>& to = std::nullopt);
@@ -93,10 +92,12 @@ private:
     // was started, opened or saved, asks whether to save it, generating the text first when none
     // is shown. False when the user chose to keep it (or saving failed).
     bool maybeSaveDocument();
+    // Asks Save / Discard / Cancel about the unsaved changes `what` says: false on Cancel, or
+    // when saving failed.
+    bool askThenSave(const QString& what);
     // Opens what was read, or says why not; an address of a folder lists it in the address
     // dialog, to choose a file there.
     bool openRead(const Document::Read& read);
-    bool chooseOnServer(RemoteOpenDialog& dialog);
     // Puts every row at its start value, then takes into the pages what the document's layout
     // sets.
     void takeIn();
@@ -120,8 +121,8 @@ private:
     QWidget* tabVotes = nullptr;
     CustomLinesPage* tabCustom = nullptr;
     QPlainTextEdit* editor = nullptr;
-    // Every page whose controls are settings; the document asks them for its sections.
-    QList<SettingsPage*> m_settingsPages;
+    // Every page whose controls are settings: they write the document's sections.
+    SettingsPages m_settingsPages;
 
     BottomStrip* m_strip;
     TLMDTextCheckBox* chkNewSlashes;

@@ -1,6 +1,8 @@
 #include "window/WindowLook.h"
 
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 
 namespace WindowLook {
 
@@ -24,6 +26,18 @@ QLabel* picture(const QString& resource, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setPixmap(QPixmap(resource));
     return label;
+}
+
+void placeOnScreen(QWidget* window) {
+    QPoint place(405, 334);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect free = screen->availableGeometry();
+        place.setX(
+            qBound(free.left(), place.x(), qMax(free.left(), free.right() - window->width())));
+        place.setY(
+            qBound(free.top(), place.y(), qMax(free.top(), free.bottom() - window->height())));
+    }
+    window->move(place);
 }
 
 } // namespace WindowLook

@@ -15,5 +15,7 @@ constexpr int kClientWidth = 770;
 void substituteFonts();
 QFont font(int pixelSize = 11);
 QLabel* picture(const QString& resource, QWidget* parent);
+// Moves the window to its stored place, moved in where a small screen would cut it off.
+void placeOnScreen(QWidget* window);
 
 } // namespace WindowLook

@@ -2,6 +2,7 @@
 
 #include "config/Program.h"
 #include "console/ServerComparison.h"
+#include "controls/MessageBox.h"
 #include "document/Document.h"
 #include "document/SavedSettings.h"
 #include "remote/Keyring.h"
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QThread>
 
@@ -106,7 +106,7 @@ void ServerConsole::connectThen(std::function<void()> then) {
         return;
     const ServerAddress address = parseServerAddress(dialog.address(), port);
     if (!address.ok()) {
-        QMessageBox::critical(m_window, title(), address.error);
+        MessageBox::critical(m_window, title(), address.error);
         return;
     }
     m_typedAddress = dialog.address().trimmed();
@@ -120,7 +120,7 @@ void ServerConsole::connectThen(std::function<void()> then) {
     auto found = [this, address, then](const Endpoint::Lookup& lookup) {
         if (!lookup.endpoint) {
             m_serverLabel->clear();
-            QMessageBox::critical(
+            MessageBox::critical(
                 m_window, title(),
                 tr("Cannot find the server \"%1\": %2.").arg(address.host, lookup.error));
             return;
@@ -241,20 +241,15 @@ void ServerConsole::confirmApply() {
                                      notSent);
         return;
     }
-    QMessageBox question(
-        QMessageBox::Question, title(),
+    const QString question =
         tr("Send %1 %2 to %3?\n\n%4%5")
             .arg(sent.size())
             .arg(sent.size() == 1 ? tr("setting") : tr("settings"))
-            .arg(m_serverName.isEmpty() ? m_address.text() : m_serverName, listed(sent), notSent),
-        QMessageBox::NoButton, m_dialog);
-    question.setObjectName(QStringLiteral("ApplyQuestion"));
-    QPushButton* apply = question.addButton(tr("Apply"), QMessageBox::AcceptRole);
-    QPushButton* cancel = question.addButton(QMessageBox::Cancel);
-    question.setDefaultButton(cancel);
-    question.setEscapeButton(cancel);
-    question.exec();
-    if (question.clickedButton() != apply)
+            .arg(m_serverName.isEmpty() ? m_address.text() : m_serverName, listed(sent), notSent);
+    if (MessageBox::ask(
+            m_dialog,
+            {QMessageBox::Question, title(), question, {}, QStringLiteral("ApplyQuestion")},
+            {tr("Apply"), QMessageBox::Cancel}, 1) != 0)
         return;
     m_dialog->setBusy(true);
     m_dialog->setSummary(tr("Sending %1 settings…").arg(sent.size()));
@@ -272,19 +267,14 @@ void ServerConsole::confirmApply() {
 void ServerConsole::restartMap() {
     if (!m_connected)
         return;
-    QMessageBox question(
-        QMessageBox::Warning, title(),
+    const QString question =
         tr("Restart the map on %1 now?\n\nmap_restart starts the round in play over "
            "for every player; the values waiting for a restart take effect.")
-            .arg(m_serverName.isEmpty() ? m_address.text() : m_serverName),
-        QMessageBox::NoButton, m_dialog ? static_cast<QWidget*>(m_dialog) : m_window);
-    question.setObjectName(QStringLiteral("RestartQuestion"));
-    QPushButton* restart = question.addButton(tr("Restart the map"), QMessageBox::AcceptRole);
-    QPushButton* cancel = question.addButton(QMessageBox::Cancel);
-    question.setDefaultButton(cancel);
-    question.setEscapeButton(cancel);
-    question.exec();
-    if (question.clickedButton() != restart)
+            .arg(m_serverName.isEmpty() ? m_address.text() : m_serverName);
+    if (MessageBox::ask(
+            m_dialog ? static_cast<QWidget*>(m_dialog) : m_window,
+            {QMessageBox::Warning, title(), question, {}, QStringLiteral("RestartQuestion")},
+            {tr("Restart the map"), QMessageBox::Cancel}, 1) != 0)
         return;
     if (m_dialog)
         m_dialog->setBusy(true);
@@ -324,19 +314,16 @@ void ServerConsole::showFailure(const QString& message, RconClient::Failure fail
     QWidget* parent = m_dialog && m_dialog->isVisible() ? static_cast<QWidget*>(m_dialog)
                                                         : static_cast<QWidget*>(m_window);
     if (failure != RconClient::Failure::BadPassword || m_rememberedFor.isEmpty()) {
-        QMessageBox::critical(parent, title(), message);
+        MessageBox::critical(parent, title(), message);
         return;
     }
     // The remembered password goes only when the user says so.
-    QMessageBox box(QMessageBox::Critical, title(), message, QMessageBox::NoButton, parent);
-    box.setObjectName(QStringLiteral("RefusedPassword"));
-    QPushButton* forget =
-        box.addButton(tr("Forget the remembered password"), QMessageBox::DestructiveRole);
-    QPushButton* keep = box.addButton(tr("Keep it"), QMessageBox::RejectRole);
-    box.setDefaultButton(keep);
-    box.setEscapeButton(keep);
-    box.exec();
-    if (box.clickedButton() != forget)
+    if (MessageBox::ask(
+            parent,
+            {QMessageBox::Critical, title(), message, {}, QStringLiteral("RefusedPassword")},
+            {{tr("Forget the remembered password"), QMessageBox::DestructiveRole},
+             {tr("Keep it"), QMessageBox::RejectRole}},
+            1) != 0)
         return;
     const QString error = keyring().remove(m_rememberedFor);
     if (!error.isEmpty())

@@ -72,6 +72,25 @@ RemoteOpenDialog::RemoteOpenDialog(Purpose purpose, RemoteSession* session, QWid
     connect(lstFolder, &QTreeWidget::itemActivated, this, &RemoteOpenDialog::itemActivated);
 }
 
+std::optional<Document::Read> RemoteOpenDialog::chooseFile(Document& document,
+                                                           RemoteSession* session, QWidget* parent,
+                                                           const RemoteAddress& folder) {
+    RemoteOpenDialog dialog(Purpose::Open, session, parent);
+    auto listed = [](const RemoteAddress& address) {
+        return address.isFolder() ? address : address.withPath(address.path() + QLatin1Char('/'));
+    };
+    if (folder.isValid())
+        dialog.showFolder(listed(folder));
+    while (dialog.exec() == QDialog::Accepted) {
+        const Document::Read read = document.read(dialog.address().toString());
+        if (read.folder)
+            dialog.showFolder(listed(dialog.address()));
+        else if (!read.cancelled)
+            return read;
+    }
+    return std::nullopt;
+}
+
 void RemoteOpenDialog::addressChanged(const QString& text) {
     lblPlainFtp->setVisible(
         text.trimmed().startsWith(QStringLiteral("ftp://"), Qt::CaseInsensitive));

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "document/Document.h"
 #include "remote/RemoteAddress.h"
 
 #include <QDialog>
+
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -26,6 +29,13 @@ public:
     RemoteAddress address() const { return m_address; }
     // Lists `folder` in the dialog.
     void showFolder(const RemoteAddress& folder);
+
+    // Asks for a file on a server, listing `folder` first when it is one, and reads the file
+    // chosen into `document`'s hands. A read the user cancelled brings the dialog back as it was
+    // typed; the address of a folder lists that folder. Nothing when the dialog is closed.
+    static std::optional<Document::Read> chooseFile(Document& document, RemoteSession* session,
+                                                    QWidget* parent,
+                                                    const RemoteAddress& folder = {});
 
     void accept() override;
 

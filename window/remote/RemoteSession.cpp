@@ -4,11 +4,11 @@
 
 #include "config/CfgFile.h"
 #include "config/LineDiff.h"
+#include "controls/MessageBox.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QProgressDialog>
-#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -112,25 +112,23 @@ void RemoteSession::resumeProgress() {
 }
 
 void RemoteSession::askTrust(const QString& address, const QString& fingerprint, bool certificate) {
-    QMessageBox box(QMessageBox::Warning, tr("Unknown server"),
-                    certificate ? tr("No authority this computer trusts vouches for the "
-                                     "certificate of the server at %1.\n\nIts SHA-256 "
-                                     "fingerprint is:\n%2\n\nTrust it only if the server's "
-                                     "administrator confirms this fingerprint.")
-                                      .arg(address, fingerprint)
-                                : tr("Ledgerwick has not met the server at %1 before.\n\nIts "
-                                     "host key's fingerprint is:\n%2\n\nTrust it only if the "
-                                     "server's administrator confirms this fingerprint.")
-                                      .arg(address, fingerprint),
-                    QMessageBox::NoButton, owner());
-    box.setObjectName(QStringLiteral("TrustQuestion"));
-    QPushButton* trust = box.addButton(tr("Trust and connect"), QMessageBox::AcceptRole);
-    box.addButton(QMessageBox::Cancel);
-    box.setDefaultButton(QMessageBox::Cancel);
+    const QString text = certificate ? tr("No authority this computer trusts vouches for the "
+                                          "certificate of the server at %1.\n\nIts SHA-256 "
+                                          "fingerprint is:\n%2\n\nTrust it only if the server's "
+                                          "administrator confirms this fingerprint.")
+                                           .arg(address, fingerprint)
+                                     : tr("Ledgerwick has not met the server at %1 before.\n\nIts "
+                                          "host key's fingerprint is:\n%2\n\nTrust it only if the "
+                                          "server's administrator confirms this fingerprint.")
+                                           .arg(address, fingerprint);
     holdProgress();
-    box.exec();
+    const bool trust =
+        MessageBox::ask(
+            owner(),
+            {QMessageBox::Warning, tr("Unknown server"), text, {}, QStringLiteral("TrustQuestion")},
+            {tr("Trust and connect"), QMessageBox::Cancel}, 1) == 0;
     resumeProgress();
-    m_client->answerTrust(box.clickedButton() == trust);
+    m_client->answerTrust(trust);
 }
 
 void RemoteSession::askPassword(const QString& address, bool refused) {
@@ -165,14 +163,14 @@ void RemoteSession::askOverwrite(const QString& address, const QByteArray& expec
                            "History.)")
                       : tr("\n\nOverwrite them with your version? (The server's "
                            "version is kept in History.)");
-    QMessageBox box(QMessageBox::Warning, tr("Changed on the server"), text, QMessageBox::NoButton,
-                    owner());
-    box.setObjectName(QStringLiteral("OverwriteQuestion"));
-    QPushButton* overwrite = box.addButton(tr("Overwrite"), QMessageBox::AcceptRole);
-    box.addButton(QMessageBox::Cancel);
-    box.setDefaultButton(QMessageBox::Cancel);
     holdProgress();
-    box.exec();
+    const bool overwrite = MessageBox::ask(owner(),
+                                           {QMessageBox::Warning,
+                                            tr("Changed on the server"),
+                                            text,
+                                            {},
+                                            QStringLiteral("OverwriteQuestion")},
+                                           {tr("Overwrite"), QMessageBox::Cancel}, 1) == 0;
     resumeProgress();
-    m_client->answerOverwrite(box.clickedButton() == overwrite);
+    m_client->answerOverwrite(overwrite);
 }
