@@ -7,8 +7,6 @@
 #include "document/Document.h"
 #include "remote/RemoteAddress.h"
 
-#include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTextStream>
 
@@ -113,50 +111,27 @@ QString rowText(const Comparison::Row& row) {
 
 } // namespace
 
-bool isCompareCommand(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray argument(argv[i]);
-        if (argument == "--compare" || argument.startsWith("--compare="))
-            return true;
-    }
-    return false;
-}
+namespace {
 
-int compareCommand(int argc, char* argv[]) {
-    QCoreApplication application(argc, argv);
-    QTextStream out(stdout);
-    QTextStream errors(stderr);
-    QCommandLineParser parser;
-    const QCommandLineOption compare(
-        QStringLiteral("compare"),
-        QStringLiteral("Compare FILE, or the file at ADDRESS, with the running server."),
-        QStringLiteral("FILE|ADDRESS"));
-    const QCommandLineOption server(QStringLiteral("server"),
-                                    QStringLiteral("The server's address, HOST[:PORT]."),
-                                    QStringLiteral("HOST[:PORT]"));
-    parser.addOptions({compare, server});
-    if (!parser.parse(application.arguments()) || !parser.isSet(server)) {
-        errors << "ledgerwick: "
-               << (parser.errorText().isEmpty() ? QStringLiteral("--server is missing")
-                                                : parser.errorText())
-               << "\nUsage: ledgerwick --compare FILE|ADDRESS --server HOST[:PORT]" << Qt::endl;
-        return 2;
-    }
+// Compares one file with one server, and with `apply` brings the server along; prints what is not
+// the same. Returns the command's status for this pair.
+int compareWithServer(const CommandLine::Comparison& pair, bool apply, QTextStream& out,
+                      QTextStream& errors) {
     // A file on a server is read as --check reads it: with nothing asked. Its address is shown
     // without a password typed into it.
-    const QString path = parser.value(compare);
+    const QString path = CfgFile::fileNameFromBytes(pair.file);
     Document document;
     document.remoteClient()->setInteractive(false);
     const Document::Read read = document.read(path);
     if (!read.ok()) {
         errors << "ledgerwick: cannot read "
-               << (RemoteAddress::looksLikeAddress(path) ? shownAddress(read.place) : path.toUtf8())
+               << (RemoteAddress::looksLikeAddress(path) ? shownAddress(read.place) : pair.file)
                << ": " << read.reason << Qt::endl;
         return 2;
     }
     document.open(read);
     const QList<Comparison::Setting> settings = Comparison::documentSettings(document.text());
-    const ServerAddress address = parseServerAddress(parser.value(server), documentPort(settings));
+    const ServerAddress address = parseServerAddress(pair.server, documentPort(settings));
     if (!address.ok()) {
         errors << "ledgerwick: " << address.error << Qt::endl;
         return 2;
@@ -186,13 +161,32 @@ int compareCommand(int argc, char* argv[]) {
     ServerComparison comparison(&client);
     QEventLoop loop;
     int result = 2;
+    bool applying = false;
     QObject::connect(&comparison, &ServerComparison::compared, &loop, [&] {
+        if (apply && !applying && !comparison.toApply().isEmpty()) {
+            // What differs first, then what still differs once the server has the values.
+            for (const Comparison::Row& row : comparison.rows())
+                if (row.state != Comparison::State::Same)
+                    out << rowText(row) << '\n';
+            applying = true;
+            comparison.apply();
+            return;
+        }
+        if (applying) {
+            out << "Applied: " << comparison.appliedCount() << " sent";
+            if (!comparison.waitingForRestart().isEmpty())
+                out << ", " << comparison.waitingForRestart().size() << " at the next restart ("
+                    << comparison.waitingForRestart().join(QStringLiteral(", ")) << ')';
+            out << ".\n";
+        }
         result = 0;
-        for (const Comparison::Row& row : comparison.rows())
-            if (row.state != Comparison::State::Same) {
-                out << rowText(row) << '\n';
+        for (const Comparison::Row& row : comparison.rows()) {
+            if (row.state == Comparison::State::Same)
+                continue;
+            out << rowText(row) << '\n';
+            if (!apply || row.state != Comparison::State::AfterRestart)
                 result = 1;
-            }
+        }
         loop.quit();
     });
     QObject::connect(&comparison, &ServerComparison::failed, &loop, [&](const QString& message) {
@@ -203,4 +197,22 @@ int compareCommand(int argc, char* argv[]) {
     loop.exec();
     out.flush();
     return result;
+}
+
+} // namespace
+
+int compareWithServers(const QList<CommandLine::Comparison>& pairs, bool apply, QIODevice& out,
+                       QIODevice& errors) {
+    QTextStream outText(&out);
+    QTextStream errorText(&errors);
+    int worst = 0;
+    for (const CommandLine::Comparison& pair : pairs) {
+        // Several servers: each one's report under its address.
+        if (pairs.size() > 1)
+            outText << "== " << pair.server << " (" << printableName(pair.file) << ") ==\n";
+        outText.flush();
+        worst = std::max(worst, compareWithServer(pair, apply, outText, errorText));
+    }
+    outText.flush();
+    return worst;
 }

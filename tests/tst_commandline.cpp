@@ -254,6 +254,21 @@ void CommandLineTest::usageErrors_data() {
         << QStringList{"good.cfg", "bad.cfg"}
         << QByteArray("ledgerwick: The window opens one FILE; to check several, use --check "
                       "FILE...");
+    QTest::newRow("a file to compare without its server")
+        << QStringList{"--compare", "good.cfg", "--server", "127.0.0.1", "bad.cfg"}
+        << QByteArray("ledgerwick: --compare needs a --server HOST[:PORT] after each FILE.");
+    QTest::newRow("a server before its file")
+        << QStringList{"--compare", "--server", "127.0.0.1", "good.cfg"}
+        << QByteArray("ledgerwick: --server 127.0.0.1 follows no FILE to compare.");
+    QTest::newRow("--set without a value") << QStringList{"--set", "sv_maxclients", "good.cfg"}
+                                           << QByteArray("ledgerwick: --set takes NAME=VALUE, "
+                                                         "not 'sv_maxclients'.");
+    QTest::newRow("--apply with --set")
+        << QStringList{"--set", "sv_maxclients=20", "--apply", "good.cfg"}
+        << QByteArray("ledgerwick: --apply belongs to --compare.");
+    QTest::newRow("two forms at once")
+        << QStringList{"--check", "good.cfg", "--unset", "sv_pure"}
+        << QByteArray("ledgerwick: --check, --compare and --set cannot be used together.");
     QTest::newRow("standard input for the window")
         << QStringList{"-"}
         << QByteArray("ledgerwick: Standard input can only be checked: ledgerwick --check -");

@@ -136,6 +136,7 @@ private slots:
     void aRefusedPasswordStopsAtOnce();
     void compareFromTheCommandLine_data();
     void compareFromTheCommandLine();
+    void applyOnSeveralServers();
     void ctrlCAtThePasswordPrompt();
 
 private:
@@ -440,6 +441,53 @@ void ConsoleWindowTest::compareFromTheCommandLine() {
     QVERIFY(!program.arguments().join(' ').contains(password));
     if (password == "guess")
         QCOMPARE(int(server.requests.size()), 1);
+}
+
+// `--compare FILE --server A FILE2 --server B --apply`, against servers that list their variables
+// as a real one does: each brought along and reported under its address; what the console cannot
+// carry stays, and makes the status 1.
+void ConsoleWindowTest::applyOnSeveralServers() {
+    const QByteArray capture =
+        readFile(QFINDTESTDATA("console-captures/cvarlist-nine-columns.packets"));
+    ConsoleServer first, second;
+    QVERIFY(first.load(capture));
+    QVERIFY(second.load(capture));
+    QTemporaryDir folder;
+    const QString one = folder.filePath("one.cfg"), two = folder.filePath("two.cfg");
+    writeFile(one, "set sv_hostname \"Day League\"\r\nset sv_maxclients 20\r\n");
+    writeFile(two, "set scr_dm_timelimit 20\nset scr_motd \"100% fair\"\n");
+    const auto address = [](const ConsoleServer& server) {
+        return QStringLiteral("127.0.0.1:%1").arg(server.port());
+    };
+
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.insert("LEDGERWICK_RCON_PASSWORD", "capsecret");
+    program.setProcessEnvironment(environment);
+    program.start(LEDGERWICK_PROGRAM, {"--compare", one, "--server", address(first), two,
+                                       "--server", address(second), "--apply"});
+    QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, 30000);
+    QCOMPARE(QString::fromUtf8(program.readAllStandardError()), QString());
+    QCOMPARE(
+        QString::fromUtf8(program.readAllStandardOutput()),
+        "== " + address(first) + " (" + one +
+            ") ==\n"
+            "sv_hostname: document \"Day League\", server \"^1Night ^7League\"\n"
+            "sv_maxclients: document \"20\", server \"16\"\n"
+            "Applied: 2 sent, 1 at the next restart (sv_maxclients).\n"
+            "sv_maxclients: document \"20\", server \"16\" (after restart)\n"
+            "== " +
+            address(second) + " (" + two +
+            ") ==\n"
+            "scr_dm_timelimit: document \"20\", server \"30\"\n"
+            "scr_motd: document \"100% fair\", server \"Be nice; play fair\" (only by the file)\n"
+            "Applied: 1 sent.\n"
+            "scr_motd: document \"100% fair\", server \"Be nice; play fair\" (only by the file)\n");
+    QCOMPARE(program.exitCode(), 1);
+    QCOMPARE(first.variable("sv_hostname")->value, QStringLiteral("Day League"));
+    QCOMPARE(second.variable("scr_dm_timelimit")->value, QStringLiteral("20"));
+    QCOMPARE(second.variable("scr_motd")->value, QStringLiteral("Be nice; play fair"));
 }
 
 // `--compare` without LEDGERWICK_RCON_PASSWORD asks on its terminal with the echo off; Ctrl+C there
