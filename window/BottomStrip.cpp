@@ -107,3 +107,12 @@ void BottomStrip::describeSlashes(bool openedFile) {
                    : tr("Check this if you want to add slashes in the cfg to organize. '//' and "
                         "'//Description'"));
 }
+
+void BottomStrip::showFinished(bool finished) {
+    btnFinish->setEnabled(!finished);
+    btnFinish->setVisible(!finished);
+    btnSave->setEnabled(finished);
+    if (finished)
+        btnSave->show();
+    btnClear->setVisible(finished);
+}

@@ -17,6 +17,9 @@ public:
 
     // The slashes box's hint: for new documents, or saying that an opened file keeps its own.
     void describeSlashes(bool openedFile);
+    // The buttons before "Finish!" (Finish! and, once a text was saved or cleared, Save disabled)
+    // and after it (Save and Clear).
+    void showFinished(bool finished);
 
     TLMDTextCheckBox* chkNewSlashes;
     TLMDTextButton* btnCustom;

@@ -152,3 +152,18 @@ void EditorPage::goToLine(int line) {
     m_editor->setTextCursor(QTextCursor(block));
     m_editor->ensureCursorVisible();
 }
+
+void EditorPage::showText(const QString& text, const FileFormat& format) {
+    m_editor->setPlainText(text);
+    m_editor->document()->clearUndoRedoStacks();
+    m_editor->document()->setModified(false);
+    m_editor->moveCursor(QTextCursor::Start);
+    setSettingsChanged(false);
+    setFormat(format);
+    check();
+}
+
+void EditorPage::clearText() {
+    m_editor->clear();
+    setSettingsChanged(false);
+}

@@ -26,6 +26,12 @@ public:
     void setFormat(const FileFormat& format);
     const FileFormat& format() const { return m_format; }
 
+    // Shows freshly generated text in the format it will be saved in: where the memo's undo
+    // history begins, unchanged (it can be generated again), from its first line, checked.
+    void showText(const QString& text, const FileFormat& format);
+    // Empties the memo, as before anything was generated.
+    void clearText();
+
     // Says, or no longer says, that settings changed since the text was generated.
     void setSettingsChanged(bool changed);
 

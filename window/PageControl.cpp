@@ -1,5 +1,7 @@
 #include "window/PageControl.h"
 
+#include <QShortcut>
+
 #include <QProxyStyle>
 #include <QTabBar>
 
@@ -81,4 +83,13 @@ void PageControl::showNeighbour(int step) {
             return;
         }
     }
+}
+
+void PageControl::addShortcuts(QWidget* window) {
+    auto* nextPage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), window);
+    connect(nextPage, &QShortcut::activated, this, [this] { showNeighbour(1); });
+    auto* previousPage = new QShortcut(window);
+    previousPage->setKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)});
+    connect(previousPage, &QShortcut::activated, this, [this] { showNeighbour(-1); });
 }

@@ -18,6 +18,9 @@ public:
     // Makes current the page `step` places on (back when negative) among those whose tabs are
     // shown, going round; from a page whose tab is hidden, counted from where its tab would stand.
     void showNeighbour(int step);
+    // Ctrl+Tab and Ctrl+Shift+Tab change page wherever the focus is in `window`, not only inside
+    // the pages.
+    void addShortcuts(QWidget* window);
 
 private:
     struct Tab {

@@ -1,7 +1,9 @@
 #include "window/SaveDialog.h"
 
+#include "document/RecentFiles.h"
 #include "document/SavedSettings.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -53,4 +55,19 @@ bool SaveDialog::execute(QWidget* owner) {
         return false;
     m_fileName = chosen.first();
     return true;
+}
+
+QString SaveDialog::chooseFileToOpen(QWidget* owner) {
+    QFileDialog dialog(owner);
+    dialog.setObjectName(QStringLiteral("OpenDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(
+        {QStringLiteral(".cfg (*.cfg)"), QCoreApplication::translate("TForm1", "All files (*)")});
+    const QString folder = RecentFiles::lastFolder();
+    if (!folder.isEmpty())
+        dialog.setDirectory(folder);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
 }

@@ -19,6 +19,9 @@ public:
     // Runs the dialog modally; true when the user chose a file.
     bool execute(QWidget* owner);
 
+    // File > Open…'s dialog, in the folder of the file opened last: the file chosen, or nothing.
+    static QString chooseFileToOpen(QWidget* owner);
+
 private:
     QString m_fileName = QStringLiteral("servercfg");
 };

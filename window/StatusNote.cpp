@@ -1,13 +1,20 @@
 #include "window/StatusNote.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
+#include <QLocale>
 #include <QMainWindow>
 #include <QStatusBar>
 
-StatusNote::StatusNote(QMainWindow* window)
+StatusNote::StatusNote(QMainWindow* window, int height)
     : QObject(window)
     , m_window(window) {
+    auto* bar = new QStatusBar(window);
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    bar->setFixedHeight(height);
+    window->setStatusBar(bar);
     window->installEventFilter(this);
 }
 
@@ -37,4 +44,24 @@ bool StatusNote::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     return false;
+}
+
+void StatusNote::showSaved(const QString& name, qsizetype bytes, const QString& note) {
+    // Numbers are grouped as the language of the message groups them ("2,334", "2.334").
+    const QLocale numbers(QCoreApplication::translate(
+        "TForm1", "en_US", "the locale whose digit grouping messages use"));
+    show(QCoreApplication::translate("TForm1", "Saved %1 (%2 bytes).")
+             .arg(name, numbers.toString(bytes)) +
+         (note.isEmpty() ? QString() : QLatin1Char(' ') + note));
+}
+
+void StatusNote::showOpened(const QString& name, int settings, int others) {
+    show(QCoreApplication::translate("TForm1", "%1: %2 %3 on the pages, %4 %5 kept in place.")
+             .arg(name)
+             .arg(settings)
+             .arg(settings == 1 ? QCoreApplication::translate("TForm1", "setting")
+                                : QCoreApplication::translate("TForm1", "settings"))
+             .arg(others)
+             .arg(others == 1 ? QCoreApplication::translate("TForm1", "other line")
+                              : QCoreApplication::translate("TForm1", "other lines")));
 }

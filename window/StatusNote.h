@@ -10,9 +10,14 @@ class QMainWindow;
 class StatusNote : public QObject {
     Q_OBJECT
 public:
-    explicit StatusNote(QMainWindow* window);
+    // Gives `window` its status bar, `height` pixels high, without a size grip.
+    StatusNote(QMainWindow* window, int height);
 
     void show(const QString& text);
+    // What a save or an open did: the file's name, its bytes and anything else worth knowing;
+    // the settings it put on the pages and the other lines it keeps in place.
+    void showSaved(const QString& name, qsizetype bytes, const QString& note);
+    void showOpened(const QString& name, int settings, int others);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

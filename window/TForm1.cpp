@@ -12,6 +12,7 @@
 #include "window/Banner.h"
 #include "window/BottomStrip.h"
 #include "window/EditorPage.h"
+#include "window/FileDrop.h"
 #include "window/Help.h"
 #include "window/MainMenu.h"
 #include "window/PageControl.h"
@@ -27,15 +28,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
-#include <QLocale>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
-#include <QShortcut>
 #include <QStatusBar>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -85,12 +81,8 @@ TForm1::TForm1(QWidget* parent)
     btnCustom = m_strip->btnCustom;
     setCentralWidget(client);
 
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->setFixedHeight(kStatusHeight);
-    setStatusBar(StatusBar1);
-    m_note = new StatusNote(this);
+    m_note = new StatusNote(this, kStatusHeight);
+    StatusBar1 = statusBar();
 
     saveDialog = new SaveDialog(this);
     // Transfers of files on servers show their progress and ask their questions here; an open
@@ -104,7 +96,7 @@ TForm1::TForm1(QWidget* parent)
     connect(m_document, &Document::modifiedChanged, this, &QWidget::setWindowModified);
     m_serverConsole = new ServerConsole(this, m_document);
     connectMenu();
-    setAcceptDrops(true);
+    connect(new FileDrop(this), &FileDrop::dropped, this, &TForm1::openFile);
 
     // Boxes, circles and focus frames that stand out on every background of the window.
     MarkStyle::applyTo(this);
@@ -121,23 +113,27 @@ TForm1::TForm1(QWidget* parent)
 }
 
 void TForm1::connectMenu() {
-    connect(m_menu->New1, &QAction::triggered, this, &TForm1::New1Click);
-    connect(m_menu->Open1, &QAction::triggered, this, &TForm1::Open1Click);
-    connect(m_menu->OpenFromServer1, &QAction::triggered, this, &TForm1::OpenFromServer1Click);
+    const std::pair<QAction*, void (TForm1::*)()> handlers[] = {
+        {m_menu->New1, &TForm1::New1Click},
+        {m_menu->Open1, &TForm1::Open1Click},
+        {m_menu->OpenFromServer1, &TForm1::OpenFromServer1Click},
+        {m_menu->Save1, &TForm1::Save1Click},
+        {m_menu->SaveAs1, &TForm1::SaveAs1Click},
+        {m_menu->History1, &TForm1::History1Click},
+        {m_menu->Exit1, &TForm1::Exit1Click},
+        {m_menu->Support1, &TForm1::Support1Click},
+        {m_menu->Kestrane1, &TForm1::Kestrane1Click},
+        {m_menu->AboutLedgerwick1, &TForm1::AboutLedgerwick1Click}};
+    for (const auto& [action, handler] : handlers)
+        connect(action, &QAction::triggered, this, handler);
     connect(m_menu, &MainMenu::openRecent, this, &TForm1::openFile);
-    connect(m_menu->Save1, &QAction::triggered, this, &TForm1::Save1Click);
-    connect(m_menu->SaveAs1, &QAction::triggered, this, &TForm1::SaveAs1Click);
-    connect(m_menu->History1, &QAction::triggered, this, &TForm1::History1Click);
-    connect(m_menu->Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
-    connect(m_menu->Connect1, &QAction::triggered, m_serverConsole,
-            &ServerConsole::connectToServer);
-    connect(m_menu->Compare1, &QAction::triggered, m_serverConsole, &ServerConsole::compare);
-    connect(m_menu->ApplyDifferences1, &QAction::triggered, m_serverConsole,
-            &ServerConsole::applyDifferences);
-    connect(m_menu->MapRestart1, &QAction::triggered, m_serverConsole, &ServerConsole::restartMap);
-    connect(m_menu->Support1, &QAction::triggered, this, &TForm1::Support1Click);
-    connect(m_menu->Kestrane1, &QAction::triggered, this, &TForm1::Kestrane1Click);
-    connect(m_menu->AboutLedgerwick1, &QAction::triggered, this, &TForm1::AboutLedgerwick1Click);
+    const std::pair<QAction*, void (ServerConsole::*)()> server[] = {
+        {m_menu->Connect1, &ServerConsole::connectToServer},
+        {m_menu->Compare1, &ServerConsole::compare},
+        {m_menu->ApplyDifferences1, &ServerConsole::applyDifferences},
+        {m_menu->MapRestart1, &ServerConsole::restartMap}};
+    for (const auto& [action, handler] : server)
+        connect(action, &QAction::triggered, m_serverConsole, handler);
     connect(btnSave, &QPushButton::clicked, this, &TForm1::btnSaveClick);
     connect(btnFinish, &QPushButton::clicked, this, &TForm1::btnFinishClick);
     connect(btnClear, &QPushButton::clicked, this, &TForm1::btnClearClick);
@@ -182,13 +178,7 @@ void TForm1::createPages(QWidget* client) {
             m_document->setModified(true);
     });
 
-    // Ctrl+Tab and Ctrl+Shift+Tab change page wherever the focus is, not only inside the pages.
-    auto* nextPage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
-    connect(nextPage, &QShortcut::activated, this, [this] { PageControl1->showNeighbour(1); });
-    auto* previousPage = new QShortcut(this);
-    previousPage->setKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
-                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)});
-    connect(previousPage, &QShortcut::activated, this, [this] { PageControl1->showNeighbour(-1); });
+    PageControl1->addShortcuts(this);
 
     // The pages' buttons that lead elsewhere are the window's to answer.
     connect(pageButton(this, "LMDTextButton29"), &QAbstractButton::clicked, this,
@@ -221,28 +211,16 @@ QString TForm1::documentText() const {
 void TForm1::btnFinishClick() {
     const QScopedValueRollback quiet(m_quiet, m_quiet + 1);
     PageControl1->setTabShown(tabEditor, true);
-    m_menu->Save1->setEnabled(false);
     PageControl1->setCurrentWidget(tabEditor);
-    // The memo is empty here. The generated text is where its undo history begins, it counts as
-    // unchanged (it can be generated again), and it shows from its first line.
-    const QString text = generatedText();
-    editor->setPlainText(m_document->layout() ? m_document->showInEditor(text) : text);
-    editor->document()->clearUndoRedoStacks();
-    editor->document()->setModified(false);
-    editor->moveCursor(QTextCursor::Start);
-    tabEditor->setSettingsChanged(false);
     // The problems show with the text, in a list on the page: never a box to close first.
     // Bytes and characters are counted as the file will hold them.
-    tabEditor->setFormat(m_document->format());
-    tabEditor->check();
+    const QString text = generatedText();
+    tabEditor->showText(m_document->layout() ? m_document->showInEditor(text) : text,
+                        m_document->format());
 
-    btnFinish->setEnabled(false);
-    btnFinish->hide();
     chkNewSlashes->setEnabled(false);
     m_menu->Save1->setEnabled(true);
-    btnSave->show();
-    btnSave->setEnabled(true);
-    btnClear->show();
+    m_strip->showFinished(true);
 }
 
 void TForm1::btnSaveClick() {
@@ -282,11 +260,7 @@ bool TForm1::saveConfiguration(const std::optional<Location>& to) {
     updateTitle();
     RecentFiles::add(m_document->place());
     m_menu->fillRecent();
-    // Numbers are grouped as the language of the message groups them ("2,334", "2.334").
-    const QLocale numbers(tr("en_US", "the locale whose digit grouping messages use"));
-    m_note->show(
-        tr("Saved %1 (%2 bytes).").arg(m_document->place().name(), numbers.toString(saved.bytes)) +
-        (saved.note.isEmpty() ? QString() : QLatin1Char(' ') + saved.note));
+    m_note->showSaved(m_document->place().name(), saved.bytes, saved.note);
     return true;
 }
 
@@ -309,30 +283,24 @@ void TForm1::SaveAs1Click() {
 
 void TForm1::History1Click() {
     const Location place = m_document->place();
-    if (place.isNone())
+    const auto version = HistoryDialog::chooseVersion(place, this);
+    if (!version)
         return;
-    HistoryDialog dialog(place.historyAccount(), place.historyPath(), this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    QFile file(dialog.versionFile());
-    if (!file.open(QIODevice::ReadOnly)) {
-        showError(tr("Cannot read the earlier version \"%1\". %2")
-                      .arg(dialog.versionFile(), file.errorString()));
+    if (!version->error.isEmpty()) {
+        showError(version->error);
         return;
     }
-    const QByteArray bytes = file.readAll();
     if (!maybeSaveDocument())
         return;
-    const QString when =
-        QLocale().toString(dialog.versionTime().toLocalTime(), QLocale::ShortFormat);
-    if (dialog.choice() == HistoryDialog::Choice::Open) {
-        m_document->open(Document::fromBytes(bytes));
+    const QString& when = version->when;
+    if (version->choice == HistoryDialog::Choice::Open) {
+        m_document->open(Document::fromBytes(version->bytes));
         showDocument();
         m_note->show(tr("The version of %1 is open as a new document.").arg(when));
         return;
     }
     // Restored through the same path as a save: the bytes it replaces become a version too.
-    const Document::Saved restored = m_document->restore(bytes);
+    const Document::Saved restored = m_document->restore(version->bytes);
     if (!restored.ok) {
         if (!restored.cancelled)
             showError(restored.error);
@@ -358,18 +326,14 @@ void TForm1::btnClearClick() {
 void TForm1::showSettings() {
     {
         const QScopedValueRollback quiet(m_quiet, m_quiet + 1);
-        editor->clear();
+        tabEditor->clearText();
     }
-    tabEditor->setSettingsChanged(false);
     PageControl1->setTabShown(tabEditor, false);
     // An opened file keeps its own comments: the box is for new documents.
     chkNewSlashes->setEnabled(!m_document->layout());
-    btnFinish->show();
-    btnFinish->setEnabled(true);
-    btnSave->setEnabled(false);
     m_menu->Save1->setEnabled(false);
     PageControl1->setCurrentWidget(tabMain);
-    btnClear->hide();
+    m_strip->showFinished(false);
 }
 
 void TForm1::Exit1Click() {
@@ -464,17 +428,9 @@ void TForm1::showDocument() {
 }
 
 void TForm1::Open1Click() {
-    QFileDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("OpenDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QStringLiteral(".cfg (*.cfg)"), tr("All files (*)")});
-    const QString folder = RecentFiles::lastFolder();
-    if (!folder.isEmpty())
-        dialog.setDirectory(folder);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    openFile(dialog.selectedFiles().first());
+    const QString path = SaveDialog::chooseFileToOpen(this);
+    if (!path.isEmpty())
+        openFile(path);
 }
 
 bool TForm1::openFile(const QString& path) {
@@ -498,36 +454,14 @@ bool TForm1::openRead(const Document::Read& read) {
         return false;
     m_document->open(read);
     showDocument();
-    const int settings = m_document->layout()->takenCount();
-    const int others = m_document->layout()->otherLineCount();
-    m_note->show(tr("%1: %2 %3 on the pages, %4 %5 kept in place.")
-                     .arg(read.place.name())
-                     .arg(settings)
-                     .arg(settings == 1 ? tr("setting") : tr("settings"))
-                     .arg(others)
-                     .arg(others == 1 ? tr("other line") : tr("other lines")));
+    m_note->showOpened(read.place.name(), m_document->layout()->takenCount(),
+                       m_document->layout()->otherLineCount());
     return true;
 }
 
 void TForm1::OpenFromServer1Click() {
     if (const auto chosen = RemoteOpenDialog::chooseFile(*m_document, m_remote, this))
         openRead(*chosen);
-}
-
-void TForm1::dragEnterEvent(QDragEnterEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && urls.first().isLocalFile())
-        event->acceptProposedAction();
-}
-
-void TForm1::dropEvent(QDropEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() != 1 || !urls.first().isLocalFile())
-        return;
-    event->acceptProposedAction();
-    // Opened once the drop is over, so that a question or an error box does not hold it up.
-    const QString path = urls.first().toLocalFile();
-    QTimer::singleShot(0, this, [this, path] { openFile(path); });
 }
 
 void TForm1::btnCustomClick() {

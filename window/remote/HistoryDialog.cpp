@@ -3,7 +3,9 @@
 #include "remote/History.h"
 #include "remote/RemoteAddress.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
@@ -68,4 +70,24 @@ void HistoryDialog::choose(Choice choice) {
     m_time = item->data(0, Qt::UserRole + 1).toDateTime();
     m_choice = choice;
     accept();
+}
+
+std::optional<HistoryDialog::Chosen> HistoryDialog::chooseVersion(const Location& place,
+                                                                  QWidget* parent) {
+    if (place.isNone())
+        return std::nullopt;
+    HistoryDialog dialog(place.historyAccount(), place.historyPath(), parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    Chosen chosen;
+    chosen.choice = dialog.choice();
+    chosen.when = QLocale().toString(dialog.versionTime().toLocalTime(), QLocale::ShortFormat);
+    QFile file(dialog.versionFile());
+    if (file.open(QIODevice::ReadOnly))
+        chosen.bytes = file.readAll();
+    else
+        chosen.error = QCoreApplication::translate("TForm1", "Cannot read the earlier version "
+                                                             "\"%1\". %2")
+                           .arg(dialog.versionFile(), file.errorString());
+    return chosen;
 }

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "document/Document.h"
+
 #include <QDateTime>
 #include <QDialog>
+
+#include <optional>
 
 class QTreeWidget;
 
@@ -20,6 +24,15 @@ public:
     QString versionFile() const { return m_file; }
     // When it was saved over, in UTC.
     QDateTime versionTime() const { return m_time; }
+
+    // Runs the dialog for the file at `place` and reads the version chosen.
+    struct Chosen {
+        Choice choice = Choice::None;
+        QByteArray bytes;
+        QString when;  // when it was saved over, as the user's language writes it
+        QString error; // why it could not be read, in words
+    };
+    static std::optional<Chosen> chooseVersion(const Location& place, QWidget* parent);
 
 private:
     void choose(Choice choice);
