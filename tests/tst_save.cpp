@@ -1,4 +1,5 @@
-// Saving: the dialog, the bytes on disk, replacing, and every failure's error box.
+// Saving from the window: the dialog, the text saved as the memo holds it, and a failure told in
+// an error box. What a save does to the files is the document's (tst_documentsave).
 #include "config/CfgFile.h"
 #include "support/TestSupport.h"
 
@@ -15,12 +16,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <ctime>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/mount.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -75,23 +70,14 @@ private slots:
     void savesTheGeneratedText();
     void dialogSettings();
     void secondSaveProposesTheFirstPath();
-    void replacesWithoutAQuestionKeepingPermissions();
     void cancelWritesNothing();
     void savesTheMemoAsEdited_data();
     void savesTheMemoAsEdited();
-    void replacesWhatALinkPointsTo();
     void characterACfgCannotStore();
     void cannotCreate_data();
     void cannotCreate();
-    void pathThatIsAFolder();
-    void folderWithoutWritePermission();
-    void failedWriteKeepsTheOldFile();
-    void fullDisk_data();
-    void fullDisk();
     void successIsTold();
     void vanishedFolderProposesTheNearestOne();
-    void leftoversOfACutSaveGo_data();
-    void leftoversOfACutSaveGo();
 
 private:
     TestFiles::FreshFolder m_folder;
@@ -168,19 +154,6 @@ void SaveTest::secondSaveProposesTheFirstPath() {
     QCOMPARE(proposedFiles(form), QStringList{path("first.cfg")});
 }
 
-void SaveTest::replacesWithoutAQuestionKeepingPermissions() {
-    TForm1 form;
-    form.show();
-    const QStringList lines = finishClean(form);
-    writeFile(path("old.cfg"), QByteArray(100000, 'x'));
-    QVERIFY(QFile::setPermissions(path("old.cfg"), QFile::ReadOwner | QFile::WriteOwner));
-    const MessageSeen seen = saveThroughDialog(form, path("old.cfg"));
-    QVERIFY(!seen.seen);
-    QCOMPARE(readFile(path("old.cfg")), TestFiles::savedBytes(lines));
-    QCOMPARE(QFileInfo(path("old.cfg")).permissions() & 0x0777, QFile::ReadUser | QFile::WriteUser);
-    QCOMPARE(entries(m_folder->path()), QStringList{"old.cfg"});
-}
-
 void SaveTest::cancelWritesNothing() {
     TForm1 form;
     form.show();
@@ -215,17 +188,6 @@ void SaveTest::savesTheMemoAsEdited() {
     setMemo(form, memo);
     QVERIFY(!saveThroughDialog(form, path("edited.cfg")).seen);
     QCOMPARE(readFile(path("edited.cfg")), bytes);
-}
-
-void SaveTest::replacesWhatALinkPointsTo() {
-    TForm1 form;
-    form.show();
-    const QStringList lines = finishClean(form);
-    writeFile(path("target.cfg"), "old");
-    QVERIFY(QFile::link(path("target.cfg"), path("link.cfg")));
-    QVERIFY(!saveThroughDialog(form, path("link.cfg")).seen);
-    QVERIFY(QFileInfo(path("link.cfg")).isSymLink());
-    QCOMPARE(readFile(path("target.cfg")), TestFiles::savedBytes(lines));
 }
 
 void SaveTest::characterACfgCannotStore() {
@@ -270,127 +232,6 @@ void SaveTest::cannotCreate() {
     QCOMPARE(readFile(path("readonly.cfg")), QByteArray("read only"));
     QCOMPARE(entries(m_folder->path()), (QStringList{"file", "readonly.cfg"}));
     QCOMPARE(proposedFiles(form), QStringList{m_folder->filePath(proposed)});
-}
-
-// Qt's own dialog opens a folder instead of choosing it; a platform dialog may return one.
-void SaveTest::pathThatIsAFolder() {
-    TForm1 form;
-    form.show();
-    finishClean(form);
-    QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("folder.cfg")));
-    const MessageCatcher catcher;
-    const ModalHandler handler([&](QWidget* widget) {
-        auto* dialog = qobject_cast<QFileDialog*>(widget);
-        if (!dialog)
-            return false;
-        typeFileName(dialog, path("folder.cfg"));
-        // As a platform dialog would return it.
-        static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
-        return true;
-    });
-    click(form, "btnSave");
-    verifyError(
-        catcher.message,
-        QStringLiteral("Cannot create file \"%1\". Is a directory.").arg(path("folder.cfg")));
-    QCOMPARE(entries(m_folder->path()), QStringList{"folder.cfg"});
-    QCOMPARE(entries(path("folder.cfg")), QStringList());
-}
-
-// Runs as an ordinary user would: as root it runs again without the power over permissions.
-void SaveTest::folderWithoutWritePermission() {
-    if (TestFiles::ranWithoutRootPowers())
-        return;
-    QTemporaryDir folder;
-    // A file we may write to, in the folder: replacing it needs a new file beside it, so that
-    // saving over it fails too, and leaves it as it was.
-    writeFile(folder.filePath(QStringLiteral("kept.cfg")), "kept");
-    QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
-    TForm1 form;
-    form.show();
-    finishClean(form);
-    for (const char* name : {"server.cfg", "kept.cfg"}) {
-        const QString target = folder.filePath(QLatin1String(name));
-        verifyError(saveThroughDialog(form, target),
-                    QStringLiteral("Cannot create file \"%1\". Permission denied.").arg(target));
-    }
-    QCOMPARE(readFile(folder.filePath(QStringLiteral("kept.cfg"))), QByteArray("kept"));
-    QCOMPARE(entries(folder.path()), QStringList{"kept.cfg"});
-    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-
-// A write the system refuses half-way (here: the file-size limit) must not touch the old file.
-void SaveTest::failedWriteKeepsTheOldFile() {
-    TForm1 form;
-    form.show();
-    finishClean(form);
-    writeFile(path("server.cfg"), "old contents");
-    setMemo(form, QString(20000, QLatin1Char('x')));
-
-    rlimit old{};
-    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &old), 0);
-    rlimit small = old;
-    small.rlim_cur = 4096;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const MessageSeen seen = saveThroughDialog(form, path("server.cfg"));
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-
-    verifyError(
-        seen, QStringLiteral("Cannot write file \"%1\". File too large.").arg(path("server.cfg")));
-    QCOMPARE(readFile(path("server.cfg")), QByteArray("old contents"));
-    QCOMPARE(entries(m_folder->path()), QStringList{"server.cfg"});
-}
-
-void SaveTest::fullDisk_data() {
-    QTest::addColumn<bool>("existing");
-    QTest::addColumn<int>("free");
-    QTest::addColumn<int>("memo");
-    // A small text on a completely full disk: the case where a late failure could slip through.
-    QTest::newRow("full, replacing") << true << 0 << 0;
-    QTest::newRow("full, a new file") << false << 0 << 0;
-    QTest::newRow("full during the write") << true << 16384 << 200000;
-}
-
-// A full disk, made with a small tmpfs (needs root).
-void SaveTest::fullDisk() {
-    QFETCH(bool, existing);
-    QFETCH(int, free);
-    QFETCH(int, memo);
-    const QString mountPoint = path("disk");
-    QVERIFY(QDir().mkpath(mountPoint));
-    if (::geteuid() != 0 ||
-        ::mount("tmpfs", mountPoint.toLocal8Bit().constData(), "tmpfs", 0, "size=256k") != 0)
-        QSKIP("cannot mount a small tmpfs here (needs root); the file-size limit test covers "
-              "a failed write");
-    const QString target = mountPoint + QStringLiteral("/server.cfg");
-    if (existing)
-        writeFile(target, "old contents");
-    {
-        QFile filler(mountPoint + QStringLiteral("/filler"));
-        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        const QByteArray block(4096, 'f');
-        while (filler.write(block) > 0) {
-        }
-        while (filler.write("f", 1) > 0) {
-        }
-        QVERIFY(filler.resize(filler.size() - free));
-    }
-    TForm1 form;
-    form.show();
-    finishClean(form);
-    if (memo > 0)
-        setMemo(form, QString(memo, QLatin1Char('m')));
-    const MessageSeen seen = saveThroughDialog(form, target);
-    const QByteArray after = readFile(target);
-    const QStringList left = entries(mountPoint);
-    ::umount(mountPoint.toLocal8Bit().constData());
-
-    verifyError(seen,
-                QStringLiteral("Cannot write file \"%1\". No space left on device.").arg(target));
-    QCOMPARE(after, existing ? QByteArray("old contents") : QByteArray("<unreadable>"));
-    const QStringList kept = existing ? QStringList{"filler", "server.cfg"} : QStringList{"filler"};
-    QCOMPARE(left, kept);
 }
 
 void SaveTest::successIsTold() {
@@ -440,70 +281,6 @@ void SaveTest::vanishedFolderProposesTheNearestOne() {
     QCOMPARE(name, QStringLiteral("server.cfg"));
     QCOMPARE(entries(path("league")), QStringList{"server.cfg"});
     QCOMPARE(entries(working.path() + gone), QStringList());
-}
-
-void SaveTest::leftoversOfACutSaveGo_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("kind"); // "file", "folder", "link", "locked" (a save writing it)
-    QTest::addColumn<int>("age");      // seconds since it was last written
-    QTest::addColumn<bool>("removed");
-    QTest::newRow("left by a crash") << ".ledgerwick-1x9zq.tmp"
-                                     << "file" << 600 << true;
-    QTest::newRow("left long ago") << ".ledgerwick-k0.tmp"
-                                   << "file" << 86400 * 30 << true;
-    QTest::newRow("another save's, just made") << ".ledgerwick-1x9zq.tmp"
-                                               << "file" << 0 << false;
-    QTest::newRow("another save's, locked") << ".ledgerwick-1x9zq.tmp"
-                                            << "locked" << 600 << false;
-    QTest::newRow("not hidden") << "ledgerwick-1x9zq.tmp"
-                                << "file" << 600 << false;
-    QTest::newRow("not ours") << ".ledgerwick-Notes.tmp"
-                              << "file" << 600 << false;
-    QTest::newRow("another ending") << ".ledgerwick-1x9zq.tmp.bak"
-                                    << "file" << 600 << false;
-    QTest::newRow("a folder") << ".ledgerwick-1x9zq.tmp"
-                              << "folder" << 600 << false;
-    QTest::newRow("a link") << ".ledgerwick-1x9zq.tmp"
-                            << "link" << 600 << false;
-}
-
-// Temporary files that a save cut short left beside its target go with the next save into that
-// folder: only ours, and only those no save is writing.
-void SaveTest::leftoversOfACutSaveGo() {
-    QFETCH(QString, name);
-    QFETCH(QString, kind);
-    QFETCH(int, age);
-    QFETCH(bool, removed);
-    const QString leftover = path(qPrintable(name));
-    const QString elsewhere = path("elsewhere/") + name;
-    QVERIFY(QDir().mkpath(path("elsewhere")));
-    writeFile(path("target-of-link"), "kept");
-    for (const QString& file : {leftover, elsewhere}) {
-        if (kind == QLatin1String("folder"))
-            QVERIFY(QDir().mkpath(file));
-        else if (kind == QLatin1String("link"))
-            QVERIFY(QFile::link(path("target-of-link"), file));
-        else
-            writeFile(file, "set sv_hostname \"half");
-        const timespec then[2] = {{::time(nullptr) - age, 0}, {::time(nullptr) - age, 0}};
-        QCOMPARE(
-            ::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), then, AT_SYMLINK_NOFOLLOW),
-            0);
-    }
-    QFile locked(leftover);
-    if (kind == QLatin1String("locked")) {
-        QVERIFY(locked.open(QIODevice::ReadOnly));
-        QCOMPARE(::flock(locked.handle(), LOCK_EX), 0);
-    }
-
-    TForm1 form;
-    form.show();
-    finishClean(form);
-    QVERIFY(!saveThroughDialog(form, path("server.cfg")).seen);
-    QCOMPARE(QFileInfo::exists(leftover) || QFileInfo(leftover).isSymLink(), !removed);
-    QVERIFY(QFileInfo::exists(elsewhere) || QFileInfo(elsewhere).isSymLink());
-    QCOMPARE(readFile(path("target-of-link")), QByteArray("kept"));
-    QVERIFY(QFileInfo(path("server.cfg")).size() > 0);
 }
 
 QTEST_MAIN(SaveTest)
