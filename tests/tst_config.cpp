@@ -16,8 +16,6 @@ private slots:
     void lineForms_data();
     void lineForms();
     void commentsFollowTheSwitch();
-    void documentOrder_data();
-    void documentOrder();
     void encoding_data();
     void encoding();
     void unencodableCharacter_data();
@@ -80,68 +78,6 @@ void ConfigTest::commentsFollowTheSwitch() {
     text.separator();
     text.switchLine("scr_allow_bar", true);
     QCOMPARE(text.lines(), QStringList{QStringLiteral("set scr_allow_bar \"1\"")});
-}
-
-// Each body stands in the document as `<Name"` (a value line with the prefix "<").
-void ConfigTest::documentOrder_data() {
-    QTest::addColumn<bool>("comments");
-    QTest::addColumn<QStringList>("expected");
-    QStringList withComments = {"//Server Information",
-                                "<ServerInformation",
-                                "//",
-                                "//Server Options",
-                                "<ServerOptions",
-                                "//",
-                                "//Network Options",
-                                "<NetworkOptions",
-                                "//",
-                                "//Game Options",
-                                "<GameOptions",
-                                "<AllowedVotes",
-                                "<GameRules",
-                                "//",
-                                "//Gametypes Configuration",
-                                "//-- Deathmatch",
-                                "<Deathmatch",
-                                "//-- Headquarters",
-                                "<Headquarters",
-                                "//-- Team Deathmatch",
-                                "<TeamDeathmatch",
-                                "//-- Behind Enemy Lines",
-                                "<BehindEnemyLines",
-                                "//-- Retrieval",
-                                "<Retrieval",
-                                "//-- Search and Destroy",
-                                "<SearchAndDestroy",
-                                "//",
-                                "<MapRotation",
-                                "//Weapons",
-                                "<Weapons",
-                                "<CustomLines"};
-    QStringList bodiesOnly;
-    for (QString& line : withComments) {
-        if (line.startsWith(QLatin1Char('<'))) {
-            line.append(QLatin1Char('"'));
-            bodiesOnly.append(line);
-        }
-    }
-    QTest::newRow("with comments") << true << withComments;
-    QTest::newRow("without comments") << false << bodiesOnly;
-}
-
-void ConfigTest::documentOrder() {
-    QFETCH(bool, comments);
-    QFETCH(QStringList, expected);
-    const char* names[] = {"ServerInformation", "ServerOptions", "NetworkOptions",
-                           "GameOptions",       "AllowedVotes",  "GameRules",
-                           "Deathmatch",        "Headquarters",  "TeamDeathmatch",
-                           "BehindEnemyLines",  "Retrieval",     "SearchAndDestroy",
-                           "MapRotation",       "Weapons",       "CustomLines"};
-    ConfigText text(comments);
-    writeDocument(text, [&](Section section, ConfigText& t) {
-        t.valueLine("<", QLatin1String(names[static_cast<int>(section)]));
-    });
-    QCOMPARE(text.lines(), expected);
 }
 
 void ConfigTest::encoding_data() {

@@ -123,8 +123,6 @@ private slots:
     void editsAreWrittenAsTyped();
     void votesPageRoundTrip();
     void hints();
-    void focusOrder_data();
-    void focusOrder();
 };
 
 void GamePagesTest::sectionsAtTheirDefaults() {
@@ -298,49 +296,6 @@ void GamePagesTest::hints() {
             withoutHint.append(edit->objectName());
     withoutHint.sort();
     QCOMPARE(withoutHint, QStringList({"edHq1s", "edHq2s"}));
-}
-
-void GamePagesTest::focusOrder_data() {
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("order");
-    QTest::newRow("Game Options")
-        << "TabSheet4"
-        << "chkGametype gt1 gt2 gt3 gt4 gt5 gt6 rbAV1 rbAV0 LMDTextButton30 chkAllowVote rbDF1 "
-           "rbDF0 chkDrawti rbSE1 rbSE0 chkForceRespawn chkFriendlyFire rbFF0 rbFF1 rbFF2 rbFF3 "
-           "rbKK1 rbKK0 rbFL1 rbFL0 rbFR11 rbFR00 chkKillcam chkFreelook chkSpectateenemy "
-           "chkMaxDiff rbP1 rbP0 chkPenalty rbD1 rbD0 chkDead edMaxDiffs";
-    QTest::newRow("Votes")
-        << "tabVotes"
-        << "chkKick chkKK chkFF chkTeam chkGG chkBan chkRotate chkRestart chkMap";
-    QTest::newRow("Gametypes")
-        << "TabSheet5"
-        << "rbRe1 rbRe0 chkDm1 chkDm2 chkTdm2 chkTdm1 chkBel1 chkBel2 chkBel3 chkRe6 chkRe5 "
-           "chkRe4 chkRe3 chkRe2 chkRe1 chkSd5 chkSd4 chkSd3 chkSd2 chkSd1 chkHq1 chkHq2 edDm1s "
-           "edDm2s edRe1s edRe2s edRe3s edRe4s edRe5s edSd1s edSd2s edSd3s edSd4s edSd5s edBel2s "
-           "edBel3s edBel1s edTdm1s edTdm2s edHq1s edHq2s";
-}
-
-void GamePagesTest::focusOrder() {
-    QFETCH(QString, page);
-    QFETCH(QString, order);
-    TForm1 form;
-    auto* sheet = child<QWidget>(&form, qPrintable(page));
-    auto takesTab = [sheet](QWidget* w) {
-        return sheet->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus);
-    };
-    const QStringList expected = order.split(QLatin1Char(' '));
-    int focusable = 0;
-    for (QWidget* w : sheet->findChildren<QWidget*>())
-        focusable += takesTab(w);
-    QCOMPARE(focusable, expected.size());
-
-    QWidget* first = child<QWidget>(sheet, qPrintable(expected.first()));
-    QStringList chain{expected.first()};
-    for (QWidget* w = first->nextInFocusChain(); w != first && chain.size() < expected.size();
-         w = w->nextInFocusChain())
-        if (takesTab(w))
-            chain.append(w->objectName());
-    QCOMPARE(chain, expected);
 }
 
 QTEST_MAIN(GamePagesTest)

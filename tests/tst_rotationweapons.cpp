@@ -77,7 +77,6 @@ private slots:
     void presetsSetEveryBox();
     void manualChangesAfterAPresetAreWritten();
     void spareSpringfieldStaysOut();
-    void focusOrders();
     void captionsAreWholeAndRotationHasNoHints();
 };
 
@@ -285,41 +284,6 @@ void RotationWeaponsTest::spareSpringfieldStaysOut() {
     const QStringList lines = finish(form);
     QCOMPARE(lines.filter(QStringLiteral("springfield")),
              QStringList{QStringLiteral("set scr_allow_springfield \"1\"")});
-}
-
-void RotationWeaponsTest::focusOrders() {
-    TForm1 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    const QList<QPair<const char*, QStringList>> pages = {
-        {"TabSheet6", {"chkMpr",          "edRotation",      "LMDTextButton1",  "LMDTextButton2",
-                       "LMDTextButton3",  "LMDTextButton4",  "LMDTextButton5",  "LMDTextButton6",
-                       "LMDTextButton7",  "LMDTextButton8",  "LMDTextButton9",  "LMDTextButton10",
-                       "LMDTextButton11", "LMDTextButton12", "LMDTextButton13", "LMDTextButton14",
-                       "LMDTextButton15", "LMDTextButton16", "LMDTextButton17", "LMDTextButton18",
-                       "LMDTextButton19", "LMDTextButton20", "LMDTextButton21", "LMDTextButton22"}},
-        {"TabSheet1", {"chkGarand",       "chkCarbine",      "chkThompson",     "chkBar",
-                       "chkEnfield",      "chkSten",         "chkBren",         "chkSpringfield",
-                       "chkKar",          "chkMp40",         "chkMp44",         "chkSkar",
-                       "chkSnagant",      "chkPPsh",         "chkNagant",       "chkPanzer",
-                       "chkFg",           "LMDTextButton23", "LMDTextButton24", "LMDTextButton25",
-                       "LMDTextButton26", "LMDTextButton27", "LMDTextButton28"}},
-    };
-    for (const auto& [pageName, expected] : pages) {
-        auto* page = child<QWidget>(&form, pageName);
-        child<QTabWidget>(&form, "PageControl1")->setCurrentWidget(page);
-        // Every widget of the page that Tab can reach, in chain order from the first one.
-        QWidget* first = child<QWidget>(page, expected.first().toLatin1().constData());
-        QStringList chain;
-        QWidget* w = first;
-        do {
-            if (page->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled())
-                chain.append(w->objectName());
-            w = w->nextInFocusChain();
-        } while (w != first);
-        QCOMPARE(chain, expected);
-    }
-    QCOMPARE(child<QGroupBox>(&form, "GroupBox2")->focusPolicy(), Qt::NoFocus);
 }
 
 void RotationWeaponsTest::captionsAreWholeAndRotationHasNoHints() {

@@ -95,17 +95,6 @@ TLMDListComboBox* location(const TForm1& form) {
     return child<TLMDListComboBox>(&form, "lbLocation");
 }
 
-// The component that has the keyboard focus; the edit inside the location box counts as the box,
-// a radio button as its group's panel.
-QString focusName() {
-    QWidget* focus = QApplication::focusWidget();
-    if (!focus)
-        return QString();
-    if (qobject_cast<QComboBox*>(focus->parentWidget()) || qobject_cast<QRadioButton*>(focus))
-        return focus->parentWidget()->objectName();
-    return focus->objectName();
-}
-
 } // namespace
 
 class ServerPagesTest : public QObject {
@@ -139,8 +128,6 @@ private slots:
 
     // The pages themselves.
     void irregularHints();
-    void tabOrder_data();
-    void tabOrder();
     void captionsWholeAndNothingOverlaps();
 };
 
@@ -485,49 +472,6 @@ void ServerPagesTest::irregularHints() {
     // The password edits show what is typed.
     for (const char* edit : {"edRcons", "edSvpasss", "edPvtpws"})
         QCOMPARE(child<QLineEdit>(&form, edit)->echoMode(), QLineEdit::Normal);
-}
-
-void ServerPagesTest::tabOrder_data() {
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QStringList>("order");
-    QTest::newRow("Server Information")
-        << "tabMain"
-        << QStringList{
-               "chkSvname",   "chkMotd",     "chkAdmin1",       "chkMail1",      "chkIRC1",
-               "chkWebsite1", "chkLocation", "chkAdmin2",       "chkMail2",      "chkIRC2",
-               "chkWebsite2", "chkTS",       "LMDTextButton29", "edServernames", "edWebsite1s",
-               "edIRC1s",     "edMail1s",    "edAdmin1s",       "edMotds",       "edAdmin2s",
-               "edMail2s",    "edIRC2s",     "edTSs",           "edWebsite2s",   "lbLocation"};
-    QTest::newRow("Server Options")
-        << "TabSheet2"
-        << QStringList{"chkPure",    "Panel2",        "chkRcon",  "chkSvpass", "chkPvtpw",
-                       "chkPvtp",    "chkMaxplayers", "chkDl",    "chkCheats", "chkLog",
-                       "chkLogsync", "chkBanned",     "chkBanD",  "chkSvfps",  "chkA",
-                       "chkFlood",   "Panel3",        "Panel4",   "Panel5",    "Panel6",
-                       "Panel7",     "edRcons",       "edPvtpws", "edSvpasss", "edBanneds",
-                       "edLogs",     "edMaxplayerss", "edPvtps",  "edSvfpss",  "edBanDs"};
-    QTest::newRow("Network Options")
-        << "TabSheet3"
-        << QStringList{"chkIP",      "chkPort", "chkRate", "chkMp",     "chkMip",     "chkMaster",
-                       "chkBaseurl", "chkWWW",  "chkDlD",  "chkWWWs",   "edIPs",      "edPorts",
-                       "edRates",    "edMps",   "edMips",  "edMasters", "edBaseurls", "edDlDs"};
-}
-
-void ServerPagesTest::tabOrder() {
-    QFETCH(QString, page);
-    QFETCH(QStringList, order);
-    TForm1 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    child<PageControl>(&form, "PageControl1")
-        ->setCurrentWidget(child<QWidget>(&form, qPrintable(page)));
-    child<QWidget>(&form, qPrintable(order.first()))->setFocus(Qt::TabFocusReason);
-    QStringList visited{focusName()};
-    for (qsizetype i = 1; i < order.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited.append(focusName());
-    }
-    QCOMPARE(visited, order);
 }
 
 // Every caption is drawn whole and no two controls of a page lie on each other.

@@ -1,5 +1,6 @@
 // The main window as it opens: frame, menu, pages and tabs, start-up state, hints, web pages, the
 // keyboard, the about boxes.
+#include "settings/PageCatalogue.h"
 #include "support/TestSupport.h"
 #include "window/PageControl.h"
 
@@ -12,6 +13,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QSet>
 #include <QStatusBar>
 #include <QTabBar>
@@ -47,6 +49,7 @@ private slots:
     void menuAccessLetters();
     void pageKeysWorkEverywhere_data();
     void pageKeysWorkEverywhere();
+    void tabFollowsEachPagesKeyboardOrder();
     void customLinesButtonFocusesTheBox();
     void openingNoteStaysUntilTheUserActs();
     void exitEndsTheEventLoop();
@@ -385,6 +388,53 @@ void WindowTest::pageKeysWorkEverywhere() {
     else
         QTest::keyClick(widget, Qt::Key_Tab, Qt::ControlModifier);
     QCOMPARE(pages->currentWidget()->objectName(), expected);
+}
+
+// Tab on each page goes through its controls in the order the page declares: none passed over
+// that Tab can reach, none out of turn. A radio group takes Tab once, at its chosen button.
+void WindowTest::tabFollowsEachPagesKeyboardOrder() {
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    for (const PageDeclaration& page : pageCatalogue()) {
+        if (page.keyboard.empty())
+            continue;
+        QStringList order;
+        for (const char* name : page.keyboard)
+            order.append(QLatin1String(name));
+        auto* first = child<QWidget>(&form, page.keyboard.front());
+        auto* pages = child<PageControl>(&form, "PageControl1");
+        for (int i = 0; i < pages->count(); ++i)
+            if (pages->widget(i)->isAncestorOf(first))
+                pages->setCurrentIndex(i);
+        const auto place = [&order](QWidget* widget) {
+            for (; widget; widget = widget->parentWidget())
+                if (order.contains(widget->objectName()))
+                    return int(order.indexOf(widget->objectName()));
+            return -1;
+        };
+        first->setFocus(Qt::TabFocusReason);
+        // A panel holds a group of choices, and may hold a button beside them: each stop in it
+        // counts as the panel's.
+        QList<int> visited{place(QApplication::focusWidget())};
+        for (qsizetype i = 1; i < 4 * order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            const int now = place(QApplication::focusWidget());
+            if (now < visited.last())
+                break; // round again, or out of the page
+            if (now > visited.last())
+                visited.append(now);
+        }
+        for (qsizetype i = 0; i < order.size(); ++i) {
+            auto* widget = child<QWidget>(&form, qPrintable(order[i]));
+            auto* radio = qobject_cast<QRadioButton*>(widget);
+            const bool reachable = widget->isEnabled() && widget->isVisible() &&
+                                   (widget->focusPolicy() & Qt::TabFocus) &&
+                                   (!radio || radio->isChecked());
+            QVERIFY2(!reachable || visited.contains(int(i)),
+                     qPrintable(QString::fromLatin1(page.name) + ": Tab passes over " + order[i]));
+        }
+    }
 }
 
 void WindowTest::customLinesButtonFocusesTheBox() {
