@@ -220,10 +220,9 @@ CommandLine CommandLine::parse(int argc, char* argv[]) {
             others.append(option->id);
             break;
         case Id::Server:
-            // Each --server answers for the files before it that have none yet: one each.
+            // The servers go with the files in the order both are given: FILE --server A FILE2
+            // --server B, or --server A -- -FILE for a file whose name starts with "-".
             servers.append(text);
-            if (servers.size() > line.files.size())
-                fail("--server " + *value + " follows no FILE to compare.");
             others.append(option->id);
             break;
         case Id::Apply:
@@ -282,8 +281,8 @@ CommandLine CommandLine::parse(int argc, char* argv[]) {
             fail("--check needs at least one FILE.");
         break;
     case Action::Compare:
-        if (line.files.isEmpty() || servers.size() < line.files.size())
-            fail("--compare needs a --server HOST[:PORT] after each FILE.");
+        if (line.files.isEmpty() || servers.size() != line.files.size())
+            fail("--compare needs one --server HOST[:PORT] for each FILE.");
         for (qsizetype i = 0; i < std::min(line.files.size(), servers.size()); ++i)
             line.comparisons.append({line.files[i], servers[i]});
         line.files.clear();

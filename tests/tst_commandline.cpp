@@ -256,10 +256,10 @@ void CommandLineTest::usageErrors_data() {
                       "FILE...");
     QTest::newRow("a file to compare without its server")
         << QStringList{"--compare", "good.cfg", "--server", "127.0.0.1", "bad.cfg"}
-        << QByteArray("ledgerwick: --compare needs a --server HOST[:PORT] after each FILE.");
-    QTest::newRow("a server before its file")
-        << QStringList{"--compare", "--server", "127.0.0.1", "good.cfg"}
-        << QByteArray("ledgerwick: --server 127.0.0.1 follows no FILE to compare.");
+        << QByteArray("ledgerwick: --compare needs one --server HOST[:PORT] for each FILE.");
+    QTest::newRow("a server without a file")
+        << QStringList{"--compare", "good.cfg", "--server", "127.0.0.1", "--server", "127.0.0.2"}
+        << QByteArray("ledgerwick: --compare needs one --server HOST[:PORT] for each FILE.");
     QTest::newRow("--set without a value") << QStringList{"--set", "sv_maxclients", "good.cfg"}
                                            << QByteArray("ledgerwick: --set takes NAME=VALUE, "
                                                          "not 'sv_maxclients'.");
@@ -305,6 +305,10 @@ void CommandLineTest::helpAndVersion_data() {
                               "--               End the options",
                               "Needs no display"};
     QTest::newRow("--help") << QStringList{"--help"} << help;
+    // After "--", a file named like an option is a file, for --compare too.
+    QTest::newRow("--compare takes -- too")
+        << QStringList{"--compare", "--server", "127.0.0.1:9", "--", "--missing.cfg"}
+        << QByteArrayList{"EXIT2", "ledgerwick: cannot read --missing.cfg: "};
     QTest::newRow("-h, after a file") << QStringList{"good.cfg", "-h"} << help;
     QTest::newRow("--version") << QStringList{"--version"} << QByteArrayList{"ledgerwick 1.1\n"};
 }
@@ -313,6 +317,11 @@ void CommandLineTest::helpAndVersion() {
     QFETCH(QStringList, arguments);
     QFETCH(QByteArrayList, says);
     const Run result = run(m_folder.path(), arguments);
+    if (says.first() == "EXIT2") { // not help at all
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY2(result.errors.startsWith(says.last()), result.errors.constData());
+        return;
+    }
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.errors, QByteArray());
     for (const QByteArray& part : says)
