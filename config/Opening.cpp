@@ -26,6 +26,10 @@ public:
                  std::span<const ServerScript::WordRange> words) override {
         if (words.empty())
             return;
+        const QStringView word = wordText(words.front());
+        if (firstMap < 0 && (word.compare(u"map", Qt::CaseInsensitive) == 0 ||
+                             word.compare(u"map_rotate", Qt::CaseInsensitive) == 0))
+            firstMap = command.begin;
         // What the server runs counts, also the rest of a cut command; a line without "set" sets
         // only a variable the server has by then.
         const ServerScript::Verb verb = ServerScript::verbOf(wordText(words.front()));
@@ -60,6 +64,7 @@ public:
     };
     QList<Place> places;
     QList<int> lines;
+    qsizetype firstMap = -1; // the first command that starts a map
 
     QList<bool> takeOther() { return std::move(m_other); }
 
@@ -118,6 +123,8 @@ Opening::Opening(const QString& text, const FileFormat& format)
     m_settings = std::move(reader.settings);
     m_settingLines = std::move(reader.lines);
     m_lineHoldsOther = reader.takeOther();
+    if (reader.firstMap >= 0)
+        m_mapLine = lineStart(reader.firstMap);
     m_places.reserve(reader.places.size());
     for (const Reader::Place& place : std::as_const(reader.places))
         m_places.append({place.begin, place.end, place.nameEnd, place.valueBegin, place.valueEnd,
@@ -127,6 +134,10 @@ Opening::Opening(const QString& text, const FileFormat& format)
 }
 
 Opening::Setting* Opening::find(QStringView name) {
+    return const_cast<Setting*>(std::as_const(*this).find(name));
+}
+
+const Opening::Setting* Opening::find(QStringView name) const {
     const auto same = m_byName.constFind(name.toString().toLower());
     return same == m_byName.cend() ? nullptr : &m_settings[same->last()];
 }
@@ -187,20 +198,21 @@ std::pair<qsizetype, qsizetype> Opening::writtenValue(const Place& place) const 
 }
 
 QString Opening::rewritten(const QList<Line>& before, const QList<Line>& after,
-                           const QStringList& own) const {
+                           const QStringList& own, const QList<Line>& loose) const {
     QHash<QString, QString> was;
     for (const Line& line : before)
         was.insert(line.name.toLower(), line.value);
     // The command of each variable that the server ends with, by lower-case name, for the
     // variables the pages write: a value is changed there, whether or not a page could show it.
     QHash<QString, int> held;
-    for (const QList<Line>* lines : {&before, &after})
+    for (const QList<Line>* lines : {&before, &after, &loose})
         for (const Line& line : *lines)
             if (const auto same = m_byName.constFind(line.name.toLower()); same != m_byName.cend())
                 held.insert(same.key(), same->last());
     QSet<QString> written;
-    for (const Line& line : after)
-        written.insert(line.name.toLower());
+    for (const QList<Line>* lines : {&after, &loose})
+        for (const Line& line : *lines)
+            written.insert(line.name.toLower());
 
     QList<Edit> edits;
     QList<std::pair<qsizetype, qsizetype>> removed;
@@ -213,17 +225,18 @@ QString Opening::rewritten(const QList<Line>& before, const QList<Line>& after,
                 removed.append({m_places[index].begin, m_places[index].end});
         }
     }
-    for (const Line& line : after) {
-        const QString name = line.name.toLower();
-        const auto setting = held.constFind(name);
-        if (setting == held.cend() || (was.contains(name) && line.value == was.value(name)))
-            continue;
-        const Place& place = m_places[*setting];
-        const auto [from, to] = writtenValue(place);
-        // A value written right after its name (`set sv_hostname\xE9Caf`) gets a blank.
-        const QString blank = from == place.nameEnd ? QStringLiteral(" ") : QString();
-        edits.append({from, to, blank + quote + line.value + quote});
-    }
+    for (const QList<Line>* lines : {&after, &loose})
+        for (const Line& line : *lines) {
+            const QString name = line.name.toLower();
+            const auto setting = held.constFind(name);
+            if (setting == held.cend() || (was.contains(name) && line.value == was.value(name)))
+                continue;
+            const Place& place = m_places[*setting];
+            const auto [from, to] = writtenValue(place);
+            // A value written right after its name (`set sv_hostname\xE9Caf`) gets a blank.
+            const QString blank = from == place.nameEnd ? QStringLiteral(" ") : QString();
+            edits.append({from, to, blank + quote + line.value + quote});
+        }
 
     // A command taken out takes its ';' with it (the one after it, else the one before), and a
     // line left with blanks only goes whole, with its line break.
@@ -310,6 +323,16 @@ QString Opening::rewritten(const QList<Line>& before, const QList<Line>& after,
         else
             edits.append({anchor, anchor, after[i].text + lineBreak, order++});
     }
+    // A mod's own variable before the map starts, so that the map starts with it set.
+    for (const Line& line : loose) {
+        const QString name = line.name.toLower();
+        if (held.contains(name) || (was.contains(name) && was.value(name) == line.value))
+            continue;
+        if (m_mapLine >= 0)
+            edits.append({m_mapLine, m_mapLine, line.text + lineBreak, order++});
+        else
+            atEnd(line.text);
+    }
     for (const QString& line : own)
         atEnd(line);
 
@@ -324,7 +347,7 @@ QString Opening::rewritten(const QList<Line>& before, const QList<Line>& after,
         return a.order < b.order;
     });
     QString result;
-    result.reserve(m_text.size() + 64 * (after.size() + own.size()));
+    result.reserve(m_text.size() + 64 * (after.size() + loose.size() + own.size()));
     qsizetype copied = 0;
     for (const Edit& edit : std::as_const(edits)) {
         if (edit.from > copied)

@@ -27,6 +27,7 @@ public:
     // The setting of `name` (any letter case) that the server holds at the end: the last one of
     // that name. Null when the text sets no such variable.
     Setting* find(QStringView name);
+    const Setting* find(QStringView name) const;
 
     // After the pages have taken theirs: how many settings they hold, and how many lines hold
     // something they do not (a command, a comment), which stay as they are.
@@ -57,8 +58,12 @@ public:
     // - a variable the text does not set that is new or changed gets its line after the line of
     //   the nearest setting before it that the text holds, else before the nearest after it, else
     //   at the end, as do the own lines. Added lines take the text's most common line break.
-    QString rewritten(const QList<Line>& before, const QList<Line>& after,
-                      const QStringList& own) const;
+    // `loose` are settings of variables no page writes (a mod's own), with what the text set them
+    // to in `before`: each is changed where the server ends with it as a page's is, or, when the
+    // text does not set it, gets its line before the first line that starts a map (`map`,
+    // `map_rotate`), else at the end.
+    QString rewritten(const QList<Line>& before, const QList<Line>& after, const QStringList& own,
+                      const QList<Line>& loose = {}) const;
 
 private:
     // Where a setting's command stands in the text.
@@ -89,4 +94,5 @@ private:
     QList<int> m_settingLines; // by setting, from 0
     QList<bool> m_lineHoldsOther;
     QList<qsizetype> m_lineStarts;
+    qsizetype m_mapLine = -1; // where the line of the first command that starts a map begins
 };

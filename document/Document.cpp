@@ -132,8 +132,9 @@ void Document::clear() {
     setModified(false);
 }
 
-QString Document::rewritten(const QList<Opening::Line>& settings, const QStringList& own) const {
-    return m_layout ? m_layout->rewritten(m_openedLines, settings, own) : QString();
+QString Document::rewritten(const QList<Opening::Line>& settings, const QStringList& own,
+                            const QList<Opening::Line>& loose) const {
+    return m_layout ? m_layout->rewritten(m_openedLines, settings, own, loose) : QString();
 }
 
 QString Document::showInEditor(const QString& fileText) {

@@ -84,8 +84,10 @@ public:
     // rewritten() changes only what changed since.
     void setOpenedLines(const QList<Opening::Line>& lines) { m_openedLines = lines; }
     // The opened file with the settings' changes made in place and `own` lines at its end, with
-    // its own line breaks. Null for a document that has no layout.
-    QString rewritten(const QList<Opening::Line>& settings, const QStringList& own) const;
+    // its own line breaks; `loose` settings of variables no page writes as Opening::rewritten()
+    // places them. Null for a document that has no layout.
+    QString rewritten(const QList<Opening::Line>& settings, const QStringList& own,
+                      const QList<Opening::Line>& loose = {}) const;
     // `fileText` (from rewritten()) as an editor shows it, with LF line breaks; a save of the
     // editor's text then gives each line that stayed its own line break again.
     QString showInEditor(const QString& fileText);

@@ -193,8 +193,13 @@ void RemoteClient::onOutcome(const Outcome& outcome) {
         emit passwordQuestion(m_address.toString(), m_source != PasswordSource::None);
         return;
     case Failure::ChangedOnServer: {
-        if (!m_interactive)
-            break;
+        if (!m_interactive) {
+            if (!m_overwriteUnasked || m_force)
+                break;
+            m_force = true;
+            QMetaObject::invokeMethod(this, &RemoteClient::run, Qt::QueuedConnection);
+            return;
+        }
         m_pending = outcome;
         m_asked = Asked::Overwrite;
         emit overwriteQuestion(m_address.toString(), m_expected, outcome.bytes, m_bytes);
@@ -278,6 +283,9 @@ QString RemoteClient::failureMessage(const Outcome& outcome) const {
             else
                 reason += QStringLiteral(" Correct the password kept in the system keyring by "
                                          "opening the address in Ledgerwick's window.");
+            break;
+        case Failure::ChangedOnServer:
+            reason += QStringLiteral(" Nothing was written; --force overwrites it.");
             break;
         default:
             break;

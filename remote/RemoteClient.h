@@ -41,6 +41,9 @@ public:
     ~RemoteClient() override;
 
     void setInteractive(bool interactive) { m_interactive = interactive; }
+    // Without questions, whether a save overwrites a file that changed on the server since it was
+    // read (the command line's --force); otherwise it fails and writes nothing.
+    void setOverwriteUnasked(bool overwrite) { m_overwriteUnasked = overwrite; }
     void setSettings(const RemoteTransfer::Settings& settings) { m_settings = settings; }
 
     bool isBusy() const { return m_busy; }
@@ -87,6 +90,7 @@ private:
     QString failureMessage(const RemoteTransfer::Outcome& outcome) const;
 
     bool m_interactive = true;
+    bool m_overwriteUnasked = false;
     RemoteTransfer::Settings m_settings;
     bool m_busy = false;
     Task m_task = Task::Fetch;

@@ -12,6 +12,8 @@
 
 #include <QString>
 
+#include <algorithm>
+
 namespace {
 
 using namespace settings;
@@ -111,4 +113,47 @@ Vocabulary knownVariables() {
     for (const PageDeclaration& page : catalogue)
         learn(known, page.settings);
     return known;
+}
+
+QList<SettingEdits::Written> writtenVariables() {
+    QList<SettingEdits::Written> written;
+    const QString set = QStringLiteral("set");
+    const QString sets = QStringLiteral("sets");
+    ConfigText text(false);
+    // Section by section, each page's rows of it in the order of its table, as the pages write.
+    writeDocument(text, [&](Section section, ConfigText&) {
+        for (const PageDeclaration& page : catalogue) {
+            const std::span<const SettingRow> rows = page.settings;
+            for (size_t i = 0; i < rows.size(); ++i) {
+                const SettingRow& row = rows[i];
+                if (row.section.value_or(page.section) != section)
+                    continue;
+                const QString name = QString::fromLatin1(row.variable);
+                const bool number = row.kind != ValueKind::Text &&
+                                    std::all_of(row.buttons.begin(), row.buttons.end(),
+                                                [](const RadioChoice& choice) {
+                                                    bool whole = false;
+                                                    QByteArray(choice.value).toInt(&whole);
+                                                    return whole;
+                                                });
+                switch (row.form) {
+                case LineForm::Set:
+                    written.append({name, set, number});
+                    break;
+                case LineForm::Info:
+                    written.append({name, sets});
+                    break;
+                case LineForm::Contact:
+                    if (i > 0 && declaration::same(rows[i - 1].variable, row.variable)) {
+                        written.append({name + QLatin1Char('2'), sets});
+                    } else {
+                        written.append({name, sets});
+                        written.append({name + QLatin1Char('1'), sets});
+                    }
+                    break;
+                }
+            }
+        }
+    });
+    return written;
 }

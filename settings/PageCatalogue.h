@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/DocumentOrder.h"
+#include "config/SettingEdits.h"
 #include "settings/SettingRow.h"
 
 class Vocabulary;
@@ -44,3 +45,6 @@ const PageDeclaration& declarationOf(PageId id);
 void learn(Vocabulary& known, std::span<const SettingRow> rows);
 // What the checks of a text know of the variables the pages write.
 Vocabulary knownVariables();
+// Every variable and info key the pages write, as they write it, in the order of the document: a
+// contact pair's first row as .Key and .Key1, its second as .Key2.
+QList<SettingEdits::Written> writtenVariables();
