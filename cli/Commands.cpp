@@ -2,6 +2,7 @@
 
 #include "cli/CheckCommand.h"
 #include "cli/CompareCommand.h"
+#include "cli/SetCommand.h"
 #include "config/Program.h"
 
 #include <QCoreApplication>
@@ -48,7 +49,8 @@ std::optional<int> runWithoutWindow(const CommandLine& line, int& argc, char* ar
     else if (line.action == CommandLine::Action::Compare)
         result = compareWithServers(line.comparisons, line.apply, out, errors);
     else
-        errors.write("ledgerwick: --set is not built yet\n");
+        result = setFiles({line.assignments, line.unsets, line.dryRun, line.force, line.files}, out,
+                          errors);
     out.flush();
     return result;
 }
