@@ -125,6 +125,7 @@ private slots:
     void checkEveryFile_data();
     void checkEveryFile();
     void fileNamesAreBytes();
+    void setTwiceChangesOnce();
     void usageErrors_data();
     void usageErrors();
     void helpAndVersion_data();
@@ -235,6 +236,23 @@ void CommandLineTest::fileNamesAreBytes() {
     QCOMPARE(saved, kBad);
     // Qt cannot name it to remove it with the folder.
     QCOMPARE(::unlink(name.constData()), 0);
+}
+
+// As a configuration tool runs it: the first run changes the line and says so by its status and
+// a diff, the second finds the value there and writes nothing.
+void CommandLineTest::setTwiceChangesOnce() {
+    const QStringList arguments{"--set", "sv_maxclients=24", "good.cfg"};
+    const Run first = run(m_folder.path(), arguments);
+    QCOMPARE(first.errors, QByteArray());
+    QCOMPARE(first.out, QByteArray("--- good.cfg\n+++ good.cfg\n@@ -1,2 +1,2 @@\n"
+                                   " set sv_hostname \"Caf\xE9\"\n-set sv_maxclients 20\n"
+                                   "+set sv_maxclients \"24\"\n"));
+    QCOMPARE(first.exitCode, 1);
+    QCOMPARE(readFile(m_folder.filePath("good.cfg")),
+             QByteArray("set sv_hostname \"Caf\xE9\"\r\nset sv_maxclients \"24\"\r\n"));
+    const Run second = run(m_folder.path(), arguments);
+    QCOMPARE(second.out, QByteArray());
+    QCOMPARE(second.exitCode, 0);
 }
 
 void CommandLineTest::usageErrors_data() {
