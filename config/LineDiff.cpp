@@ -61,6 +61,9 @@ LineDiff::LineDiff(const QString& before, const QString& after)
     int added = 0;
     auto endOfChange = [&] {
         m_removed += qMax(0, removed - added);
+        // Removed lines come first in a change: the added lines beyond them are new.
+        for (int i = removed; i < added; ++i)
+            m_new.append(m_changed[m_changed.size() - added + i]);
         removed = added = 0;
     };
     for (const auto& [line, info] : diff.getSes().getSequence()) {

@@ -16,6 +16,8 @@ public:
     bool isEmpty() const { return m_changed.isEmpty() && m_removed == 0; }
     // Lines of `after` (from 0) that are new or changed, in order; the first `most` of them.
     const QList<int>& changedLines() const { return m_changed; }
+    // Those of them that replace no line of `before`: new lines rather than changed ones.
+    const QList<int>& newLines() const { return m_new; }
     QStringList changedText(int most) const;
     // How many lines differ: those added or changed in `after`, or removed from `before` where
     // nothing took their place.
@@ -35,5 +37,6 @@ private:
     QStringList m_after;
     QList<Entry> m_script;
     QList<int> m_changed;
+    QList<int> m_new;
     int m_removed = 0; // removed lines beyond those replaced
 };

@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QSpacerItem>
+#include <QTextEdit>
 
 namespace {
 
@@ -22,10 +24,15 @@ void MessageBox::critical(QWidget* parent, const QString& title, const QString& 
 }
 
 int MessageBox::ask(QWidget* parent, const Question& question, const QList<Choice>& choices,
-                    int defaultChoice) {
+                    int defaultChoice, const QString& details) {
     MessageBox box(question.icon, question.title, question.text, QMessageBox::NoButton, parent);
     box.setObjectName(question.name);
     box.setInformativeText(question.informative);
+    if (!details.isEmpty()) {
+        box.setDetailedText(details);
+        if (auto* shown = box.findChild<QTextEdit*>())
+            shown->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    }
     QList<QAbstractButton*> buttons;
     for (const Choice& choice : choices)
         buttons.append(choice.standard != QMessageBox::NoButton

@@ -33,9 +33,10 @@ public:
         QString name; // the box's objectName, by which tests and tools find it
     };
     // Asks `question` with `choices`, `defaultChoice` the one Enter takes (Escape takes Cancel or
-    // the one that rejects), and returns the index of the choice taken.
+    // the one that rejects), and returns the index of the choice taken. `details`, when given,
+    // stand behind "Show Details..." in a fixed-width font: lines whose columns matter.
     static int ask(QWidget* parent, const Question& question, const QList<Choice>& choices,
-                   int defaultChoice);
+                   int defaultChoice, const QString& details = QString());
 
 protected:
     bool event(QEvent* event) override;

@@ -1,6 +1,7 @@
 #include "document/Document.h"
 
 #include "config/CharacterNames.h"
+#include "config/LineDiff.h"
 #include "remote/History.h"
 
 #include <QFile>
@@ -121,6 +122,7 @@ void Document::open(const Read& read) {
     m_bytes = read.bytes;
     // A document with no file has something to save.
     setModified(read.place.isNone());
+    emit baseChanged();
 }
 
 void Document::clear() {
@@ -130,6 +132,7 @@ void Document::clear() {
     m_place = Location();
     m_bytes.clear();
     setModified(false);
+    emit baseChanged();
 }
 
 QString Document::rewritten(const QList<Opening::Line>& settings, const QStringList& own,
@@ -140,6 +143,23 @@ QString Document::rewritten(const QList<Opening::Line>& settings, const QStringL
 QString Document::showInEditor(const QString& fileText) {
     m_fileLines = FileLines(fileText, format());
     return m_fileLines.shown();
+}
+
+QString Document::savedText(const QString& shown, bool edited) const {
+    // An opened file: each line that stayed keeps its line break, as save() writes it. A new
+    // text: each line with one.
+    if (m_layout)
+        return m_fileLines.text(edited ? shown : m_fileLines.shown());
+    return shown.isEmpty() || shown.endsWith(QLatin1Char('\n')) ? shown : shown + QLatin1Char('\n');
+}
+
+std::optional<QString> Document::baseText() const {
+    if (m_layout)
+        return m_layout->text();
+    // A new document has its place once saved.
+    if (!m_place.isNone())
+        return CfgFile::decode(m_bytes);
+    return std::nullopt;
 }
 
 QString Document::text() const {
@@ -163,8 +183,7 @@ Document::Saved Document::save(const QString& shown, bool edited,
     // (line and paragraph separators) as line breaks of its own.
     const std::optional<FileFormat> format =
         m_layout ? std::optional(m_layout->format()) : std::nullopt;
-    const QString fileText =
-        format ? m_fileLines.text(edited ? shown : m_fileLines.shown()) : QString();
+    const QString fileText = format ? savedText(shown, edited) : QString();
     const CfgFile::Encoded encoded =
         format ? CfgFile::encodeAsIs(fileText, *format) : CfgFile::encode(shown);
     if (!encoded.ok()) {
@@ -176,10 +195,13 @@ Document::Saved Document::save(const QString& shown, bool edited,
     }
     // Another file on a server holds, as far as the document knows, nothing yet: one that is
     // there already is overwritten only when the user says so.
+    const std::optional<QString> before = baseText();
     Saved saved =
         write(destination, encoded.bytes, destination == m_place ? m_bytes : QByteArray());
     if (!saved.ok)
         return saved;
+    if (before)
+        saved.changedLines = LineDiff(*before, savedText(shown, edited)).count();
     m_place = destination;
     m_bytes = encoded.bytes;
     if (format) {
@@ -189,6 +211,7 @@ Document::Saved Document::save(const QString& shown, bool edited,
         m_fileLines = FileLines(fileText, *format);
     }
     setModified(false);
+    emit baseChanged();
     return saved;
 }
 

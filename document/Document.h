@@ -92,6 +92,12 @@ public:
     // editor's text then gives each line that stayed its own line break again.
     QString showInEditor(const QString& fileText);
 
+    // The text a save of `shown` writes (see save()), before it is encoded.
+    QString savedText(const QString& shown, bool edited) const;
+    // The text the document was opened or last saved with, which a save is compared with; none
+    // for a new document that was never saved.
+    std::optional<QString> baseText() const;
+
     // The text of the document now: as its window shows it, when it has one; else the text it
     // was opened or saved with.
     QString text() const;
@@ -106,6 +112,8 @@ public:
         QString error; // in words, naming the file
         QString note;  // anything else worth knowing (the server set its own permissions)
         qsizetype bytes = 0;
+        // The lines that differ from the text before (baseText()); -1 when there was none.
+        int changedLines = -1;
     };
     // Saves `shown`, the text as the editor shows it (`edited` when the user changed it since it
     // was generated), to `to`, else to the document's own place, keeping the bytes it replaces
@@ -121,6 +129,8 @@ public:
 
 signals:
     void modifiedChanged(bool modified);
+    // baseText() is another: the document was opened, cleared, saved or restored.
+    void baseChanged();
 
 private:
     Saved write(const Location& to, const QByteArray& bytes, const QByteArray& expected);

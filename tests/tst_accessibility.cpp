@@ -209,6 +209,8 @@ void AccessibilityTest::menuItems() {
                           "sftp://, ftps:// or ftp:// address",
                           "Open Recent: ", "Save: Save CFG",
                           "Save As...: Save CFG to another file: on this computer or on a server",
+                          "Changes...: What a save would change: the lines that differ from "
+                          "the file as opened or last saved",
                           "History...: Earlier versions of this CFG, kept at each save: open or "
                           "restore one",
                           "Exit: Exit Program",

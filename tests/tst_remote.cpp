@@ -1083,7 +1083,8 @@ void TestRemote::saveAs() {
             steps << [&](QWidget* modal) {
                 if (modal->objectName() != QLatin1String("OverwriteQuestion"))
                     return false;
-                question = qobject_cast<QMessageBox*>(modal)->text();
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                question = box->text() + QLatin1String("\n\n") + box->detailedText();
                 pressLater(modal, answer);
                 return true;
             };
@@ -1099,9 +1100,18 @@ void TestRemote::saveAs() {
     QCOMPARE(form.windowTitle(), copyTitle);
 
     saveAs(server, m_sshd->address(QStringLiteral("taken.cfg")), QStringLiteral("&Cancel"));
-    QVERIFY2(question.startsWith(QStringLiteral("There is a file at %1 already: 2 lines differ")
-                                     .arg(m_sshd->address(QStringLiteral("taken.cfg")))),
-             qPrintable(question));
+    // What is there, against the text about to replace it, as a unified diff.
+    const QString taken = m_sshd->address(QStringLiteral("taken.cfg"));
+    QCOMPARE(question,
+             QStringLiteral("There is a file at %1 already: 2 lines differ from your text.\n\n"
+                            "Overwrite it with your text? (Its bytes are kept in History.)\n\n"
+                            "--- %1\tyour text\n"
+                            "+++ %1\ton the server now\n"
+                            "@@ -1,2 +1 @@\n"
+                            "-seta sv_hostname \"Copied\"\n"
+                            "-set g_log \"games.log\"\n"
+                            "+set g_log \"other.log\"\n")
+                 .arg(taken));
     QCOMPARE(TestSupport::readFile(files + QStringLiteral("/taken.cfg")),
              QByteArray("set g_log \"other.log\"\r\n"));
     QCOMPARE(form.windowTitle(), copyTitle);
@@ -1201,10 +1211,10 @@ void TestRemote::keepsWhatTheFileWas() {
         TestSupport::click(form, "btnSave");
         QVERIFY2(!catcher.message.seen, qPrintable(catcher.message.text));
         const QString said = form.statusBar()->currentMessage();
-        QVERIFY2(
-            said.startsWith(QLatin1String("Saved ")) &&
-                (note.isEmpty() ? said.endsWith(QLatin1String("bytes).")) : said.contains(note)),
-            qPrintable(said));
+        QVERIFY2(said.startsWith(QLatin1String("Saved ")) &&
+                     (note.isEmpty() ? said.endsWith(QLatin1String("(1 line changed)."))
+                                     : said.contains(note)),
+                 qPrintable(said));
     }
     QCOMPARE(TestSupport::readFile(file), saved);
     QCOMPARE(QFileInfo(path).isSymLink(), !link.isEmpty());

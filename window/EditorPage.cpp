@@ -161,6 +161,7 @@ void EditorPage::showText(const QString& text, const FileFormat& format) {
     setSettingsChanged(false);
     setFormat(format);
     check();
+    emit textShown();
 }
 
 void EditorPage::clearText() {

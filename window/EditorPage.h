@@ -39,6 +39,10 @@ public:
     // finds.
     QList<Problem> check();
 
+signals:
+    // showText() showed freshly generated text.
+    void textShown();
+
 private:
     void showProblems(const QList<Problem>& problems);
     void goToLine(int line);

@@ -80,6 +80,11 @@ MainMenu::MainMenu(QMainWindow* window)
     SaveAs1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     // There is something to save exactly when there is for Save.
     connect(Save1, &QAction::enabledChanged, SaveAs1, &QAction::setEnabled);
+    Changes1 = menuItem(file, "Changes1", tr("&Changes..."),
+                        tr("What a save would change: the lines that differ from the file as "
+                           "opened or last saved"));
+    Changes1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    Changes1->setEnabled(false);
     History1 = menuItem(file, "History1", tr("&History..."),
                         tr("Earlier versions of this CFG, kept at each save: open or restore one"));
     file->addSeparator()->setObjectName(QStringLiteral("N1"));

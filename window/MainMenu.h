@@ -19,6 +19,7 @@ public:
     QMenu* OpenRecent1 = nullptr;
     QAction* Save1 = nullptr;
     QAction* SaveAs1 = nullptr;
+    QAction* Changes1 = nullptr;
     QAction* History1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* Connect1 = nullptr;

@@ -46,13 +46,22 @@ bool StatusNote::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-void StatusNote::showSaved(const QString& name, qsizetype bytes, const QString& note) {
+void StatusNote::showSaved(const QString& name, qsizetype bytes, int changedLines,
+                           const QString& note) {
     // Numbers are grouped as the language of the message groups them ("2,334", "2.334").
     const QLocale numbers(QCoreApplication::translate(
         "TForm1", "en_US", "the locale whose digit grouping messages use"));
-    show(QCoreApplication::translate("TForm1", "Saved %1 (%2 bytes).")
-             .arg(name, numbers.toString(bytes)) +
-         (note.isEmpty() ? QString() : QLatin1Char(' ') + note));
+    // A file saved before says what changed in it; a first save, how much it holds.
+    const QString saved =
+        changedLines < 0 ? QCoreApplication::translate("TForm1", "Saved %1 (%2 bytes).")
+                               .arg(name, numbers.toString(bytes))
+        : changedLines == 0
+            ? QCoreApplication::translate("TForm1", "Saved %1 (no lines changed).").arg(name)
+        : changedLines == 1
+            ? QCoreApplication::translate("TForm1", "Saved %1 (1 line changed).").arg(name)
+            : QCoreApplication::translate("TForm1", "Saved %1 (%2 lines changed).")
+                  .arg(name, numbers.toString(changedLines));
+    show(saved + (note.isEmpty() ? QString() : QLatin1Char(' ') + note));
 }
 
 void StatusNote::showOpened(const QString& name, int settings, int others) {

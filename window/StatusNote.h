@@ -14,9 +14,10 @@ public:
     StatusNote(QMainWindow* window, int height);
 
     void show(const QString& text);
-    // What a save or an open did: the file's name, its bytes and anything else worth knowing;
-    // the settings it put on the pages and the other lines it keeps in place.
-    void showSaved(const QString& name, qsizetype bytes, const QString& note);
+    // What a save or an open did: the file's name, the lines the save changed (its bytes when
+    // there was no text before, `changedLines` -1) and anything else worth knowing; the settings
+    // it put on the pages and the other lines it keeps in place.
+    void showSaved(const QString& name, qsizetype bytes, int changedLines, const QString& note);
     void showOpened(const QString& name, int settings, int others);
 
 protected:

@@ -11,6 +11,7 @@
 #include "window/Accessibility.h"
 #include "window/Banner.h"
 #include "window/BottomStrip.h"
+#include "window/ChangeMarks.h"
 #include "window/EditorPage.h"
 #include "window/FileDrop.h"
 #include "window/Help.h"
@@ -95,6 +96,11 @@ TForm1::TForm1(QWidget* parent)
     m_document->setTextSource([this] { return documentText(); });
     connect(m_document, &Document::modifiedChanged, this, &QWidget::setWindowModified);
     m_serverConsole = new ServerConsole(this, m_document);
+    // What a save would change: marks beside the editor's lines, File > Changes...
+    auto* changes = new ChangeMarks(tabEditor, m_document);
+    connect(changes, &ChangeMarks::note, m_note, &StatusNote::show);
+    connect(changes, &ChangeMarks::comparable, m_menu->Changes1, &QAction::setEnabled);
+    connect(m_menu->Changes1, &QAction::triggered, changes, &ChangeMarks::showChanges);
     connectMenu();
     connect(new FileDrop(this), &FileDrop::dropped, this, &TForm1::openFile);
 
@@ -260,7 +266,7 @@ bool TForm1::saveConfiguration(const std::optional<Location>& to) {
     updateTitle();
     RecentFiles::add(m_document->place());
     m_menu->fillRecent();
-    m_note->showSaved(m_document->place().name(), saved.bytes, saved.note);
+    m_note->showSaved(m_document->place().name(), saved.bytes, saved.changedLines, saved.note);
     return true;
 }
 

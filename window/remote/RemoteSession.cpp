@@ -149,20 +149,22 @@ void RemoteSession::askOverwrite(const QString& address, const QByteArray& expec
     const bool elsewhere = expected.isEmpty();
     const LineDiff diff(CfgFile::decode(elsewhere ? ours : expected), CfgFile::decode(onServer));
     const int changedLines = diff.count();
-    const QStringList lines = diff.changedText(3);
     const QString counted =
         changedLines == 1 ? tr("1 line differs") : tr("%1 lines differ").arg(changedLines);
     QString text =
-        elsewhere ? tr("There is a file at %1 already: %2 from your text").arg(address, counted)
+        elsewhere ? tr("There is a file at %1 already: %2 from your text.").arg(address, counted)
                   : tr("The file at %1 has changed on the server since you "
-                       "opened it: %2")
+                       "opened it: %2.")
                         .arg(address, counted);
-    text += lines.isEmpty() ? QStringLiteral(".")
-                            : tr(", among them:\n\n") + lines.join(QLatin1Char('\n'));
     text += elsewhere ? tr("\n\nOverwrite it with your text? (Its bytes are kept in "
                            "History.)")
                       : tr("\n\nOverwrite them with your version? (The server's "
                            "version is kept in History.)");
+    // The lines themselves as a unified diff, each side named as diff -u names a file, with what
+    // it is after a tab.
+    const QString details = diff.unified(address + QLatin1Char('\t') +
+                                             (elsewhere ? tr("your text") : tr("as you opened it")),
+                                         address + QLatin1Char('\t') + tr("on the server now"));
     holdProgress();
     const bool overwrite = MessageBox::ask(owner(),
                                            {QMessageBox::Warning,
@@ -170,7 +172,7 @@ void RemoteSession::askOverwrite(const QString& address, const QByteArray& expec
                                             text,
                                             {},
                                             QStringLiteral("OverwriteQuestion")},
-                                           {tr("Overwrite"), QMessageBox::Cancel}, 1) == 0;
+                                           {tr("Overwrite"), QMessageBox::Cancel}, 1, details) == 0;
     resumeProgress();
     m_client->answerOverwrite(overwrite);
 }
