@@ -10,6 +10,9 @@
 #include <QHash>
 #include <QIODevice>
 
+#include <algorithm>
+#include <optional>
+
 namespace {
 
 // A character of a variable name as the server reads one: no blank, quote, ';' or comment.
@@ -81,9 +84,8 @@ int setFiles(const SetRequest& request, QIODevice& out, QIODevice& errors) {
     auto want = [&](const QString& name, const std::optional<QString>& value) {
         const QByteArray option = "ledgerwick: " + shownOption(name, value) + ": ";
         if (!isName(name))
-            refused += option + "\"" + name.toUtf8() +
-                       "\" is no variable name: a name holds no blank, double quote, ';', '/' or "
-                       "character beyond ASCII.\n";
+            refused += option + "not a variable name: a name holds no blank, double quote, ';', "
+                                "'/' or character beyond ASCII.\n";
         else if (value &&
                  (value->contains(QLatin1Char('\n')) || value->contains(QLatin1Char('\r'))))
             refused += option + "the value holds a line break, which ends the command: the "
