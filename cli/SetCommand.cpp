@@ -10,6 +10,9 @@
 #include <QHash>
 #include <QIODevice>
 
+#include <algorithm>
+#include <optional>
+
 namespace {
 
 // A character of a variable name as the server reads one: no blank, quote, ';' or comment.
@@ -51,7 +54,8 @@ QList<Problem> newProblems(const QString& before, const QString& after, const Vo
     return found;
 }
 
-// The unified diff of a file's text in the file's own encoding, so that it applies to the file.
+// The unified diff of a file's text, its lines in the file's own encoding, as the file's bytes
+// are (a Windows-1252 file's é is one byte), whatever the terminal shows.
 QByteArray diffBytes(const QString& before, const QString& after, const QByteArray& name,
                      FileFormat format) {
     const QString diff = LineDiff(before, after).unified(QString(), QString());
@@ -81,9 +85,8 @@ int setFiles(const SetRequest& request, QIODevice& out, QIODevice& errors) {
     auto want = [&](const QString& name, const std::optional<QString>& value) {
         const QByteArray option = "ledgerwick: " + shownOption(name, value) + ": ";
         if (!isName(name))
-            refused += option + "\"" + name.toUtf8() +
-                       "\" is no variable name: a name holds no blank, double quote, ';', '/' or "
-                       "character beyond ASCII.\n";
+            refused += option + "not a variable name: a name holds no blank, double quote, ';', "
+                                "'/' or character beyond ASCII.\n";
         else if (value &&
                  (value->contains(QLatin1Char('\n')) || value->contains(QLatin1Char('\r'))))
             refused += option + "the value holds a line break, which ends the command: the "
@@ -150,6 +153,17 @@ int setFiles(const SetRequest& request, QIODevice& out, QIODevice& errors) {
                     notWriting + "line " + QByteArray::number(problem.line) + ": " +
                     (problem.variable.isEmpty() ? QByteArray() : problem.variable.toUtf8() + ": ") +
                     problem.message.toUtf8() + '\n';
+        // And the server ends with what was asked: a line at the end of a file whose last
+        // comment is never closed, say, would never run.
+        if (said.isEmpty()) {
+            const Opening changed(text, format);
+            for (const auto& [name, value] : std::as_const(wanted)) {
+                const Opening::Setting* held = changed.find(name);
+                if (value ? !held || held->value != *value : held != nullptr)
+                    said += notWriting + shownOption(name, value) +
+                            ": the server would not read it so from the changed file.\n";
+            }
+        }
         if (!said.isEmpty()) {
             errors.write(said);
             result = 2;

@@ -29,7 +29,6 @@ public:
     // Names in any letter case; the last word on a name counts.
     void set(const QString& name, const QString& value);
     void unset(const QString& name);
-    bool isEmpty() const { return m_edits.isEmpty(); }
 
     // The line the pages write for `name` set to `value`; `set NAME "VALUE"` for one they do not.
     QString lineOf(const QString& name, const QString& value) const;

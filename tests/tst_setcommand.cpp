@@ -152,17 +152,18 @@ private slots:
         row("no number", {"sv_maxclients=many"}, "the server reads \"many\" as 0.");
         row("a choice of numbers", {"sv_pure=yes"}, "the server reads \"yes\" as 0.");
         row("not in Windows-1252", {"scr_motd=Ω"}, "\"Ω\" (U+03A9 GREEK CAPITAL LETTER OMEGA)");
-        row("no name", {"sv hostname=x"}, "\"sv hostname\" is no variable name");
+        row("no name", {"sv hostname=x"}, "sv hostname=x: not a variable name");
         row("both ways", {"sv_fps=2", "-SV_FPS"}, "sv_fps is also given another way");
         row("a file too large", {"sv_hostname=" + QString(100, u'x')},
-            "server.cfg: line 16267: the file is 16,419 bytes long");
+            "server.cfg: line 16267: the file is 16,426 bytes long");
+        row("after a comment never closed", {"mod_new=1"}, "mod_new=1: the server would not read");
         // clang-format on
     }
 
     void refused() {
         QFETCH(QStringList, words);
         QFETCH(QByteArray, says);
-        const QByteArray file = "set sv_hostname \"\xE9\"\n" + QByteArray(16300, '\n');
+        const QByteArray file = "set sv_hostname \"\xE9\"\n" + QByteArray(16300, '\n') + "/* old\n";
         TestFiles::writeFile(QStringLiteral("server.cfg"), file);
         const ino_t before = inode("server.cfg");
         const Run run = runSet(words, {"server.cfg"});
