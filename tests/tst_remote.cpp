@@ -1105,8 +1105,8 @@ void TestRemote::saveAs() {
     QCOMPARE(question,
              QStringLiteral("There is a file at %1 already: 2 lines differ from your text.\n\n"
                             "Overwrite it with your text? (Its bytes are kept in History.)\n\n"
-                            "--- %1\tyour text\n"
-                            "+++ %1\ton the server now\n"
+                            "--- taken.cfg\tyour text\n"
+                            "+++ taken.cfg\ton the server now\n"
                             "@@ -1,2 +1 @@\n"
                             "-seta sv_hostname \"Copied\"\n"
                             "-set g_log \"games.log\"\n"
