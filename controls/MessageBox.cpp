@@ -30,8 +30,10 @@ int MessageBox::ask(QWidget* parent, const Question& question, const QList<Choic
     box.setInformativeText(question.informative);
     if (!details.isEmpty()) {
         box.setDetailedText(details);
-        if (auto* shown = box.findChild<QTextEdit*>())
+        if (auto* shown = box.findChild<QTextEdit*>()) {
             shown->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+            shown->setLineWrapMode(QTextEdit::NoWrap);
+        }
     }
     QList<QAbstractButton*> buttons;
     for (const Choice& choice : choices)

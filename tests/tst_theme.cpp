@@ -6,12 +6,14 @@
 // Also with a file open whose values some rows have no choice for, which they show as the file's.
 // With LEDGERWICK_SCREENSHOTS set to a folder, the dark pages are saved there as pictures.
 #include "support/TestSupport.h"
+#include "window/ChangeMarks.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -254,6 +256,8 @@ private slots:
     void captionsStayReadable();
     void marksStandOut_data() { captionsStayReadable_data(); }
     void marksStandOut();
+    void changedLinesRead_data() { captionsStayReadable_data(); }
+    void changedLinesRead();
 };
 
 void ThemeTest::captionsStayReadable_data() {
@@ -389,6 +393,33 @@ void ThemeTest::marksStandOut() {
                             .arg(greyed)
                             .arg(focused)));
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1String("; "))));
+}
+
+// The marks beside the lines a save would change read at 4.5:1 or more on their margin.
+void ThemeTest::changedLinesRead() {
+    QFETCH(QPalette, palette);
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(palette);
+    TForm1 form;
+    form.show();
+    QVERIFY(openAsFile(form, "// mine\nset sv_hostname \"Old\"\nset sv_maxclients 16\n"));
+    setText(form, "edServernames", QStringLiteral("New"));
+    finish(form);
+    child<QPlainTextEdit>(&form, "editor")->appendPlainText(QStringLiteral("set g_motd \"Hi\""));
+    QTRY_COMPARE(form.findChild<ChangeMarks*>()->count(), 2);
+    const QImage image = form.grab().toImage();
+    QApplication::setPalette(before);
+    const QString pictures = qEnvironmentVariable("LEDGERWICK_SCREENSHOTS");
+    if (!pictures.isEmpty())
+        image.save(pictures + QStringLiteral("/changes-%1.png").arg(QTest::currentDataTag()));
+    auto* margin = child<QWidget>(&form, "ChangeMarks");
+    const QRect area(margin->mapTo(&form, QPoint()), margin->size());
+    const QRgb background = commonest(image, area);
+    double best = 1;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            best = qMax(best, contrast(image.pixel(x, y), background));
+    QVERIFY2(best >= 4.5, qPrintable(QString::number(best)));
 }
 
 QTEST_MAIN(ThemeTest)

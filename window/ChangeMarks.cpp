@@ -116,17 +116,16 @@ void ChangeMarks::compare(Say say) {
                            : tr("%1 lines differ from %2 as opened").arg(count).arg(name));
 }
 
+int ChangeMarks::markSize() const {
+    // As large as the text's small letters, and odd, so that a cross has a middle.
+    return QFontMetrics(m_editor->font()).xHeight() | 1;
+}
+
 void ChangeMarks::placeMargin() {
     // The margin is there while there is something to mark, even no line yet, so that the text
     // does not move when the first mark comes.
     const bool shown = m_count >= 0;
-    QFont font = m_editor->font();
-    font.setBold(true);
-    const QFontMetrics metrics(font);
-    const int width =
-        shown ? qMax(metrics.horizontalAdvance(kNew), metrics.horizontalAdvance(kChanged)) +
-                    2 * kMarginPadding
-              : 0;
+    const int width = shown ? markSize() + 2 * kMarginPadding : 0;
     ViewportMargins::setLeft(m_editor, width);
     const QRect text = m_editor->viewport()->geometry();
     m_margin->setGeometry(text.x() - width, text.y(), width, text.height());
@@ -144,12 +143,12 @@ bool ChangeMarks::eventFilter(QObject* watched, QEvent* event) {
 void ChangeMarks::paintMargin() {
     QPainter painter(m_margin);
     const QPalette& palette = m_editor->palette();
-    // A strip of its own beside the text; each mark in the text's own colour.
+    // A strip of its own beside the text; each mark in the text's own colour, drawn rather than
+    // written so that a small font still gives it the size of a letter.
     painter.fillRect(m_margin->rect(), palette.color(QPalette::AlternateBase));
-    painter.setPen(palette.color(QPalette::Text));
-    QFont font = m_editor->font();
-    font.setBold(true);
-    painter.setFont(font);
+    const QColor ink = palette.color(QPalette::Text);
+    const int size = markSize();
+    const int stroke = qMax(2, size / 3);
     const int bottom = m_margin->height();
     for (QTextBlock block = m_editor->cursorForPosition(QPoint(0, 0)).block(); block.isValid();
          block = block.next()) {
@@ -157,9 +156,19 @@ void ChangeMarks::paintMargin() {
         if (line.top() > bottom)
             break;
         const QChar mark = markOf(block.blockNumber());
-        if (!mark.isNull())
-            painter.drawText(QRect(0, line.top(), m_margin->width(), line.height()),
-                             Qt::AlignCenter, mark);
+        if (mark.isNull())
+            continue;
+        const QRect box(kMarginPadding, line.top() + (line.height() - size) / 2, size, size);
+        if (mark == kNew) {
+            const int middle = (size - stroke) / 2;
+            painter.fillRect(box.adjusted(0, middle, 0, -(size - stroke - middle)), ink);
+            painter.fillRect(box.adjusted(middle, 0, -(size - stroke - middle), 0), ink);
+        } else {
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(ink);
+            painter.drawEllipse(box);
+        }
     }
 }
 

@@ -45,6 +45,7 @@ private:
     enum class Say { Nothing, IfChanged, Always };
     // Compares the text a save would write with the document's text as opened or last saved.
     void compare(Say say);
+    int markSize() const;
     void placeMargin();
     void paintMargin();
     QString documentName() const;

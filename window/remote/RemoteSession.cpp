@@ -152,19 +152,21 @@ void RemoteSession::askOverwrite(const QString& address, const QByteArray& expec
     const QString counted =
         changedLines == 1 ? tr("1 line differs") : tr("%1 lines differ").arg(changedLines);
     QString text =
-        elsewhere ? tr("There is a file at %1 already: %2 from your text.").arg(address, counted)
+        elsewhere ? tr("There is a file at %1 already: %2 from your text").arg(address, counted)
                   : tr("The file at %1 has changed on the server since you "
-                       "opened it: %2.")
+                       "opened it: %2")
                         .arg(address, counted);
+    text += QLatin1Char('.');
     text += elsewhere ? tr("\n\nOverwrite it with your text? (Its bytes are kept in "
                            "History.)")
                       : tr("\n\nOverwrite them with your version? (The server's "
                            "version is kept in History.)");
-    // The lines themselves as a unified diff, each side named as diff -u names a file, with what
-    // it is after a tab.
-    const QString details = diff.unified(address + QLatin1Char('\t') +
+    // The lines themselves as a unified diff, each side named by the file's name as diff -u
+    // names a file, with what it is after a tab.
+    const QString name = address.section(QLatin1Char('/'), -1);
+    const QString details = diff.unified(name + QLatin1Char('\t') +
                                              (elsewhere ? tr("your text") : tr("as you opened it")),
-                                         address + QLatin1Char('\t') + tr("on the server now"));
+                                         name + QLatin1Char('\t') + tr("on the server now"));
     holdProgress();
     const bool overwrite = MessageBox::ask(owner(),
                                            {QMessageBox::Warning,
