@@ -95,6 +95,44 @@
     </message>
 </context>
 <context>
+    <name>ChangeMarks</name>
+    <message>
+        <source>+ a line new since the file was opened or last saved, • a line changed; File &gt; Changes... shows them</source>
+        <translation>+ eine Zeile, die seit dem Öffnen oder letzten Speichern neu ist, • eine geänderte Zeile; Datei &gt; Änderungen... zeigt sie</translation>
+    </message>
+    <message>
+        <source>No lines differ from %1 as opened</source>
+        <translation>Keine Zeile weicht von %1 wie geöffnet ab</translation>
+    </message>
+    <message>
+        <source>1 line differs from %1 as opened</source>
+        <translation>1 Zeile weicht von %1 wie geöffnet ab</translation>
+    </message>
+    <message>
+        <source>%1 lines differ from %2 as opened</source>
+        <translation>%1 Zeilen weichen von %2 wie geöffnet ab</translation>
+    </message>
+    <message>
+        <source>untitled</source>
+        <translation>unbenannt</translation>
+    </message>
+</context>
+<context>
+    <name>ChangesDialog</name>
+    <message>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>Nothing would change: the text is the same as %1 as opened or last saved.</source>
+        <translation>Nichts würde sich ändern: Der Text ist derselbe wie %1 beim Öffnen oder letzten Speichern.</translation>
+    </message>
+    <message>
+        <source>What saving now would change in %1 as opened or last saved: lines taken out start with &quot;-&quot;, lines put in with &quot;+&quot;.</source>
+        <translation>Was Speichern jetzt an %1 (wie beim Öffnen oder letzten Speichern) ändern würde: Entfernte Zeilen beginnen mit &quot;-&quot;, hinzugefügte mit &quot;+&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>Comparison</name>
     <message>
         <source>Same</source>
@@ -331,6 +369,25 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>No web browser could be started to show this page. Copy its address into a browser:</source>
+        <translation>Es konnte kein Webbrowser gestartet werden, um diese Seite zu zeigen. Kopieren Sie ihre Adresse in einen Browser:</translation>
+    </message>
+    <message>
+        <source>About Ledgerwick</source>
+        <translation>Über Ledgerwick</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Ledgerwick %1&lt;/h3&gt;&lt;p&gt;Writes the configuration file of a Brantholm game server: fill in the pages, or open the file you have, and save it as the .cfg the server runs.&lt;/p&gt;&lt;p&gt;%2&lt;/p&gt;&lt;p&gt;Built with Qt %3, running on Qt %4.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Ledgerwick %1&lt;/h3&gt;&lt;p&gt;Schreibt die Konfigurationsdatei eines Brantholm-Spielservers: Füllen Sie die Seiten aus oder öffnen Sie Ihre vorhandene Datei, und speichern Sie sie als die .cfg, die der Server ausführt.&lt;/p&gt;&lt;p&gt;%2&lt;/p&gt;&lt;p&gt;Gebaut mit Qt %3, läuft auf Qt %4.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Licence: freeware, free to use and to pass on unchanged, without any warranty.</source>
+        <translation>Lizenz: Freeware, frei zu benutzen und unverändert weiterzugeben, ohne jede Gewährleistung.</translation>
+    </message>
+</context>
+<context>
     <name>HistoryDialog</name>
     <message>
         <source>History</source>
@@ -510,6 +567,14 @@
     <message>
         <source>%1 cannot be opened: %2.</source>
         <translation>%1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Changes...</source>
+        <translation>Än&amp;derungen...</translation>
+    </message>
+    <message>
+        <source>What a save would change: the lines that differ from the file as opened or last saved</source>
+        <translation>Was ein Speichern ändern würde: die Zeilen, die von der Datei wie beim Öffnen oder letzten Speichern abweichen</translation>
     </message>
 </context>
 <context>
@@ -1079,14 +1144,6 @@ Vertrauen Sie ihm nur, wenn der Administrator des Servers diesen Fingerabdruck b
         <translation>Die Datei unter %1 hat sich auf dem Server geändert, seit Sie sie geöffnet haben: %2</translation>
     </message>
     <message>
-        <source>, among them:
-
-</source>
-        <translation>, darunter:
-
-</translation>
-    </message>
-    <message>
         <source>
 
 Overwrite it with your text? (Its bytes are kept in History.)</source>
@@ -1125,6 +1182,18 @@ Mit Ihrer Fassung überschreiben? (Die Fassung des Servers bleibt im Verlauf erh
     <message>
         <source>Waiting for your answer…</source>
         <translation>Warte auf Ihre Antwort…</translation>
+    </message>
+    <message>
+        <source>your text</source>
+        <translation>Ihr Text</translation>
+    </message>
+    <message>
+        <source>as you opened it</source>
+        <translation>wie Sie sie geöffnet haben</translation>
+    </message>
+    <message>
+        <source>on the server now</source>
+        <translation>jetzt auf dem Server</translation>
     </message>
 </context>
 <context>
@@ -2166,18 +2235,6 @@ compass:</source>
         <translation>weitere Zeilen</translation>
     </message>
     <message>
-        <source>About Ledgerwick</source>
-        <translation>Über Ledgerwick</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Ledgerwick %1&lt;/h3&gt;&lt;p&gt;Writes the configuration file of a Brantholm game server: fill in the pages, or open the file you have, and save it as the .cfg the server runs.&lt;/p&gt;&lt;p&gt;%2&lt;/p&gt;&lt;p&gt;Built with Qt %3, running on Qt %4.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Ledgerwick %1&lt;/h3&gt;&lt;p&gt;Schreibt die Konfigurationsdatei eines Brantholm-Spielservers: Füllen Sie die Seiten aus oder öffnen Sie Ihre vorhandene Datei, und speichern Sie sie als die .cfg, die der Server ausführt.&lt;/p&gt;&lt;p&gt;%2&lt;/p&gt;&lt;p&gt;Gebaut mit Qt %3, läuft auf Qt %4.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>Licence: freeware, free to use and to pass on unchanged, without any warranty.</source>
-        <translation>Lizenz: Freeware, frei zu benutzen und unverändert weiterzugeben, ohne jede Gewährleistung.</translation>
-    </message>
-    <message>
         <source>en_US</source>
         <comment>the locale whose digit grouping messages use</comment>
         <translation>de_DE</translation>
@@ -2193,6 +2250,18 @@ compass:</source>
     <message>
         <source>The version of %1 is restored to %2.</source>
         <translation>Die Fassung vom %1 ist nach %2 wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>Saved %1 (no lines changed).</source>
+        <translation>%1 gespeichert (keine Zeile geändert).</translation>
+    </message>
+    <message>
+        <source>Saved %1 (1 line changed).</source>
+        <translation>%1 gespeichert (1 Zeile geändert).</translation>
+    </message>
+    <message>
+        <source>Saved %1 (%2 lines changed).</source>
+        <translation>%1 gespeichert (%2 Zeilen geändert).</translation>
     </message>
 </context>
 <context>
@@ -2390,13 +2459,6 @@ compass:</source>
     <message>
         <source>Allow Springfield Sniper</source>
         <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>WebPages</name>
-    <message>
-        <source>No web browser could be started to show this page. Copy its address into a browser:</source>
-        <translation>Es konnte kein Webbrowser gestartet werden, um diese Seite zu zeigen. Kopieren Sie ihre Adresse in einen Browser:</translation>
     </message>
 </context>
 </TS>
