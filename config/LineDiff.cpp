@@ -88,13 +88,6 @@ LineDiff::LineDiff(const QString& before, const QString& after)
     endOfChange();
 }
 
-QStringList LineDiff::changedText(int most) const {
-    QStringList lines;
-    for (qsizetype i = 0; i < qMin<qsizetype>(most, m_changed.size()); ++i)
-        lines.append(m_after[m_changed[i]]);
-    return lines;
-}
-
 int LineDiff::count() const {
     return static_cast<int>(m_changed.size()) + m_removed;
 }

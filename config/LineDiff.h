@@ -14,11 +14,10 @@ public:
 
     // True when the texts hold the same lines (their line breaks may differ).
     bool isEmpty() const { return m_changed.isEmpty() && m_removed == 0; }
-    // Lines of `after` (from 0) that are new or changed, in order; the first `most` of them.
+    // Lines of `after` (from 0) that are new or changed, in order.
     const QList<int>& changedLines() const { return m_changed; }
     // Those of them that replace no line of `before`: new lines rather than changed ones.
     const QList<int>& newLines() const { return m_new; }
-    QStringList changedText(int most) const;
     // How many lines differ: those added or changed in `after`, or removed from `before` where
     // nothing took their place.
     int count() const;
