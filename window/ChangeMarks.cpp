@@ -48,6 +48,7 @@ ChangeMarks::ChangeMarks(EditorPage* page, Document* document)
     : QObject(page)
     , m_page(page)
     , m_editor(page->editor())
+    , m_viewport(m_editor->viewport())
     , m_document(document)
     , m_recompare(new QTimer(this)) {
     m_margin = new Margin(m_editor, [this] { paintMargin(); });
@@ -56,7 +57,7 @@ ChangeMarks::ChangeMarks(EditorPage* page, Document* document)
                               "changed; File > Changes... shows them"));
     m_margin->hide();
     m_editor->installEventFilter(this);
-    m_editor->viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
     connect(m_editor, &QPlainTextEdit::updateRequest, m_margin, [this](const QRect& area, int dy) {
         if (dy != 0)
             m_margin->update();
@@ -133,8 +134,9 @@ void ChangeMarks::placeMargin() {
 }
 
 bool ChangeMarks::eventFilter(QObject* watched, QEvent* event) {
-    // The text's area took its new size; the marks' font is the editor's.
-    if ((watched == m_editor->viewport() && event->type() == QEvent::Resize) ||
+    // The text's area took its new size; the marks' font is the editor's. Only the pointers are
+    // compared: the filter still sees events while the editor is being taken down.
+    if ((watched == m_viewport && event->type() == QEvent::Resize) ||
         (watched == m_editor && event->type() == QEvent::FontChange))
         placeMargin();
     return false;

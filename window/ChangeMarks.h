@@ -52,6 +52,7 @@ private:
 
     EditorPage* m_page;
     QPlainTextEdit* m_editor;
+    QWidget* m_viewport; // the editor's text area, kept: an editor being destroyed has none
     Document* m_document;
     QWidget* m_margin;
     QTimer* m_recompare;
