@@ -48,6 +48,31 @@ QByteArray shownAddress(const Location& place) {
     return place.isRemote() ? place.address.toString().toUtf8() : QByteArray("the address");
 }
 
+namespace {
+
+bool isAddress(const QByteArray& name) {
+    return name != "-" && RemoteAddress::looksLikeAddress(QString::fromUtf8(name));
+}
+
+} // namespace
+
+Document::Read readGiven(Document& document, const QByteArray& name) {
+    return document.read(isAddress(name) ? QString::fromUtf8(name)
+                                         : CfgFile::fileNameFromBytes(name));
+}
+
+QByteArray shownName(const QByteArray& name, const Document::Read& read) {
+    if (name == "-")
+        return "<stdin>";
+    return isAddress(name) ? shownAddress(read.place) : printableName(name);
+}
+
+QByteArray cannotRead(const QByteArray& name, const Document::Read& read) {
+    return "ledgerwick: cannot read " +
+           (name == "-" ? QByteArray("standard input") : shownName(name, read)) + ": " +
+           read.reason.toUtf8() + '\n';
+}
+
 int checkFiles(const QList<QByteArray>& names, QIODevice& out, QIODevice& errors) {
     const Vocabulary known = knownVariables();
     // Nothing is asked: what only a user could answer fails with what to do.
@@ -55,19 +80,10 @@ int checkFiles(const QList<QByteArray>& names, QIODevice& out, QIODevice& errors
     document.remoteClient()->setInteractive(false);
     int worst = 0;
     for (const QByteArray& name : names) {
-        const bool standardInput = name == "-";
-        const bool remote =
-            !standardInput && RemoteAddress::looksLikeAddress(QString::fromUtf8(name));
-        const Document::Read read =
-            document.read(remote ? QString::fromUtf8(name) : CfgFile::fileNameFromBytes(name));
-        // An address is shown without a password typed in it.
-        const QByteArray shown = standardInput ? QByteArray("<stdin>")
-                                 : remote      ? shownAddress(read.place)
-                                               : printableName(name);
+        const Document::Read read = readGiven(document, name);
+        const QByteArray shown = shownName(name, read);
         if (!read.ok()) {
-            errors.write("ledgerwick: cannot read " +
-                         (standardInput ? QByteArray("standard input") : shown) + ": " +
-                         read.reason.toUtf8() + '\n');
+            errors.write(cannotRead(name, read));
             worst = 2;
             continue;
         }

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "config/CfgFile.h"
+#include "document/Document.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
 class QIODevice;
-struct Location;
 
 // A file name as `--check` prints it: as it is, or, when it holds a control character such as a
 // line break, in double quotes with C escapes, so that one problem stays one line.
@@ -15,6 +15,13 @@ QByteArray printableName(const QByteArray& name);
 
 // An address as the command line shows it: without a password typed into it.
 QByteArray shownAddress(const Location& place);
+
+// A file named on the command line ("-": standard input), or the file at an address, read with
+// nothing asked; how messages name it (printable, an address without a password typed into it,
+// "<stdin>"); and the line that says it could not be read.
+Document::Read readGiven(Document& document, const QByteArray& name);
+QByteArray shownName(const QByteArray& name, const Document::Read& read);
+QByteArray cannotRead(const QByteArray& name, const Document::Read& read);
 
 // `ledgerwick --check FILE...`: checks each file in turn ("-" is standard input) and prints each
 // place where the server would read it otherwise than it shows, as "FILE:LINE: variable: message"

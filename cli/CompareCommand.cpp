@@ -119,14 +119,12 @@ int compareWithServer(const CommandLine::Comparison& pair, bool apply, QTextStre
                       QTextStream& errors) {
     // A file on a server is read as --check reads it: with nothing asked. Its address is shown
     // without a password typed into it.
-    const QString path = CfgFile::fileNameFromBytes(pair.file);
     Document document;
     document.remoteClient()->setInteractive(false);
-    const Document::Read read = document.read(path);
+    const Document::Read read = readGiven(document, pair.file);
     if (!read.ok()) {
-        errors << "ledgerwick: cannot read "
-               << (RemoteAddress::looksLikeAddress(path) ? shownAddress(read.place) : pair.file)
-               << ": " << read.reason << Qt::endl;
+        errors << cannotRead(pair.file, read);
+        errors.flush();
         return 2;
     }
     document.open(read);

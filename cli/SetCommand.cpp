@@ -120,12 +120,10 @@ int setFiles(const SetRequest& request, QIODevice& out, QIODevice& errors) {
             result = 2;
             continue;
         }
-        const bool remote = RemoteAddress::looksLikeAddress(QString::fromUtf8(target));
-        const Document::Read read =
-            document.read(remote ? QString::fromUtf8(target) : CfgFile::fileNameFromBytes(target));
-        const QByteArray shown = remote ? shownAddress(read.place) : printableName(target);
+        const Document::Read read = readGiven(document, target);
+        const QByteArray shown = shownName(target, read);
         if (!read.ok()) {
-            errors.write("ledgerwick: cannot read " + shown + ": " + read.reason.toUtf8() + '\n');
+            errors.write(cannotRead(target, read));
             result = 2;
             continue;
         }
